@@ -1,0 +1,72 @@
+#pragma once
+// The exceptions of the class library. Messages are code-page-932 text, shown to the user as
+// they are.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+class Exception : public std::exception {
+public:
+    explicit Exception(std::string message) : message_(std::move(message)) {}
+    const std::string& Message() const { return message_; }
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+class EListIndexError : public Exception {
+public:
+    explicit EListIndexError(int64_t index);
+};
+
+// "'%s' は整数ではありません"
+class EConversionError : public Exception {
+public:
+    explicit EConversionError(std::string_view text);
+};
+
+// "ストリームからの読み込みエラー"
+class EStreamReadError : public Exception {
+public:
+    EStreamReadError();
+};
+
+// "ファイル "%s". %s は開けません" with the file name and the system's reason.
+class EFileOpenError : public Exception {
+public:
+    EFileOpenError(std::string_view fileName, std::string_view reason);
+};
+
+// "ファイル "%s". %s を作成できません"
+class EFileCreateError : public Exception {
+public:
+    EFileCreateError(std::string_view fileName, std::string_view reason);
+};
+
+// A failed read or write of an open file.
+class EIoError : public Exception {
+public:
+    EIoError(std::string_view fileName, std::string_view reason);
+};
+
+// "ビットマップイメージが不正です"
+class EBitmapError : public Exception {
+public:
+    EBitmapError();
+};
+
+// A settings file that could not be written.
+class EIniWriteError : public Exception {
+public:
+    EIniWriteError(std::string_view fileName, std::string_view reason);
+};
+
+// The system's text for an error code (errno natively, GetLastError on Windows).
+std::string SysErrorMessage(int code);
+int LastSystemError();
+
+} // namespace forms

@@ -1,0 +1,36 @@
+#pragma once
+// The file system as the portable code sees it. Names are code-page-932 text; the Windows build
+// converts them at the call, the host build uses the bytes as they are.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+bool FileExists(std::string_view path); // exists and is not a folder
+bool DirectoryExists(std::string_view path);
+bool RemoveFile(std::string_view path);
+// The running program's full path.
+std::string ProgramPath();
+
+// The whole file; EFileOpenError when it cannot be opened, EIoError when reading fails.
+std::string ReadFileBytes(std::string_view path);
+// Writes bytes to a temporary file in the target's folder and then replaces the target with it,
+// so the target is either the old file or the complete new one. Raises EFileCreateError (and
+// leaves the old file byte-identical) on any failure.
+void WriteFileReplacing(std::string_view path, std::string_view bytes);
+
+// An open file for TFileStream.
+class FileHandle {
+public:
+    virtual ~FileHandle() = default;
+    virtual size_t Read(void* buffer, size_t count) = 0;
+    virtual size_t Write(const void* buffer, size_t count) = 0;
+    virtual int64_t Seek(int64_t offset, int origin) = 0; // origin 0 begin, 1 current, 2 end
+};
+enum class FileMode { OpenRead, Create };
+// Raises EFileOpenError (OpenRead) or EFileCreateError (Create).
+std::unique_ptr<FileHandle> OpenFile(std::string_view path, FileMode mode);
+
+} // namespace forms

@@ -1,0 +1,45 @@
+#include "forms/base/StrUtils.h"
+
+#include <gtest/gtest.h>
+
+using namespace forms;
+
+TEST(StrUtils, TrailBytesAreNeverDelimiters) {
+    EXPECT_EQ(LastDelimiter("\\", "C:\\x\\表"), 4u);
+    EXPECT_EQ(LastDelimiter("\\", "ソ"), npos);
+    EXPECT_EQ(FindChar("ポ|a", '|'), 2u);
+    EXPECT_EQ(Split("ポップ|b", '|'), (std::vector<std::string>{"ポップ", "b"}));
+    EXPECT_EQ(Split("", '|'), (std::vector<std::string>{""}));
+    EXPECT_TRUE(IsTrailByte("表", 1));
+    EXPECT_FALSE(IsTrailByte("表a", 2));
+}
+
+TEST(StrUtils, CaseChangesLeaveDoubleByteCharactersAlone) {
+    EXPECT_EQ(UpperCase("aＢc"), "AＢC"); // Ｂ is 82 61: its trail byte stays 'a'
+    EXPECT_EQ(LowerCase("A六"), "a六");  // 六 is 98 5A
+    EXPECT_TRUE(SameText("abc", "ABC"));
+    EXPECT_FALSE(SameText("ab", "abc"));
+    EXPECT_LT(CompareText("abc", "ABD"), 0);
+}
+
+TEST(StrUtils, SearchesStartOnCharacterBoundaries) {
+    EXPECT_EQ(PosIC("\\", "表"), npos);
+    EXPECT_EQ(PosIC("EXE", "prog.exe"), 5u);
+    EXPECT_EQ(Pos("a", "Ｂa"), 2u);
+    EXPECT_TRUE(StartsText("HTTP", "http://x"));
+    EXPECT_FALSE(StartsText("\x95", "表"));
+}
+
+TEST(StrUtils, CutNeverSplitsACharacter) {
+    EXPECT_EQ(CutAtBytes("a表", 2), "a");
+    EXPECT_EQ(CutAtBytes("a表", 3), "a表");
+    EXPECT_EQ(CutAtBytes("abc", 0), "");
+}
+
+TEST(StrUtils, TrimAndFormat) {
+    EXPECT_EQ(Trim(" \t x y \r\n"), "x y");
+    EXPECT_EQ(TrimLeft("  a "), "a ");
+    EXPECT_EQ(Format("'%s' は%s%%", {"x", "y"}), "'x' はy%");
+    EXPECT_EQ(ReplaceAll("a表b", "\\", "/"), "a表b");
+    EXPECT_EQ(ReplaceAll("a\\b", "\\", "/"), "a/b");
+}

@@ -1,0 +1,68 @@
+#include "forms/base/Exceptions.h"
+#include "forms/base/LineReader.h"
+#include "forms/base/Strings.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace forms;
+
+TEST(StringList, TextSplitsAtEveryLineBreakKind) {
+    TStringList list;
+    list.SetText("a\r\nb\nc\rd");
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(list.Text(), "a\r\nb\r\nc\r\nd\r\n");
+    list.SetText("x\r\n");
+    EXPECT_EQ(list.Count(), 1);
+}
+
+TEST(StringList, ValuesAndIndexOfIgnoreLetterCase) {
+    TStringList list{"Name=Tar=o", "name=second", "x"};
+    EXPECT_EQ(list.Values("NAME"), "Tar=o");
+    EXPECT_EQ(list.Values("missing"), "");
+    EXPECT_EQ(list.IndexOf("X"), 2);
+    EXPECT_EQ(list.IndexOf("y"), -1);
+}
+
+TEST(StringList, BadIndexRaisesAndChangesNothing) {
+    TStringList list{"a"};
+    EXPECT_THROW(list.Strings(1), EListIndexError);
+    EXPECT_THROW(list.Insert(2, "x"), EListIndexError);
+    EXPECT_THROW(list.Delete(-1), EListIndexError);
+    EXPECT_EQ(list.Lines(), std::vector<std::string>{"a"});
+}
+
+TEST(StringList, SortKeepsEqualLinesInOrder) {
+    TStringList list{"b1", "a", "b2"};
+    list.Sort([](const std::string& x, const std::string& y) { return x[0] - y[0]; });
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"a", "b1", "b2"}));
+}
+
+namespace {
+std::vector<std::string> Lines(std::string_view bytes) {
+    TLineReader reader(bytes);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.Next(line))
+        lines.push_back(line);
+    return lines;
+}
+} // namespace
+
+TEST(LineReader, LineFeedEndsALineAndStrayReturnsAreDropped) {
+    EXPECT_EQ(Lines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(Lines("a\rb\r\n"), (std::vector<std::string>{"ab"}));
+    EXPECT_EQ(Lines("\n\n"), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(Lines(""), std::vector<std::string>{});
+}
+
+TEST(LineReader, EndOfFileMarkStopsReading) {
+    EXPECT_EQ(Lines("a\nb\x1A" "c\nd"), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(Lines("a\n\x1A" "b"), (std::vector<std::string>{"a"}));
+}
+
+TEST(LineReader, LongLinesHaveNoLimit) {
+    const std::string big(100000, 'x');
+    EXPECT_EQ(Lines(big + "\n"), std::vector<std::string>{big});
+}

@@ -48,9 +48,13 @@ TempDir::TempDir() {
     }
 }
 
-TempDir::~TempDir() { RemoveTree(cp932::Wide(path_)); }
+TempDir::~TempDir() {
+    RemoveTree(cp932::Wide(path_));
+}
 
-std::string TempDir::File(std::string_view name) const { return path_ + "\\" + std::string(name); }
+std::string TempDir::File(std::string_view name) const {
+    return path_ + "\\" + std::string(name);
+}
 
 void WriteBytes(const std::string& path, std::string_view bytes) {
     const HANDLE h = CreateFileW(cp932::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr,

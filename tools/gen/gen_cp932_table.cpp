@@ -19,7 +19,9 @@ static uint16_t Decode(iconv_t cd, const unsigned char* in, size_t len) {
                                  static_cast<unsigned char>(out[1]) << 8);
 }
 
-static bool IsLead(int b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+static bool IsLead(int b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 int main(int argc, char** argv) {
     if (argc > 1 && !std::freopen(argv[1], "w", stdout)) {

@@ -27,8 +27,8 @@ const std::array<uint16_t, 0x10000>& EncodeTable() {
                 t[kSingleByte[b]] = static_cast<uint16_t>(b);
         auto addLead = [&t](int lead) {
             for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                const char16_t u = DecodePair(static_cast<unsigned char>(lead),
-                                              static_cast<unsigned char>(trail));
+                const char16_t u =
+                    DecodePair(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
                 if (u != 0 && t[u] == 0)
                     t[u] = static_cast<uint16_t>(lead << 8 | trail);
             }
@@ -173,7 +173,9 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
-std::string ToUtf8(std::string_view text) { return Utf16ToUtf8(ToUtf16(text)); }
+std::string ToUtf8(std::string_view text) {
+    return Utf16ToUtf8(ToUtf16(text));
+}
 
 std::string FromUtf8(std::string_view text, bool* lossy) {
     bool lostUtf8 = false, lostCp = false;
@@ -184,7 +186,9 @@ std::string FromUtf8(std::string_view text, bool* lossy) {
 }
 
 #ifndef _WIN32
-std::u16string ToUtf16(std::string_view text) { return table::ToUtf16(text); }
+std::u16string ToUtf16(std::string_view text) {
+    return table::ToUtf16(text);
+}
 std::string FromUtf16(std::u16string_view text, bool* lossy) {
     return table::FromUtf16(text, lossy);
 }

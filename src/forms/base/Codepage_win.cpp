@@ -9,8 +9,8 @@ constexpr UINT kCodePage = 932;
 std::wstring Wide(std::string_view text) {
     if (text.empty())
         return {};
-    const int n = MultiByteToWideChar(kCodePage, 0, text.data(), static_cast<int>(text.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(kCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring out(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(kCodePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
     return out;
@@ -20,9 +20,9 @@ std::string Narrow(std::wstring_view text, bool* lossy) {
     BOOL usedDefault = FALSE;
     std::string out;
     if (!text.empty()) {
-        const int n = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(),
-                                          static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                          nullptr);
+        const int n =
+            WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(),
+                                static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
         out.assign(static_cast<size_t>(n), '\0');
         WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(),
                             static_cast<int>(text.size()), out.data(), n, nullptr, &usedDefault);

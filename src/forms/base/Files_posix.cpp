@@ -14,9 +14,13 @@
 namespace forms {
 
 namespace {
-std::string Str(std::string_view s) { return std::string(s); }
+std::string Str(std::string_view s) {
+    return std::string(s);
+}
 
-bool Stat(std::string_view path, struct stat& st) { return ::stat(Str(path).c_str(), &st) == 0; }
+bool Stat(std::string_view path, struct stat& st) {
+    return ::stat(Str(path).c_str(), &st) == 0;
+}
 
 class PosixFile : public FileHandle {
 public:
@@ -52,8 +56,12 @@ private:
 };
 } // namespace
 
-std::string SysErrorMessage(int code) { return std::strerror(code); }
-int LastSystemError() { return errno; }
+std::string SysErrorMessage(int code) {
+    return std::strerror(code);
+}
+int LastSystemError() {
+    return errno;
+}
 
 bool FileExists(std::string_view path) {
     struct stat st {};
@@ -65,7 +73,9 @@ bool DirectoryExists(std::string_view path) {
     return Stat(path, st) && S_ISDIR(st.st_mode);
 }
 
-bool RemoveFile(std::string_view path) { return ::unlink(Str(path).c_str()) == 0; }
+bool RemoveFile(std::string_view path) {
+    return ::unlink(Str(path).c_str()) == 0;
+}
 
 std::string ProgramPath() {
     std::vector<char> buf(4096);

@@ -33,7 +33,8 @@ public:
         while (done < count) {
             DWORD n = 0;
             const DWORD want = static_cast<DWORD>(std::min<size_t>(count - done, 1u << 30));
-            if (!WriteFile(h_, static_cast<const char*>(buffer) + done, want, &n, nullptr) || n == 0)
+            if (!WriteFile(h_, static_cast<const char*>(buffer) + done, want, &n, nullptr) ||
+                n == 0)
                 break;
             done += n;
         }
@@ -55,10 +56,9 @@ private:
 
 std::string SysErrorMessage(int code) {
     wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, static_cast<DWORD>(code), 0,
-                                   reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring message = n && text ? std::wstring(text, n) : std::wstring();
     if (text)
         LocalFree(text);
@@ -68,7 +68,9 @@ std::string SysErrorMessage(int code) {
     return cp932::Narrow(message);
 }
 
-int LastSystemError() { return static_cast<int>(GetLastError()); }
+int LastSystemError() {
+    return static_cast<int>(GetLastError());
+}
 
 bool FileExists(std::string_view path) {
     const DWORD a = Attributes(path);
@@ -80,7 +82,9 @@ bool DirectoryExists(std::string_view path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool RemoveFile(std::string_view path) { return DeleteFileW(cp932::Wide(path).c_str()) != FALSE; }
+bool RemoveFile(std::string_view path) {
+    return DeleteFileW(cp932::Wide(path).c_str()) != FALSE;
+}
 
 std::string ProgramPath() {
     std::wstring buf(32768, L'\0');

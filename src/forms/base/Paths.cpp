@@ -23,7 +23,8 @@ std::string ExtractFilePath(std::string_view path) {
 std::string ExtractFileDir(std::string_view path) {
     size_t end = NameStart(path);
     // "C:\a" keeps its root backslash; "C:\a\b" loses the one before "b".
-    if (end > 1 && path[end - 1] == '\\' && LastDelimiter("\\:", path.substr(0, end - 1)) != end - 2)
+    if (end > 1 && path[end - 1] == '\\' &&
+        LastDelimiter("\\:", path.substr(0, end - 1)) != end - 2)
         --end;
     return std::string(path.substr(0, end));
 }

@@ -58,12 +58,20 @@ template <typename Map> std::string MapAscii(std::string_view s, Map map) {
             out[i] = map(out[i]);
     return out;
 }
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 } // namespace
 
-std::string UpperCase(std::string_view s) { return MapAscii(s, Upper); }
-std::string LowerCase(std::string_view s) { return MapAscii(s, Lower); }
+std::string UpperCase(std::string_view s) {
+    return MapAscii(s, Upper);
+}
+std::string LowerCase(std::string_view s) {
+    return MapAscii(s, Lower);
+}
 
 int CompareText(std::string_view a, std::string_view b) {
     const std::string ua = UpperCase(a), ub = UpperCase(b);
@@ -95,7 +103,9 @@ bool StartsText(std::string_view prefix, std::string_view s) {
 }
 
 namespace {
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 } // namespace
 
 std::string TrimLeft(std::string_view s) {
@@ -113,7 +123,9 @@ std::string TrimRight(std::string_view s) {
     return std::string(s.substr(0, e));
 }
 
-std::string Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
+std::string Trim(std::string_view s) {
+    return TrimRight(TrimLeft(s));
+}
 
 std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
     if (from.empty())
@@ -151,6 +163,8 @@ std::string Format(std::string_view fmt, std::initializer_list<std::string_view>
     return out;
 }
 
-std::string IntToStr(int64_t value) { return std::to_string(value); }
+std::string IntToStr(int64_t value) {
+    return std::to_string(value);
+}
 
 } // namespace forms

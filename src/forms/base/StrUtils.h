@@ -15,7 +15,9 @@ constexpr size_t npos = std::string_view::npos;
 // Bytes taken by the character that starts at i: 2 for a lead byte followed by another byte
 // (not NUL), else 1.
 size_t CharLength(std::string_view s, size_t i);
-inline size_t NextChar(std::string_view s, size_t i) { return i + CharLength(s, i); }
+inline size_t NextChar(std::string_view s, size_t i) {
+    return i + CharLength(s, i);
+}
 // True when byte i is the second byte of a double-byte character.
 bool IsTrailByte(std::string_view s, size_t i);
 

@@ -68,8 +68,12 @@ TFileStream::TFileStream(std::string_view fileName, FileMode mode)
 
 TFileStream::~TFileStream() = default;
 
-size_t TFileStream::Read(void* buffer, size_t count) { return file_->Read(buffer, count); }
-size_t TFileStream::Write(const void* buffer, size_t count) { return file_->Write(buffer, count); }
+size_t TFileStream::Read(void* buffer, size_t count) {
+    return file_->Read(buffer, count);
+}
+size_t TFileStream::Write(const void* buffer, size_t count) {
+    return file_->Write(buffer, count);
+}
 int64_t TFileStream::Seek(int64_t offset, SeekOrigin origin) {
     return file_->Seek(offset, static_cast<int>(origin));
 }

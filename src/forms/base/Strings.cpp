@@ -58,7 +58,8 @@ void TStrings::SetText(std::string_view text) {
                 break;
             }
             Add(text.substr(start, end - start));
-            start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+            start =
+                end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
         }
     } catch (...) {
         EndUpdate();
@@ -113,13 +114,14 @@ void TStringList::Delete(int index) {
 }
 
 void TStringList::Sort(const std::function<int(const std::string&, const std::string&)>& compare) {
-    std::stable_sort(lines_.begin(), lines_.end(),
-                     [&compare](const std::string& a, const std::string& b) {
-                         return compare(a, b) < 0;
-                     });
+    std::stable_sort(
+        lines_.begin(), lines_.end(),
+        [&compare](const std::string& a, const std::string& b) { return compare(a, b) < 0; });
 }
 
-void TStringList::LoadFromFile(std::string_view fileName) { SetText(ReadFileBytes(fileName)); }
+void TStringList::LoadFromFile(std::string_view fileName) {
+    SetText(ReadFileBytes(fileName));
+}
 
 void TStringList::LoadFromStream(TStream& stream) {
     std::string bytes(static_cast<size_t>(stream.Size() - stream.Position()), '\0');
@@ -127,6 +129,8 @@ void TStringList::LoadFromStream(TStream& stream) {
     SetText(bytes);
 }
 
-void TStringList::SaveToFile(std::string_view fileName) const { WriteFileReplacing(fileName, Text()); }
+void TStringList::SaveToFile(std::string_view fileName) const {
+    WriteFileReplacing(fileName, Text());
+}
 
 } // namespace forms

@@ -34,9 +34,12 @@ TEST(Codepage, UnmappableCharactersAreReportedAsLossy) {
 }
 
 TEST(Codepage, BrokenDoubleByteSequencesDecodeLikeWindows) {
-    EXPECT_EQ(ToUtf16("A\x81"), u"A\u30FB");              // lead byte at the end
+    EXPECT_EQ(ToUtf16("A\x81"), u"A\u30FB"); // lead byte at the end
     EXPECT_EQ(ToUtf16(std::string("\x81\0A", 3)), std::u16string(u"\u30FB\0A", 3));
-    EXPECT_EQ(ToUtf16("\x85\x40" "A"), u"\u30FB" "A");    // undefined pair is one character
+    EXPECT_EQ(ToUtf16("\x85\x40"
+                      "A"),
+              u"\u30FB"
+              "A"); // undefined pair is one character
     EXPECT_EQ(ToUtf16("\xA0\xFD"), u"\uF8F0\uF8F1");
     EXPECT_EQ(FromUtf16(u"\uF8F0\u0080"), "\xA0\x80");
 }

@@ -5,7 +5,8 @@
 using namespace forms;
 
 TEST(Paths, PartsOfTheLastComponentOnly) {
-    EXPECT_EQ(ChangeFileExt("C:\\K+B\\john.smith\\qvtdock", ".ini"), "C:\\K+B\\john.smith\\qvtdock.ini");
+    EXPECT_EQ(ChangeFileExt("C:\\K+B\\john.smith\\qvtdock", ".ini"),
+              "C:\\K+B\\john.smith\\qvtdock.ini");
     EXPECT_EQ(ChangeFileExt("C:\\a\\prog.exe", ".lst"), "C:\\a\\prog.lst");
     EXPECT_EQ(ExtractFileExt("C:\\x.y\\z"), "");
     EXPECT_EQ(ExtractFileExt("a.b.TXT"), ".TXT");

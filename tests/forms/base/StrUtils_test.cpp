@@ -16,7 +16,7 @@ TEST(StrUtils, TrailBytesAreNeverDelimiters) {
 
 TEST(StrUtils, CaseChangesLeaveDoubleByteCharactersAlone) {
     EXPECT_EQ(UpperCase("aＢc"), "AＢC"); // Ｂ is 82 61: its trail byte stays 'a'
-    EXPECT_EQ(LowerCase("A六"), "a六");  // 六 is 98 5A
+    EXPECT_EQ(LowerCase("A六"), "a六");   // 六 is 98 5A
     EXPECT_TRUE(SameText("abc", "ABC"));
     EXPECT_FALSE(SameText("ab", "abc"));
     EXPECT_LT(CompareText("abc", "ABD"), 0);

@@ -29,7 +29,8 @@ TEST(Filer, TextTypesByContentAndLength) {
     w.WriteString(std::string(256, 'x'));
     w.WriteString("表");
     const std::string& b = s.Bytes();
-    EXPECT_EQ(b.substr(0, 4), std::string("\x06\x02" "ab"));
+    EXPECT_EQ(b.substr(0, 4), std::string("\x06\x02"
+                                          "ab"));
     EXPECT_EQ(b.substr(4, 5), std::string("\x0C\x00\x01\x00\x00", 5));
     EXPECT_EQ(b.substr(4 + 5 + 256), std::string("\x14\x03\x00\x00\x00\xE8\xA1\xA8", 8));
     s.SetPosition(0);
@@ -46,18 +47,24 @@ TEST(Filer, Utf16TextIsReadInCodePage932) {
 
 TEST(Filer, WrongTypesAndShortDataRaiseTheStreamReadError) {
     const std::string cases[] = {
-        std::string("\x06\x05" "ab", 4),                 // text shorter than its length
-        std::string("\x0C\xFF\xFF\xFF\x7F", 5),          // huge length, nothing allocated
-        std::string("\x0C\x00\x00\x00\x80", 5),          // negative length
-        std::string("\x12\xFF\xFF\xFF\x7F" "ab", 7),     // UTF-16 count beyond the data
-        std::string("\x02\x01", 2),                      // integer where text is expected
+        std::string("\x06\x05"
+                    "ab",
+                    4),                         // text shorter than its length
+        std::string("\x0C\xFF\xFF\xFF\x7F", 5), // huge length, nothing allocated
+        std::string("\x0C\x00\x00\x00\x80", 5), // negative length
+        std::string("\x12\xFF\xFF\xFF\x7F"
+                    "ab",
+                    7),             // UTF-16 count beyond the data
+        std::string("\x02\x01", 2), // integer where text is expected
         std::string(""),
     };
     for (const auto& bytes : cases) {
         TMemoryStream s(bytes);
         EXPECT_THROW(TReader(s).ReadString(), EStreamReadError);
     }
-    TMemoryStream text(std::string("\x06\x01" "a", 3));
+    TMemoryStream text(std::string("\x06\x01"
+                                   "a",
+                                   3));
     EXPECT_THROW(TReader(text).ReadInteger(), EStreamReadError);
     TMemoryStream shortInt(std::string("\x04\x01\x02", 3));
     EXPECT_THROW(TReader(shortInt).ReadInteger(), EStreamReadError);
@@ -70,7 +77,9 @@ TEST(Files, ReplacingWriteLeavesTheOldFileWhenItFails) {
     EXPECT_EQ(ReadFileBytes(target), "first");
     WriteFileReplacing(target, "second");
     EXPECT_EQ(ReadFileBytes(target), "second");
-    EXPECT_THROW(WriteFileReplacing(dir.File("missing") + (target.find('\\') != std::string::npos ? "\\x" : "/x"), "x"),
+    EXPECT_THROW(WriteFileReplacing(dir.File("missing") +
+                                        (target.find('\\') != std::string::npos ? "\\x" : "/x"),
+                                    "x"),
                  EFileCreateError);
     EXPECT_EQ(ReadFileBytes(target), "second");
 }

@@ -58,8 +58,12 @@ TEST(LineReader, LineFeedEndsALineAndStrayReturnsAreDropped) {
 }
 
 TEST(LineReader, EndOfFileMarkStopsReading) {
-    EXPECT_EQ(Lines("a\nb\x1A" "c\nd"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(Lines("a\n\x1A" "b"), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(Lines("a\nb\x1A"
+                    "c\nd"),
+              (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(Lines("a\n\x1A"
+                    "b"),
+              (std::vector<std::string>{"a"}));
 }
 
 TEST(LineReader, LongLinesHaveNoLimit) {

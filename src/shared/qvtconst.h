@@ -77,9 +77,9 @@ std::vector<TCfgKey> AppCfgKeys(TAppCfg& cfg);
 // present, and resets a TabHeight outside 24..40 to 24. Reading never fails on a Boolean or
 // integer; a failed delete of the obsolete key is ignored.
 // A colour that is neither a colour name nor an integer text raises forms::EConversionError and
-// leaves cfg half-loaded: the fields before that key in the table hold the file's values (and
-// TabHeight is not yet reset), that field and the later ones keep what they held before. Callers
-// must not use such a record as loaded settings.
+// leaves cfg half-loaded: the fields before that key in the table are loaded (from the file or
+// their defaults, with TabHeight not yet reset), that field and all later ones keep what they
+// held before the call. Callers must not use such a record as loaded settings.
 void LoadAppCfg(const std::string& basePath, TAppCfg& cfg);
 
 // Writes [Bounds] Left, Top and [Visible] BtnSize, FormSize, RowMax, IconStretch of cfg, in this

@@ -125,9 +125,6 @@ std::string TSettingsFile::ReadString(std::string_view section, std::string_view
 
 int32_t TSettingsFile::ReadInteger(std::string_view section, std::string_view key,
                                    int32_t fallback) const {
-    const auto at = FindKey(section, key);
-    if (!at)
-        return fallback;
     return StrToIntDef(ReadString(section, key, ""), fallback);
 }
 

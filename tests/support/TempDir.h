@@ -25,6 +25,8 @@ private:
 void WriteBytes(const std::string& path, std::string_view bytes);
 std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
+// Creates one folder (its parent must exist).
+void MakeDir(const std::string& path);
 // Makes a file read-only (true) or writable again.
 void SetReadOnly(const std::string& path, bool readOnly);
 

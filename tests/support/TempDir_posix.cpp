@@ -43,6 +43,11 @@ bool Exists(const std::string& path) {
     return std::filesystem::exists(path);
 }
 
+void MakeDir(const std::string& path) {
+    if (!std::filesystem::create_directory(path))
+        throw std::runtime_error("cannot create " + path);
+}
+
 void SetReadOnly(const std::string& path, bool readOnly) {
     using std::filesystem::perms;
     std::filesystem::permissions(path, readOnly ? perms::owner_read | perms::group_read

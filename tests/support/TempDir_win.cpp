@@ -86,6 +86,11 @@ bool Exists(const std::string& path) {
     return GetFileAttributesW(cp932::Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+void MakeDir(const std::string& path) {
+    if (!CreateDirectoryW(cp932::Wide(path).c_str(), nullptr))
+        throw std::runtime_error("cannot create " + path);
+}
+
 void SetReadOnly(const std::string& path, bool readOnly) {
     SetFileAttributesW(cp932::Wide(path).c_str(),
                        readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);

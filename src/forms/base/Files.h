@@ -17,8 +17,9 @@ std::string ProgramPath();
 // The whole file; EFileOpenError when it cannot be opened, EIoError when reading fails.
 std::string ReadFileBytes(std::string_view path);
 // Writes bytes to a temporary file in the target's folder and then replaces the target with it,
-// so the target is either the old file or the complete new one. Raises EFileCreateError (and
-// leaves the old file byte-identical) on any failure.
+// so the target is either the old file or the complete new one. A read-only target is never
+// replaced (as Windows refuses, also where the process could override it). Raises
+// EFileCreateError (and leaves the old file byte-identical) on any failure.
 void WriteFileReplacing(std::string_view path, std::string_view bytes);
 
 // An open file for TFileStream.

@@ -116,6 +116,10 @@ std::string ReadFileBytes(std::string_view path) {
 }
 
 void WriteFileReplacing(std::string_view path, std::string_view bytes) {
+    // Without its owner's write bit a file counts as read-only, even for root.
+    struct stat st {};
+    if (Stat(path, st) && !S_ISDIR(st.st_mode) && !(st.st_mode & S_IWUSR))
+        throw EFileCreateError(path, SysErrorMessage(EACCES));
     std::string dir = ExtractFilePath(path);
     const size_t slash = std::string_view(path).rfind('/');
     if (dir.empty() && slash != std::string_view::npos)

@@ -129,6 +129,10 @@ std::string ReadFileBytes(std::string_view path) {
 }
 
 void WriteFileReplacing(std::string_view path, std::string_view bytes) {
+    // Wine running as root would replace a read-only file; Windows refuses, and so do we.
+    const DWORD attributes = Attributes(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw EFileCreateError(path, SysErrorMessage(ERROR_ACCESS_DENIED));
     std::string dir = ExtractFilePath(path);
     if (dir.empty())
         dir = ".";

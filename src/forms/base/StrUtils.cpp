@@ -127,15 +127,19 @@ std::string Trim(std::string_view s) {
     return TrimRight(TrimLeft(s));
 }
 
-std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
+namespace {
+// Replaces from by to, comparing the texts that key gives (which must keep byte positions).
+template <typename Key>
+std::string ReplaceBy(std::string_view s, std::string_view from, std::string_view to, Key key) {
     if (from.empty())
         return std::string(s);
+    const std::string ks = key(s), kf = key(from);
     std::string out;
     size_t i = 0;
     while (i < s.size()) {
-        if (s.compare(i, from.size(), from) == 0) {
+        if (ks.compare(i, kf.size(), kf) == 0) {
             out.append(to);
-            i += from.size();
+            i += kf.size();
         } else {
             const size_t n = CharLength(s, i);
             out.append(s.substr(i, n));
@@ -143,6 +147,15 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
         }
     }
     return out;
+}
+} // namespace
+
+std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
+    return ReplaceBy(s, from, to, [](std::string_view t) { return std::string(t); });
+}
+
+std::string ReplaceText(std::string_view s, std::string_view from, std::string_view to) {
+    return ReplaceBy(s, from, to, [](std::string_view t) { return UpperCase(t); });
 }
 
 std::string Format(std::string_view fmt, std::initializer_list<std::string_view> args) {

@@ -48,6 +48,8 @@ std::string TrimRight(std::string_view s);
 
 // Every occurrence of from (at character starts) replaced by to.
 std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to);
+// The same with ASCII letters of from matched in any case.
+std::string ReplaceText(std::string_view s, std::string_view from, std::string_view to);
 
 // fmt with each "%s" replaced by the next argument in turn and "%%" by "%".
 std::string Format(std::string_view fmt, std::initializer_list<std::string_view> args);

@@ -43,3 +43,9 @@ TEST(StrUtils, TrimAndFormat) {
     EXPECT_EQ(ReplaceAll("a表b", "\\", "/"), "a表b");
     EXPECT_EQ(ReplaceAll("a\\b", "\\", "/"), "a/b");
 }
+
+TEST(StrUtils, ReplaceTextMatchesLettersInAnyCaseAtCharacterStarts) {
+    EXPECT_EQ(ReplaceText("a[@tt]b[@TT]", "[@TT]", "x"), "axbx");
+    EXPECT_EQ(ReplaceText("ゼ@D]", "[@D]", "x"), "ゼ@D]"); // ゼ is 83 5B
+    EXPECT_EQ(ReplaceText("abc", "", "x"), "abc");
+}

@@ -1,0 +1,110 @@
+// The Win32 file system and the shell routines, through the W functions.
+#include "shared/FileUty.h"
+
+#include "forms/base/Codepage.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace {
+class Win32FileSystem : public TFileSystem {
+public:
+    std::vector<TFoundFile> Search(std::string_view pattern) const override {
+        std::vector<TFoundFile> found;
+        WIN32_FIND_DATAW data;
+        const HANDLE h = FindFirstFileW(cp932::Wide(pattern).c_str(), &data);
+        if (h == INVALID_HANDLE_VALUE)
+            return found;
+        do {
+            bool lossy = false;
+            TFoundFile entry;
+            entry.Name = cp932::Narrow(data.cFileName, &lossy);
+            if (lossy)
+                continue;
+            entry.Directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            entry.Hidden =
+                (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+            found.push_back(std::move(entry));
+        } while (FindNextFileW(h, &data));
+        FindClose(h);
+        return found;
+    }
+
+    bool FolderExists(std::string_view path) const override {
+        const DWORD a = GetFileAttributesW(cp932::Wide(path).c_str());
+        return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+    }
+
+    bool CreateFolder(std::string_view path) override {
+        return CreateDirectoryW(cp932::Wide(path).c_str(), nullptr) != FALSE;
+    }
+};
+
+const wchar_t* WidePtr(const std::u16string& s) {
+    return reinterpret_cast<const wchar_t*>(s.c_str());
+}
+
+int RunShellOperation(void* owner, UINT func, const forms::TStrings& files, const wchar_t* dest,
+                      bool confirm) {
+    const std::u16string source = ShellFileList(files);
+    if (source.empty())
+        return kShellNothingToDo;
+    SHFILEOPSTRUCTW op{};
+    op.hwnd = static_cast<HWND>(owner);
+    op.wFunc = func;
+    op.pFrom = WidePtr(source);
+    op.pTo = dest;
+    op.fFlags = static_cast<FILEOP_FLAGS>(FOF_ALLOWUNDO | (confirm ? 0 : FOF_NOCONFIRMATION));
+    const int result = SHFileOperationW(&op);
+    return ShellOperationResult(result, op.fAnyOperationsAborted != FALSE);
+}
+} // namespace
+
+TFileSystem& LocalFileSystem() {
+    static Win32FileSystem fs;
+    return fs;
+}
+
+forms::TStringList GetDriveList() {
+    forms::TStringList drives;
+    std::wstring buffer(GetLogicalDriveStringsW(0, nullptr) + 1, L'\0');
+    const DWORD n = GetLogicalDriveStringsW(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (n == 0 || n >= buffer.size())
+        return drives;
+    for (size_t i = 0; i < n && buffer[i] != L'\0';) {
+        const size_t end = buffer.find(L'\0', i);
+        drives.Add(cp932::Narrow(std::wstring_view(buffer).substr(i, end - i)));
+        i = end + 1;
+    }
+    return drives;
+}
+
+int32_t EmptyRecycleBin(bool confirm) {
+    return SHEmptyRecycleBinW(nullptr, nullptr, confirm ? 0 : SHERB_NOCONFIRMATION);
+}
+
+void ClearRecentDocs() {
+    SHAddToRecentDocs(SHARD_PIDL, nullptr);
+}
+
+std::string GetLogonUserName() {
+    wchar_t name[256];
+    DWORD size = 256;
+    if (!GetUserNameW(name, &size) || size == 0)
+        return {};
+    return LogonNameFromUtf16(
+        std::u16string_view(reinterpret_cast<const char16_t*>(name), size - 1));
+}
+
+int ShellDeleteFiles(void* owner, const forms::TStrings& files, bool confirm) {
+    return RunShellOperation(owner, FO_DELETE, files, nullptr, confirm);
+}
+
+int ShellFileOperation(void* owner, const forms::TStrings& files, std::string_view dest,
+                       uint16_t func, bool confirm) {
+    std::wstring target = cp932::Wide(dest);
+    target.append(2, L'\0');
+    return RunShellOperation(owner, func, files, target.c_str(), confirm);
+}

@@ -3,6 +3,7 @@
 // in the platform's own form.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kbtest {
 
@@ -25,6 +26,8 @@ private:
 void WriteBytes(const std::string& path, std::string_view bytes);
 std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
+// The names of the files and folders in a folder, sorted.
+std::vector<std::string> ListNames(const std::string& dir);
 // Makes a file read-only (true) or writable again.
 void SetReadOnly(const std::string& path, bool readOnly);
 

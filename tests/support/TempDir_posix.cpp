@@ -1,5 +1,6 @@
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -41,6 +42,14 @@ std::string ReadBytes(const std::string& path) {
 
 bool Exists(const std::string& path) {
     return std::filesystem::exists(path);
+}
+
+std::vector<std::string> ListNames(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void SetReadOnly(const std::string& path, bool readOnly) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -84,6 +85,22 @@ std::string ReadBytes(const std::string& path) {
 
 bool Exists(const std::string& path) {
     return GetFileAttributesW(cp932::Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> ListNames(const std::string& dir) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW fd;
+    const HANDLE h = FindFirstFileW((cp932::Wide(dir) + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = fd.cFileName;
+            if (name != L"." && name != L"..")
+                names.push_back(cp932::Narrow(name));
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void SetReadOnly(const std::string& path, bool readOnly) {

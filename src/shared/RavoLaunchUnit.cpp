@@ -59,6 +59,34 @@ bool IsBlank(char c) {
     return b >= 1 && b <= 32;
 }
 
+// The quoted field that starts at line[i], i moved past it: pairs of quotes stand for one, and
+// a missing closing quote ends at the line's end. Texts are made at their exact size (a string
+// built by appending keeps spare room, which ten thousand slots would show in the model's size).
+std::string QuotedField(std::string_view line, size_t& i) {
+    ++i;
+    std::string value;
+    for (;;) {
+        const size_t q = line.find('"', i);
+        if (q == std::string_view::npos) {
+            value.append(line.substr(i));
+            i = line.size();
+            break;
+        }
+        const bool pair = q + 1 < line.size() && line[q + 1] == '"';
+        if (!pair && value.empty()) {
+            value = std::string(line.substr(i, q - i));
+            i = q + 1;
+            return value;
+        }
+        value.append(line.substr(i, q - i + (pair ? 1 : 0)));
+        i = q + (pair ? 2 : 1);
+        if (!pair)
+            break;
+    }
+    value.shrink_to_fit();
+    return value;
+}
+
 // The field values of a record line. A NUL ends the line: read literally, a field would stop
 // at it without ever moving past it, and the first "line" of an older-form file is full of them.
 void SplitFields(std::string_view line, std::vector<std::string>& fields) {
@@ -74,30 +102,12 @@ void SplitFields(std::string_view line, std::vector<std::string>& fields) {
     while (i < n) {
         std::string value;
         if (line[i] == '"') {
-            // Quoted: pairs of quotes stand for one; a missing closing quote ends at the line's
-            // end.
-            ++i;
-            for (;;) {
-                const size_t q = line.find('"', i);
-                if (q == std::string_view::npos) {
-                    value.append(line.substr(i));
-                    i = n;
-                    break;
-                }
-                value.append(line.substr(i, q - i));
-                if (q + 1 < n && line[q + 1] == '"') {
-                    value.push_back('"');
-                    i = q + 2;
-                } else {
-                    i = q + 1;
-                    break;
-                }
-            }
+            value = QuotedField(line, i);
         } else {
             const size_t start = i;
             while (i < n && line[i] != ',' && !IsBlank(line[i]))
                 ++i;
-            value.assign(line.substr(start, i - start));
+            value = std::string(line.substr(start, i - start));
         }
         fields.push_back(std::move(value));
         skipBlanks();
@@ -594,8 +604,8 @@ bool ReadSection(forms::TLineReader& reader, std::string& line, Each each) {
 } // namespace
 
 bool LoadListFromText(TLaunchList& list, std::string_view fileName) {
-    const std::string bytes = forms::ReadFileBytes(fileName);
-    forms::TLineReader reader(bytes);
+    forms::TFileStream file(fileName, forms::FileMode::OpenRead);
+    forms::TLineReader reader(file);
     std::string line;
     std::vector<std::string> fields;
     TLaunchList::TLoadedModel model;
@@ -694,8 +704,27 @@ void TLaunchList::LoadFromFile() {
 
 // ---- The text form ---------------------------------------------------------------------------
 
+namespace {
+// Room for the whole text form (unless texts hold many quotes), so that it is made in one piece.
+size_t TextFormSize(const TLaunchList& list) {
+    constexpr size_t kLineBytes = 120; // numbers, quotes, commas and comments
+    size_t size = kLineBytes * (8 + 3 * static_cast<size_t>(list.Pages().Count()));
+    size += StatusToLine(list.Status()).size();
+    for (int p = 0; p < list.Pages().Count(); ++p)
+        size += 2 * list.Pages().Items(p)->Caption.size();
+    for (const auto& item : list.Storage()) {
+        size += kLineBytes / 2;
+        for (const std::string* text : {&item->Title, &item->Path, &item->LinkFile, &item->Params,
+                                        &item->WorkDir, &item->IconFile, &item->Comment})
+            size += text->size();
+    }
+    return size;
+}
+} // namespace
+
 void SaveListAsText(const TLaunchList& list, std::string_view fileName) {
     std::string out;
+    out.reserve(TextFormSize(list));
     AppendLine(out, "; ステータス");
     AppendLine(out, ";*STR");
     AppendStatusLine(out, list.Status());

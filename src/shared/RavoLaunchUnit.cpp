@@ -473,7 +473,7 @@ void TLaunchList::DeletePage(int index) {
         Error("ページ数が超過しています");
     const int64_t count = std::max<int64_t>(Page(index).BtnCount, 0);
     const int first = FlatIndex(*this, FirstSlot(index), true);
-    FlatIndex(*this, first + count, true);
+    FlatIndex(*this, first + count, true); // the page's slots all lie in the list
     Storage().erase(Storage().begin() + first, Storage().begin() + first + count);
     pages_.Delete(index);
 }
@@ -561,7 +561,8 @@ template <typename Model> bool MakeCountsConsistent(Model& model) {
         cursor += taken;
         added += page->BtnCount - taken;
     }
-    if (added > kMaxAddedSlots || int64_t{pages.back()->BtnCount} + (have - cursor) > INT32_MAX)
+    const int64_t lastCount = std::max<int64_t>(pages.back()->BtnCount, 1) + (have - cursor);
+    if (added > kMaxAddedSlots || lastCount > INT32_MAX)
         return false;
     if (added == 0 && cursor == have)
         return true;

@@ -9,8 +9,6 @@
 
 #include <gmock/gmock.h>
 
-#include <algorithm>
-
 using kbtest::Slot;
 using kbtest::Snapshot;
 using kbtest::Titles;
@@ -82,14 +80,6 @@ TEST(LineCodecs, ItemToLine_IconIndexStandsBeforeShowCmd) {
     item->ShowCmd = 7;
     item->Comment = "say \"hi\"";
     EXPECT_EQ(ItemToLine(*item), "7,-5,\"未登録\",\"\",\"\",\"\",\"\",\"\",4,7,\"say \"\"hi\"\"\"");
-}
-
-TEST(LineCodecs, StatusAndPageLines) {
-    TLaunchList list;
-    list.Status().Notice = "n";
-    list.Status().Value1 = -1;
-    EXPECT_EQ(StatusToLine(list.Status()), "\"K+Bandeo\",\"3.00\",\"n\",-1,0,1");
-    EXPECT_EQ(PageToLine(*list.Pages().Items(0)), "\"新規ページ\",1,0");
 }
 
 TEST(LineCodecs, TextsWithQuotesCommasAndBlanksReadBackExactly) {
@@ -409,15 +399,6 @@ TEST_F(DataFile, Load_NoFileLeavesModelUnchangedAndNotLoaded) {
     list.LoadFromFile();
     EXPECT_FALSE(list.Loaded());
     EXPECT_EQ(Snapshot(list), before);
-}
-
-TEST_F(DataFile, Load_ReplacesEveryObjectOfTheModel) {
-    const auto before = Snapshot(list);
-    Load(TextFile({"\"p\",1,0"}, {Item("a")}));
-    ASSERT_TRUE(list.Loaded());
-    const auto after = Snapshot(list);
-    for (const void* object : before.objects)
-        EXPECT_EQ(std::count(after.objects.begin(), after.objects.end(), object), 0);
 }
 
 TEST_F(DataFile, Load_ShortPageAndItemLinesBecomeUntitledPagesAndEmptySlots) {

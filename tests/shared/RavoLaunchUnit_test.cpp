@@ -375,47 +375,30 @@ TEST(LaunchDataItem, WriteData_WritesShowCmdBeforeIconIndex) {
                                   FStr("") + FStr("") + FInt8(7) + FInt8(8) + FStr(""));
 }
 
-TEST(BaseLaunchList, StreamRoundTrip_KeepsEveryField) {
+TEST(OlderStreams, StatusPagesAndSlotsRoundTrip) {
     TLaunchList list;
+    list.Status().Notice = "お知らせ";
+    list.Status().Value2 = 70000;
     list.PutItem(0, 0, FullSlot());
-    list.AppendItem(0, NewEmptyItem());
-    forms::TMemoryStream stream;
-    list.SaveToStream(stream);
-    stream.SetPosition(0);
-    TBaseLaunchList read;
-    read.Add(NewEmptyItem());
-    read.LoadFromStream(stream);
-    ASSERT_EQ(read.Count(), 2);
-    EXPECT_EQ(ItemToLine(*read.Items(0)), ItemToLine(*list.Items(0)));
-    EXPECT_EQ(ItemToLine(*read.Items(1)), ItemToLine(*list.Items(1)));
-}
-
-TEST(PageList, StreamRoundTrip_KeepsEveryPage) {
-    TLaunchList list;
     list.AddPage("二ページ", 2, -7);
     forms::TMemoryStream stream;
+    list.Status().SaveToStream(stream);
     list.Pages().SaveToStream(stream);
+    list.SaveToStream(stream);
     stream.SetPosition(0);
-    TPageList read;
-    read.LoadFromStream(stream);
-    ASSERT_EQ(read.Count(), 2);
-    EXPECT_EQ(PageToLine(*read.Items(1)), PageToLine(*list.Pages().Items(1)));
-}
-
-TEST(DataStatus, StreamRoundTrip_KeepsTheSixFields) {
     TDataStatus status;
-    status.ProductName = "K+Bandeo";
-    status.Version = "3.00";
-    status.Notice = "お知らせ";
-    status.Value1 = 1;
-    status.Value2 = 70000;
-    status.Value3 = -1;
-    forms::TMemoryStream stream;
-    status.SaveToStream(stream);
-    stream.SetPosition(0);
-    TDataStatus read;
-    read.LoadFromStream(stream);
-    EXPECT_EQ(StatusToLine(read), StatusToLine(status));
+    TPageList pages;
+    TBaseLaunchList slots;
+    slots.Add(NewEmptyItem());
+    status.LoadFromStream(stream);
+    pages.LoadFromStream(stream);
+    slots.LoadFromStream(stream);
+    EXPECT_EQ(StatusToLine(status), StatusToLine(list.Status()));
+    ASSERT_EQ(pages.Count(), 2);
+    EXPECT_EQ(PageToLine(*pages.Items(1)), PageToLine(*list.Pages().Items(1)));
+    ASSERT_EQ(slots.Count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(ItemToLine(*slots.Items(i)), ItemToLine(*list.Items(i)));
 }
 
 TEST(BaseLaunchList, LoadFromStream_CountBeyondTheDataRaisesAndKeepsTheList) {

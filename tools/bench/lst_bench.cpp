@@ -75,7 +75,8 @@ void Fill(TLaunchList& list) {
             item.Kind = ikProgram;
             item.UseCount = (p * 37 + s * 11) % 500;
             item.Title = "表示ソフト" + Num(p) + "－" + Num(s);
-            item.Path = "C:\\Program Files\\日本語ツール" + Num(p) + "\\プログラム" + Num(s) + ".exe";
+            item.Path =
+                "C:\\Program Files\\日本語ツール" + Num(p) + "\\プログラム" + Num(s) + ".exe";
             item.WorkDir = "C:\\Program Files\\日本語ツール" + Num(p);
         }
     }

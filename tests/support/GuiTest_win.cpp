@@ -167,9 +167,14 @@ void SendKey(WORD vk, bool up) {
 } // namespace
 
 void MoveMouseTo(HWND window, int x, int y) {
+    // One absolute move, so that no second, stale move event follows it.
     const POINT p = ToScreen(window, x, y);
-    SetCursorPos(p.x, p.y);
-    SendMouse(MOUSEEVENTF_MOVE); // a move of 0 makes the system deliver WM_MOUSEMOVE
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof in);
 }
 
 void ClickAt(HWND window, int x, int y, bool right) {

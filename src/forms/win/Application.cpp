@@ -183,6 +183,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
             filter(msg, handled);
         }
         if (!handled) {
+            TrackMouseControl(msg);
             HintMouseMessage(msg);
             if (!KeyPipeline(msg)) {
                 TranslateMessage(&msg);
@@ -349,6 +350,18 @@ void TApplication::ActivateChanged(bool active) {
         OnActivate(this);
     if (!active && OnDeactivate)
         OnDeactivate(this);
+}
+
+void TApplication::TrackMouseControl(const MSG& msg) {
+    if (msg.message != WM_MOUSEMOVE && msg.message != WM_NCMOUSEMOVE)
+        return;
+    TControl* target = msg.message == WM_MOUSEMOVE ? TControl::FromHandle(msg.hwnd) : nullptr;
+    if (target == mouseControl_)
+        return;
+    if (mouseControl_ && !mouseControlLife_.expired() && mouseControl_->MouseInClient())
+        mouseControl_->Perform(WM_MOUSELEAVE);
+    mouseControl_ = target;
+    mouseControlLife_ = target ? target->LifeToken() : std::weak_ptr<void>();
 }
 
 // ---- ordinary hints ----

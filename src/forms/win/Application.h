@@ -98,6 +98,7 @@ private:
     bool ProcessMessage(MSG& msg);
     bool KeyPipeline(MSG& msg);
     void HintMouseMessage(const MSG& msg);
+    void TrackMouseControl(const MSG& msg);
     void HintTimer(UINT_PTR id);
     void ActivateHint();
     friend LRESULT CALLBACK UtilityWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -111,6 +112,11 @@ private:
     bool active_ = false;
     bool showingError_ = false;
     HWND utility_ = nullptr;
+
+    // The control the pointer entered last: a move onto another window means it was left, even
+    // where the system's leave tracking is slow or missing.
+    TControl* mouseControl_ = nullptr;
+    std::weak_ptr<void> mouseControlLife_;
 
     bool showHint_ = true;
     std::unique_ptr<THintWindow> hintWindow_;

@@ -723,40 +723,53 @@ void TControl::WndProc(TMessage& m) {
         WMEraseBkgnd(m);
         return;
     case WM_LBUTTONDOWN:
-        HandleMouseDown(m, TMouseButton::mbLeft, false);
-        return;
     case WM_LBUTTONDBLCLK:
-        HandleMouseDown(m, TMouseButton::mbLeft, true);
-        return;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-        HandleMouseDown(m, TMouseButton::mbRight, m.Msg == WM_RBUTTONDBLCLK);
-        if (systemClass_)
-            DefaultHandler(m);
-        return;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-        HandleMouseDown(m, TMouseButton::mbMiddle, m.Msg == WM_MBUTTONDBLCLK);
-        return;
     case WM_LBUTTONUP:
-        HandleMouseUp(m, TMouseButton::mbLeft);
-        return;
-    case WM_RBUTTONUP: {
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE: {
         const std::weak_ptr<void> life = LifeToken();
-        HandleMouseUp(m, TMouseButton::mbRight);
-        if (!life.expired())
-            DefaultHandler(m); // WM_CONTEXTMENU follows
+        switch (m.Msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            HandleMouseDown(m, TMouseButton::mbLeft, m.Msg == WM_LBUTTONDBLCLK);
+            break;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            HandleMouseDown(m, TMouseButton::mbRight, m.Msg == WM_RBUTTONDBLCLK);
+            break;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            HandleMouseDown(m, TMouseButton::mbMiddle, m.Msg == WM_MBUTTONDBLCLK);
+            break;
+        case WM_LBUTTONUP:
+            HandleMouseUp(m, TMouseButton::mbLeft);
+            break;
+        case WM_RBUTTONUP:
+            HandleMouseUp(m, TMouseButton::mbRight);
+            break;
+        case WM_MBUTTONUP:
+            HandleMouseUp(m, TMouseButton::mbMiddle);
+            break;
+        default:
+            HandleMouseMove(m);
+            break;
+        }
+        // System controls work on their own mouse messages; a right release also makes the
+        // WM_CONTEXTMENU that opens pop-up menus.
+        if (!life.expired() && (systemClass_ || m.Msg == WM_RBUTTONUP))
+            DefaultHandler(m);
         return;
     }
-    case WM_MBUTTONUP:
-        HandleMouseUp(m, TMouseButton::mbMiddle);
-        return;
-    case WM_MOUSEMOVE:
-        HandleMouseMove(m);
-        return;
     case WM_MOUSELEAVE:
-        mouseInside_ = false;
-        MouseLeave();
+        if (mouseInside_) {
+            mouseInside_ = false;
+            MouseLeave();
+        }
         return;
     case WM_MOUSEWHEEL: {
         const TPoint screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};

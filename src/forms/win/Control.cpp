@@ -240,7 +240,7 @@ void TControl::CreateHandle() {
                 above = (*j)->handle_;
                 break;
             }
-        SetWindowPos(handle_, above ? above : HWND_BOTTOM, 0, 0, 0, 0,
+        SetWindowPos(handle_, above ? above : HWND_TOP, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }

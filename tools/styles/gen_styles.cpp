@@ -30,25 +30,25 @@ enum Item {
 };
 
 // Sizes the programs draw the glyphs at.
-constexpr int kTitleButton = 20;         // the three title-bar buttons
-constexpr int kLaunchButton = 40;        // the button grid's state images
-constexpr int kTabW = 48, kTabH = 24;    // one tab frame, cut into thirds
+constexpr int kTitleButton = 20;           // the three title-bar buttons
+constexpr int kLaunchButton = 40;          // the button grid's state images
+constexpr int kTabW = 48, kTabH = 24;      // one tab frame, cut into thirds
 constexpr int kTitleW = 160, kTitleH = 28; // caps of 40 and 80 around a middle of 40
-constexpr int kEdge = 10;                // the hint window's margins
+constexpr int kEdge = 10;                  // the hint window's margins
 
 struct ButtonColors {
     Rgb Face, Outline, Mark;
 };
 
 struct Palette {
-    Rgb Body;                              // the window around the buttons
+    Rgb Body; // the window around the buttons
     Rgb TitleTop, TitleBottom, TitleLight, TitleDark, TitleText, Counter;
     ButtonColors Lock, Wiz, Close;
-    Rgb LockShut;                          // the lock while the window is locked
+    Rgb LockShut; // the lock while the window is locked
     Rgb TileTop, TileBottom, TileOutline, TileLight, Mark, Empty, EmptyLine;
     Rgb TabTop, TabBottom, TabOutline, TabText, TabSelectText, PageCounter;
     Rgb HintBody, HintOutline, HintLight, HintText;
-    Rgb HintStar;                          // the tiled body's pattern (when Starry)
+    Rgb HintStar; // the tiled body's pattern (when Starry)
     bool Starry = false;
 };
 
@@ -74,15 +74,18 @@ const Icon kTwinkle = {".#.", "###", ".#."};
 // --- glyphs ---
 
 // Four frames of one title-bar button: normal, pressed, hovered, unusable.
-Image TitleButton(const ButtonColors& c, const Icon& icon, const Icon& pressedIcon, Rgb pressedMark) {
+Image TitleButton(const ButtonColors& c, const Icon& icon, const Icon& pressedIcon,
+                  Rgb pressedMark) {
     const int s = kTitleButton;
     Image strip(4 * s, s);
     const auto face = [&](int frame, Panel p, const Icon& mark, Rgb markColor, int dy) {
         DrawPanel(strip, frame * s, 0, s, s, p);
         DrawIconCentred(strip, mark, frame * s, 0, s, s, markColor, dy);
     };
-    Panel normal{4, true, true, false, false, false, false, c.Outline, Lighter(c.Face, 0.35),
-                 c.Face, true, Lighter(c.Face, 0.6)};
+    Panel normal{4,      true,      true,
+                 false,  false,     false,
+                 false,  c.Outline, Lighter(c.Face, 0.35),
+                 c.Face, true,      Lighter(c.Face, 0.6)};
     face(0, normal, icon, c.Mark, 0);
 
     Panel pressed = normal;
@@ -111,8 +114,8 @@ Image TitleButton(const ButtonColors& c, const Icon& icon, const Icon& pressedIc
 Image LaunchButtons(const Palette& p) {
     const int s = kLaunchButton;
     Image strip(4 * s, s, p.Body);
-    const Panel normal{5, true, true, false, false, false, false, p.TileOutline, p.TileTop,
-                       p.TileBottom, true, p.TileLight};
+    const Panel normal{5,     true,          true,      false,        false, false,
+                       false, p.TileOutline, p.TileTop, p.TileBottom, true,  p.TileLight};
     DrawPanel(strip, 0, 0, s, s, normal);
 
     Panel pressed = normal;
@@ -138,11 +141,15 @@ Image LaunchButtons(const Palette& p) {
 // with the page above it, the others sit back behind a line.
 Image Tabs(const Palette& p) {
     Image strip(2 * kTabW, kTabH);
-    const Panel selected{4, false, true, true, false, false, false, p.TabOutline, p.Body,
-                         p.TabBottom, false, p.Body};
+    const Panel selected{4,     false,        true,   true,        false, false,
+                         false, p.TabOutline, p.Body, p.TabBottom, false, p.Body};
     DrawPanel(strip, 0, 0, kTabW, kTabH, selected);
-    const Panel other{4, false, true, false, false, false, false, p.TabOutline, p.TabTop,
-                      Darker(p.TabBottom, 0.06), true, Lighter(p.TabTop, 0.3)};
+    const Panel other{4,        false,
+                      true,     false,
+                      false,    false,
+                      false,    p.TabOutline,
+                      p.TabTop, Darker(p.TabBottom, 0.06),
+                      true,     Lighter(p.TabTop, 0.3)};
     DrawPanel(strip, kTabW + 1, 0, kTabW - 2, kTabH - 2, other);
     return strip;
 }
@@ -237,7 +244,8 @@ std::string StyleText(const Style& s) {
          Line("Color",
               Colors({p.Close.Face, Lighter(p.Close.Face, 0.6), p.Close.Outline, p.Close.Mark})) +
          Line("Trans", "1");
-    t += "[BtnBar]\r\n" + Line("Color", Colors({p.TileBottom, p.TileLight, p.TileOutline, p.Mark})) +
+    t += "[BtnBar]\r\n" +
+         Line("Color", Colors({p.TileBottom, p.TileLight, p.TileOutline, p.Mark})) +
          Line("Trans", "0");
     t += "[Form]\r\n" + Line("Color", ColorText(p.Body)) + Line("Trans", "0");
     t += "[SubForm]\r\n" + Line("FontColor", ColorText(p.HintText)) +

@@ -3,6 +3,7 @@
 // in the platform's own form.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kbtest {
 
@@ -27,6 +28,8 @@ std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
 // Creates one folder (its parent must exist).
 void MakeDir(const std::string& path);
+// The names of the files and folders in a folder, sorted.
+std::vector<std::string> ListNames(const std::string& dir);
 // Makes a file read-only (true) or writable again.
 void SetReadOnly(const std::string& path, bool readOnly);
 

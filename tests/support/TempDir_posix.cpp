@@ -1,5 +1,6 @@
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -46,6 +47,14 @@ bool Exists(const std::string& path) {
 void MakeDir(const std::string& path) {
     if (!std::filesystem::create_directory(path))
         throw std::runtime_error("cannot create " + path);
+}
+
+std::vector<std::string> ListNames(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void SetReadOnly(const std::string& path, bool readOnly) {

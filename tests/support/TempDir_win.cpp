@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -89,6 +90,22 @@ bool Exists(const std::string& path) {
 void MakeDir(const std::string& path) {
     if (!CreateDirectoryW(cp932::Wide(path).c_str(), nullptr))
         throw std::runtime_error("cannot create " + path);
+}
+
+std::vector<std::string> ListNames(const std::string& dir) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW fd;
+    const HANDLE h = FindFirstFileW((cp932::Wide(dir) + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = fd.cFileName;
+            if (name != L"." && name != L"..")
+                names.push_back(cp932::Narrow(name));
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void SetReadOnly(const std::string& path, bool readOnly) {

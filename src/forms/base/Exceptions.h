@@ -35,6 +35,10 @@ public:
     EStreamReadError();
 };
 
+// The same error for a length or count read from a stream that is negative or more than the
+// stream still holds, so that readers of damaged files can tell it from a value of a wrong type.
+class EStreamLengthError : public EStreamReadError {};
+
 // "ファイル "%s". %s は開けません" with the file name and the system's reason.
 class EFileOpenError : public Exception {
 public:

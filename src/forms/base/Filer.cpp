@@ -98,7 +98,7 @@ std::string TReader::ReadString() {
         throw EStreamReadError();
     }
     if (length < 0 || length > stream_.Remaining())
-        throw EStreamReadError();
+        throw EStreamLengthError();
     std::string bytes(static_cast<size_t>(length), '\0');
     stream_.ReadBuffer(bytes.data(), bytes.size());
     if (type == kUtf8String)

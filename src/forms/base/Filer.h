@@ -5,8 +5,9 @@
 //   0C        text, 4-byte length, code-page-932 bytes
 //   12        text, 4-byte count of UTF-16 units (read only)
 //   14        text, 4-byte length, UTF-8
-// A wrong type, a negative length or data that ends early raises EStreamReadError; a length is
-// checked against what the stream still holds before anything is allocated.
+// A wrong type or data that ends early raises EStreamReadError; a text length is checked against
+// what the stream still holds before anything is allocated, and one that is negative or too long
+// raises EStreamLengthError.
 #include "forms/base/Streams.h"
 
 #include <cstdint>

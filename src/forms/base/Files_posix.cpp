@@ -101,6 +101,11 @@ std::unique_ptr<FileHandle> OpenFile(std::string_view path, FileMode mode) {
 std::string ReadFileBytes(std::string_view path) {
     auto file = OpenFile(path, FileMode::OpenRead);
     std::string bytes;
+    // One allocation of the file's size, rather than a buffer that doubles as it fills.
+    const int64_t size = file->Seek(0, 2);
+    file->Seek(0, 0);
+    if (size > 0)
+        bytes.reserve(static_cast<size_t>(size));
     char chunk[65536];
     for (;;) {
         errno = 0;

@@ -7,13 +7,23 @@
 
 namespace forms {
 
+class TStream;
+
 class TLineReader {
 public:
     explicit TLineReader(std::string_view bytes) : bytes_(bytes) {}
+    // Reads the stream from its position in chunks, so that a large file is never held whole.
+    explicit TLineReader(TStream& stream) : stream_(&stream) {}
+
     // The next line into line; false at the end of the input.
     bool Next(std::string& line);
 
 private:
+    // More input into bytes_ (stream mode only); false at its end.
+    bool Refill();
+
+    TStream* stream_ = nullptr;
+    std::string chunk_;
     std::string_view bytes_;
     size_t pos_ = 0;
     bool ended_ = false;

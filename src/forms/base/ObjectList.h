@@ -1,6 +1,7 @@
 #pragma once
 // An owning list: every entry is freed when it is deleted, replaced or the list goes. A bad index
-// raises EListIndexError and changes nothing; an object the list refuses stays with the caller.
+// raises EListIndexError and changes nothing; an object the list refuses stays with the caller
+// (entries are taken by rvalue reference and moved from only on success).
 #include "forms/base/Exceptions.h"
 
 #include <memory>
@@ -24,13 +25,13 @@ public:
     }
 
     // Appends and returns the new entry's index.
-    int Add(std::unique_ptr<T> item) {
+    int Add(std::unique_ptr<T>&& item) {
         items_.push_back(std::move(item));
         return Count() - 1;
     }
 
     // 0 <= index <= Count.
-    void Insert(int index, std::unique_ptr<T> item) {
+    void Insert(int index, std::unique_ptr<T>&& item) {
         Check(index, Count());
         items_.insert(items_.begin() + index, std::move(item));
     }
@@ -49,7 +50,7 @@ public:
     }
 
     // Stores item at index and frees the entry that stood there (unless it is the same object).
-    void SetItems(int index, std::unique_ptr<T> item) {
+    void SetItems(int index, std::unique_ptr<T>&& item) {
         Check(index, Count() - 1);
         auto& slot = items_[static_cast<size_t>(index)];
         if (slot.get() == item.get()) {

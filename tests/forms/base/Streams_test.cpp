@@ -106,3 +106,25 @@ TEST(Files, JapaneseFileNames) {
     EXPECT_TRUE(RemoveFile(name));
     EXPECT_FALSE(FileExists(name));
 }
+
+TEST(Filer, TextLengthBeyondTheDataIsALengthError) {
+    const std::string cases[] = {
+        std::string("\x0C\xFF\xFF\xFF\x7F", 5),
+        std::string("\x0C\x00\x00\x00\x80", 5),
+        std::string("\x06\x05"
+                    "ab",
+                    4),
+    };
+    for (const auto& bytes : cases) {
+        TMemoryStream s(bytes);
+        EXPECT_THROW(TReader(s).ReadString(), EStreamLengthError);
+    }
+    TMemoryStream wrongType(std::string("\x02\x01", 2));
+    try {
+        TReader(wrongType).ReadString();
+        FAIL();
+    } catch (const EStreamLengthError&) {
+        FAIL() << "a wrong type is not a length error";
+    } catch (const EStreamReadError&) {
+    }
+}

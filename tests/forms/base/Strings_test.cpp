@@ -1,5 +1,6 @@
 #include "forms/base/Exceptions.h"
 #include "forms/base/LineReader.h"
+#include "forms/base/Streams.h"
 #include "forms/base/Strings.h"
 
 #include <gtest/gtest.h>
@@ -69,4 +70,23 @@ TEST(LineReader, EndOfFileMarkStopsReading) {
 TEST(LineReader, LongLinesHaveNoLimit) {
     const std::string big(100000, 'x');
     EXPECT_EQ(Lines(big + "\n"), std::vector<std::string>{big});
+}
+
+TEST(LineReader, StreamGivesTheSameLinesAcrossChunkBoundaries) {
+    // Lines, stray CRs, a CR LF pair and the end mark placed around the 64 KiB chunk size.
+    std::string bytes;
+    for (int i = 0; bytes.size() < 3 * 65536; ++i)
+        bytes += std::string(static_cast<size_t>(i * 7919 % 300), 'a' + i % 26) +
+                 (i % 5 == 0 ? "\r" : "") + "b" + (i % 3 == 0 ? "\r\n" : "\n");
+    bytes.insert(65535, "\r\n");
+    bytes.insert(2 * 65536 - 1, "\r");
+    for (const std::string& input : {bytes, bytes + "tail", bytes + "x\x1A" + "rest"}) {
+        TMemoryStream stream(input);
+        TLineReader reader(stream);
+        std::vector<std::string> lines;
+        std::string line;
+        while (reader.Next(line))
+            lines.push_back(line);
+        EXPECT_EQ(lines, Lines(input));
+    }
 }

@@ -1,0 +1,4 @@
+#include "shared/ListUnit.h"
+
+// Defined here so that the class's virtual table lives in one object file.
+TBaseDataItem::~TBaseDataItem() = default;

@@ -4,6 +4,7 @@
 // the style text, an INI text naming colours, fonts and the numbers of the glyph items; items 1 to
 // 255 are glyph strips, each a whole .bmp file. Neither program writes style files.
 #include "forms/base/Color.h"
+#include "forms/gfx/Geometry.h"
 
 #include <cstdint>
 #include <functional>
@@ -64,15 +65,11 @@ struct TFormPartsColor {
     TColor Color = 0;
 };
 
-struct TStiPoint {
-    int32_t X = 0, Y = 0;
-};
-
 // The pop-up hint window: Color is its text colour, DrawMode how the body glyph is laid out.
 // Bounds is read and kept; nothing acts on it.
 struct TSubFormColor : TFormPartsColor {
     uint8_t DrawMode = 0;
-    TStiPoint Bounds;
+    forms::TPoint Bounds;
 };
 
 // One loaded style. Created with the built-in defaults; a load overwrites what its keys give.

@@ -1,7 +1,9 @@
 // The style files built beside the programs.
 #include "shared/SkinLib.h"
 
-#include "forms/base/Files.h"
+#include "StyleFiles.h"
+
+#include "forms/gfx/BmpFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +12,9 @@
 #include <vector>
 
 using namespace forms;
+using namespace kbtest;
 
 namespace {
-
-// The program folder of this build: bin beside the folder of the test programs.
-std::string ProgramFolder() {
-    const std::string self = ProgramPath();
-    const size_t cut = self.find_last_of("/\\");
-    const char sep = self[cut];
-    return self.substr(0, cut + 1) + ".." + sep + "bin" + sep;
-}
 
 const std::vector<std::string> kShipped = {"format.sti", "night.sti", "plain.sti"};
 
@@ -76,6 +71,53 @@ TEST(ShippedStyles, EveryNamedGlyph_IsABitmapItemInsideTheFile) {
             named += n >= 1;
         EXPECT_EQ(read, named) << name;
     }
+}
+
+// Each strip as its drawing expects it: the strip routines count cells as if they were square, the
+// title-bar buttons are 20 pixels and drawn unscaled, the title bar has caps of 40 and 80 pixels,
+// the hint edges caps of 10. A cell drawn transparently takes its colour from its bottom-left
+// pixel, which must not be the colour of its middle.
+TEST(ShippedStyles, Glyphs_HaveTheShapesTheirDrawingExpects) {
+    struct Shape {
+        int Cells, Width, Height; // 0: any
+        bool Transparent;
+    };
+    for (const std::string& name : kShipped) {
+        const TStiData d = Load(name);
+        const std::vector<Shape> shapes = {{4, 80, 20, d.LockBtn.Trans},
+                                           {4, 80, 20, d.WizBtn.Trans},
+                                           {4, 80, 20, d.CloseBtn.Trans},
+                                           {4, 0, 0, d.BtnBar.Trans},
+                                           {2, 0, 0, d.Tab.Trans},
+                                           {1, 0, 28, false},
+                                           {2, 0, 10, false},
+                                           {2, 0, 0, false},
+                                           {1, 0, 0, false},
+                                           {2, 0, 0, false},
+                                           {2, 0, 0, false},
+                                           {1, 0, 0, false}};
+        const std::vector<int> numbers = GlyphNumbers(d);
+        ReadStyleGlyphs(ProgramFolder() + name, numbers, true, [&](size_t i, std::string_view b) {
+            const PixelBuffer strip = DecodeBmp(b);
+            const Shape& s = shapes[i];
+            SCOPED_TRACE(name + " glyph " + std::to_string(i));
+            EXPECT_GE(strip.Width() / strip.Height(), s.Cells);
+            if (s.Width) {
+                EXPECT_EQ(strip.Width(), s.Width);
+            }
+            if (s.Height) {
+                EXPECT_EQ(strip.Height(), s.Height);
+            }
+            const int cellW = strip.Width() / s.Cells;
+            for (int c = 0; s.Transparent && c < s.Cells; ++c)
+                EXPECT_NE(strip.View().ColorAt(c * cellW, strip.Height() - 1),
+                          strip.View().ColorAt(c * cellW + cellW / 2, strip.Height() / 2));
+        });
+    }
+    const TStiData d = Load("format.sti");
+    EXPECT_TRUE(ReadStyleGlyphs(
+        ProgramFolder() + "format.sti", {d.TitleBar.GlyphIndex}, true,
+        [](size_t, std::string_view b) { EXPECT_GE(DecodeBmp(b).Width(), 40 + 80 + 1); }));
 }
 
 } // namespace

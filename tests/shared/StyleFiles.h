@@ -1,5 +1,7 @@
 #pragma once
 // Style-file containers for tests: an index of 256 sizes and 256 offsets, then the items.
+#include "forms/base/Files.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -40,6 +42,15 @@ inline std::string TinyBmp() {
          Le32(2835) + Le32(2835) + Le32(0) + Le32(0);
     b += std::string("\x00\x00\xFF\xFF\x00\x00\x00\x00", 8);
     return b;
+}
+
+// The program folder of this build, where the style files are built: bin beside the folder of
+// the test programs.
+inline std::string ProgramFolder() {
+    const std::string self = forms::ProgramPath();
+    const size_t cut = self.find_last_of("/\\");
+    const char sep = self[cut];
+    return self.substr(0, cut + 1) + ".." + sep + "bin" + sep;
 }
 
 } // namespace kbtest

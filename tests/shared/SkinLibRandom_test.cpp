@@ -22,7 +22,7 @@ using namespace kbtest;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kBudget = std::chrono::seconds(2);
+constexpr auto kBudget = std::chrono::seconds(1);
 
 const std::vector<std::string> kLines = {"[Style]",
                                          "[About]",

@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include "forms/base/Codepage.h"
+
+#include <windows.h>
+
 #include <chrono>
 #include <random>
 #include <stdexcept>
@@ -129,7 +133,7 @@ TEST_F(StyleGlyphsTest, Load_AfterStyleFile_FillsTheLaunchersNineBitmaps) {
 TEST_F(StyleGlyphsTest, Load_MutatedBitmaps_LoadOrRaiseLeavingBitmap) {
     std::mt19937 rng(1107);
     const std::string path = dir.File("m.sti");
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     int runs = 0, loaded = 0;
     for (; runs < 2000 && std::chrono::steady_clock::now() < end; ++runs) {
         std::string bmp = TinyBmp();
@@ -154,6 +158,21 @@ TEST_F(StyleGlyphsTest, Load_MutatedBitmaps_LoadOrRaiseLeavingBitmap) {
     }
     EXPECT_GT(runs, 50);
     EXPECT_GT(loaded, 0);
+}
+
+TEST_F(StyleGlyphsTest, StyleFileThatCannotBeOpened_RaisesOpenError) {
+    const std::string path = Write({{0, StyleText()}, {1, TinyBmp()}});
+    // Held open by another without sharing.
+    const HANDLE held = CreateFileW(cp932::Wide(path).c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    TStiData d;
+    EXPECT_THROW(IsStyleFile(path, "1"), EFileOpenError);
+    EXPECT_THROW(LoadStyleFile(path, d), EFileOpenError);
+    EXPECT_THROW(LoadStyleGlyphs(path, {1}, false, {&a}), EFileOpenError);
+    CloseHandle(held);
+    EXPECT_TRUE(Untouched(a));
+    EXPECT_EQ(d.About.Title, "untitled");
 }
 
 // The style files built beside the programs load with every glyph they name.

@@ -3,6 +3,8 @@
 
 #include "shared/BitmapTesting.h"
 #include "shared/PixelTesting.h"
+#include "shared/SkinLib.h"
+#include "shared/StyleFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -250,4 +252,60 @@ TEST(SkinLibDrawWin, SkinDrawingKeepsGdiObjectsSteady) {
     for (int i = 0; i < 50; ++i)
         round();
     EXPECT_LE(GdiObjects(), before);
+}
+
+// ---- the shipped styles ----
+
+namespace {
+// A background colour that no shipped glyph holds (their transparent colour is fuchsia).
+constexpr TColor kSentinel = 0x00123456;
+
+// Pixels that are no longer the sentinel background.
+int Painted(TBitmap& b) {
+    int n = 0;
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            n += b.Canvas().Pixels(x, y) != kSentinel;
+    return n;
+}
+} // namespace
+
+TEST(SkinLibDrawWin, ShippedStyleGlyphs_DrawWithTheCellCountsTheControlsUse) {
+    for (const char* name : {"format.sti", "night.sti"}) {
+        const std::string path = kbtest::ProgramFolder() + name;
+        TStiData d;
+        ASSERT_TRUE(LoadStyleFile(path, d)) << name;
+        TBitmap lock, bar, tab, title, edgeH, edgeV;
+        ASSERT_TRUE(LoadStyleGlyphs(path,
+                                    {d.LockBtn.GlyphIndex, d.BtnBar.GlyphIndex, d.Tab.GlyphIndex,
+                                     d.TitleBar.GlyphIndex, d.SubForm.GlyphH, d.SubForm.GlyphV},
+                                    false, {&lock, &bar, &tab, &title, &edgeH, &edgeV}))
+            << name;
+        for (int frame = 0; frame < 4; ++frame) {
+            auto button = Plain(20, 20, kSentinel);
+            DrawStripCellIn(button->Canvas(), frame, 4, &lock, 20, 20, true, false);
+            EXPECT_EQ(Painted(*button), 400) << name << frame;
+            auto cell = Plain(40, 40, kSentinel);
+            DrawStripCellIn(cell->Canvas(), frame, 4, &bar, 40, 40, true, false);
+            EXPECT_EQ(Painted(*cell), 1600) << name << frame;
+        }
+        for (int frame = 0; frame < 2; ++frame) {
+            auto face = Plain(tab.Width() / 2, tab.Height(), kSentinel);
+            EXPECT_TRUE(CopyStripCell(face.get(), &tab, frame, 2)) << name;
+            auto strip = Plain(24, 64, kSentinel);
+            DrawSkinPart(strip->Canvas(), face.get(), Rect(0, 0, 24, 64), 0, 0, 90, false);
+            EXPECT_EQ(Painted(*strip), 24 * 64) << name;
+            auto edge = Plain(edgeH.Width() / 2, edgeH.Height(), kSentinel);
+            EXPECT_TRUE(CopyStripCell(edge.get(), &edgeH, frame, 2)) << name;
+            auto side = Plain(10, 100, kSentinel);
+            DrawStripCellIn(side->Canvas(), frame, 2, &edgeV, 10, 100, true, false);
+            EXPECT_EQ(Painted(*side), 1000) << name;
+        }
+        auto bar240 = Plain(240, 28, kSentinel);
+        DrawSkinPart(bar240->Canvas(), &title, Rect(0, 0, 240, 28), 40, 80, 0, false);
+        EXPECT_EQ(Painted(*bar240), 240 * 28) << name;
+        auto preview = Plain(240, 28, kSentinel);
+        DrawSkinPartRotated(preview->Canvas(), &title, Rect(0, 0, 240, 28), false, 0);
+        EXPECT_EQ(Painted(*preview), 240 * 28) << name;
+    }
 }

@@ -217,30 +217,6 @@ TEST(SkinLibDraw, ComposeSkinPart_EmptySkinOrSizeGivesNothing) {
 
 // ---- turned skins of the style editor ----
 
-TEST(SkinLibDraw, SkinSliceCopy_UnturnedKeepsHeadAndTailAndStretchesTheMiddle) {
-    const TSize s{200, 10}, t{240, 28};
-    EXPECT_EQ(SkinSliceCopy(s, t, 0, TSkinSlice::Head)->Source, Rect(0, 0, 40, 10));
-    EXPECT_EQ(SkinSliceCopy(s, t, 0, TSkinSlice::Head)->Target, Rect(0, 0, 40, 28));
-    EXPECT_EQ(SkinSliceCopy(s, t, 0, TSkinSlice::Tail)->Source, Rect(120, 0, 200, 10));
-    EXPECT_EQ(SkinSliceCopy(s, t, 0, TSkinSlice::Tail)->Target, Rect(160, 0, 240, 28));
-    EXPECT_EQ(SkinSliceCopy(s, t, 0, TSkinSlice::Middle)->Source, Rect(40, 0, 120, 10));
-    EXPECT_EQ(SkinSliceCopy(s, t, 0, TSkinSlice::Middle)->Target, Rect(40, 0, 160, 28));
-}
-
-TEST(SkinLibDraw, SkinSliceCopy_TurnedPartsFindHeadAndTailAtTheirEnds) {
-    const TSize tall{10, 200}, room{28, 240};
-    EXPECT_EQ(SkinSliceCopy(tall, room, 90, TSkinSlice::Head)->Source, Rect(0, 0, 10, 40));
-    EXPECT_EQ(SkinSliceCopy(tall, room, 90, TSkinSlice::Tail)->Target, Rect(0, 160, 28, 240));
-    EXPECT_EQ(SkinSliceCopy(tall, room, -90, TSkinSlice::Head)->Source, Rect(0, 160, 10, 200));
-    EXPECT_EQ(SkinSliceCopy(tall, room, -90, TSkinSlice::Tail)->Target, Rect(0, 0, 28, 80));
-    EXPECT_EQ(SkinSliceCopy(tall, room, -90, TSkinSlice::Middle)->Source, Rect(0, 80, 10, 160));
-    EXPECT_EQ(SkinSliceCopy(tall, room, -90, TSkinSlice::Middle)->Target, Rect(0, 80, 28, 200));
-    const TSize wide{200, 10}, across{240, 28};
-    EXPECT_EQ(SkinSliceCopy(wide, across, 180, TSkinSlice::Head)->Target, Rect(200, 0, 240, 28));
-    EXPECT_EQ(SkinSliceCopy(wide, across, 180, TSkinSlice::Tail)->Source, Rect(0, 0, 80, 10));
-    EXPECT_EQ(SkinSliceCopy(wide, across, 180, TSkinSlice::Middle)->Target, Rect(80, 0, 200, 28));
-}
-
 TEST(SkinLibDraw, SkinSliceCopy_NoMiddleWhenEitherSideIsShorterThanHeadAndTail) {
     EXPECT_EQ(SkinSliceCopy({100, 10}, {240, 28}, 0, TSkinSlice::Middle), std::nullopt);
     EXPECT_EQ(SkinSliceCopy({100, 10}, {110, 28}, 0, TSkinSlice::Middle), std::nullopt);

@@ -1,5 +1,5 @@
 // Strip cells and skin parts on real bitmaps and canvases.
-#include "shared/SkinLibDraw.h"
+#include "shared/SkinLib.h"
 
 #include "shared/BitmapTesting.h"
 #include "shared/PixelTesting.h"

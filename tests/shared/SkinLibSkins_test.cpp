@@ -1,4 +1,4 @@
-#include "shared/SkinLibDraw.h"
+#include "shared/SkinLib.h"
 
 #include "shared/PixelTesting.h"
 

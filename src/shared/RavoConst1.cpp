@@ -161,3 +161,15 @@ std::string VersionTranslationKey(std::string_view value) {
         key[static_cast<size_t>(7 - i)] = kHex[(both >> (i * 4)) & 0xF];
     return key;
 }
+
+std::string TitledMessageText(std::string_view title, std::string_view msg) {
+    std::string text = "【 ";
+    text.append(title);
+    text += " 】\r\r";
+    text.append(msg);
+    return text;
+}
+
+forms::TPoint TitledMessagePlace(int x, int y, forms::TPoint pointer) {
+    return {x == 0 ? pointer.X - 16 : x, y == 0 ? pointer.Y - 16 : y};
+}

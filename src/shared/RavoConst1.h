@@ -1,6 +1,6 @@
 #pragma once
-// Shared constants and utilities of both programs: date formatting, mouse-button sets, the work
-// area and pointer tests, key state and version strings.
+// Shared constants and utilities of both programs: date formatting, the titled message dialog,
+// mouse-button sets, the work area and pointer tests, key state and version strings.
 //
 // The title clock's date-time format: the class library's format picture plus bracketed tokens
 // (any letter case) that write times and days in kanji numerals, give the old month names and
@@ -109,7 +109,26 @@ void ClampToArea(int& x, int& y, int w, int h, const forms::TRect& area);
 // product name, product version and legal copyright of the file's version resource.
 using TVersionStrings = std::array<std::string, 5>;
 
+// The text of a titled message: the title between "【 " and " 】", two line breaks (CR), then
+// the message.
+[[nodiscard]] std::string TitledMessageText(std::string_view title, std::string_view msg);
+// Where a titled message asked for at (x, y) goes: a coordinate of 0 means the pointer's minus 16;
+// others stay (both negative: centred on the screen, which the dialog does).
+[[nodiscard]] forms::TPoint TitledMessagePlace(int x, int y, forms::TPoint pointer);
+
 #ifdef _WIN32
+namespace forms {
+enum class TMsgDlgType;
+class TMsgDlgButtons;
+} // namespace forms
+
+// Beeps by type (none for custom) and shows the class library's message dialog with
+// TitledMessageText, its top-left corner at TitledMessagePlace and the whole dialog inside the
+// work area; the message's '&' are shown as they are. Returns the modal result. (Use with
+// forms/win/MessageDialog.h.)
+int ShowTitledMessage(std::string_view msg, std::string_view title, forms::TMsgDlgButtons buttons,
+                      forms::TMsgDlgType dlgType, int x, int y);
+
 // The box into the desktop work area, as ClampToArea.
 void ClampToWorkArea(int& x, int& y, int w, int h);
 // y is greater than the bottom of the work area.

@@ -3,6 +3,7 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Paths.h"
+#include "forms/win/MessageDialog.h"
 #include "shared/FileUty.h"
 
 #include <windows.h>
@@ -67,6 +68,25 @@ std::optional<std::string> VersionString(const std::vector<char>& block, const s
     return cp932::Narrow(text);
 }
 } // namespace
+
+int ShowTitledMessage(std::string_view msg, std::string_view title, forms::TMsgDlgButtons buttons,
+                      forms::TMsgDlgType dlgType, int x, int y) {
+    using forms::TMsgDlgType;
+    static constexpr struct {
+        TMsgDlgType type;
+        UINT sound;
+    } kBeeps[] = {{TMsgDlgType::mtWarning, MB_ICONEXCLAMATION},
+                  {TMsgDlgType::mtError, MB_ICONHAND},
+                  {TMsgDlgType::mtInformation, MB_ICONASTERISK},
+                  {TMsgDlgType::mtConfirmation, MB_ICONQUESTION}};
+    const forms::TPoint place = TitledMessagePlace(x, y, Cursor().value_or(forms::TPoint{}));
+    for (const auto& b : kBeeps)
+        if (b.type == dlgType)
+            MessageBeep(b.sound);
+    // The dialog centres itself for two negative coordinates and keeps itself in the work area.
+    return forms::ShowMessageDialog(TitledMessageText(title, msg), dlgType, buttons, place.X,
+                                    place.Y);
+}
 
 void ClampToWorkArea(int& x, int& y, int w, int h) {
     ClampToArea(x, y, w, h, WorkArea());

@@ -1,6 +1,6 @@
 #include "shared/rvdlgs.h"
 
-#include "forms/base/Codepage.h"
+#include "forms/win/MessageDialog.h"
 
 #include <windows.h>
 
@@ -19,6 +19,6 @@ int ShowMessageBoxEx(std::string_view text, std::string_view caption, int kind, 
     const HWND wnd = owner == kForegroundOwner ? GetForegroundWindow() : static_cast<HWND>(owner);
     const UINT style = Pick(kIcons, kind, MB_ICONINFORMATION) | Pick(kButtons, buttons, MB_OK) |
                        MB_SYSTEMMODAL | MB_SETFOREGROUND;
-    return MessageBoxExW(wnd, cp932::Wide(text).c_str(), cp932::Wide(caption).c_str(), style,
-                         MAKELANGID(LANG_JAPANESE, SUBLANG_NEUTRAL));
+    return forms::SystemMessageBox(wnd, text, caption, style,
+                                   MAKELANGID(LANG_JAPANESE, SUBLANG_NEUTRAL));
 }

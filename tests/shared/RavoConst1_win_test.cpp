@@ -1,18 +1,15 @@
-// The work area, pointer, desktop and taskbar tests, key and button state, and version strings
-// on the real system (the test desktop: 1024 x 768, taskbar at the bottom).
+// The work area, pointer, desktop and taskbar tests, key and button state and the Windows
+// version on the real system (the test desktop: 1024 x 768, taskbar at the bottom).
 #include "shared/RavoConst1.h"
 
-#include "forms/base/Codepage.h"
-#include "shared/FileUty.h"
-#include "support/TempDir.h"
 #include "WinTesting.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <vector>
+#include <memory>
 
-using kbtest::TempDir;
+using wintest::HeldInput;
+using wintest::PointAt;
 using wintest::StandIn;
 
 namespace {
@@ -20,18 +17,6 @@ RECT RealWorkArea() {
     RECT r{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
     return r;
-}
-
-// Puts the pointer somewhere, once the system has taken every earlier move.
-void PointAt(int x, int y) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        SetCursorPos(x, y);
-        wintest::Pump(30);
-        POINT p{};
-        if (GetCursorPos(&p) && p.x == x && p.y == y)
-            return;
-    }
-    ADD_FAILURE() << "the pointer does not reach " << x << "," << y;
 }
 
 // The desktop's windows as the shell makes them: "Progman" at the bottom of the z-order, its view
@@ -45,11 +30,11 @@ protected:
         SetWindowPos(progman->Handle(), HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         view = std::make_unique<StandIn>(L"SHELLDLL_DefView", ClientArea(), progman->Handle());
-        wintest::Pump();
+        kbtest::Pump();
     }
     void AddIconList() {
         icons = std::make_unique<StandIn>(L"SysListView32", ClientArea(), view->Handle());
-        wintest::Pump();
+        kbtest::Pump();
     }
     static RECT ClientArea() {
         const RECT area = RealWorkArea();
@@ -59,34 +44,8 @@ protected:
     std::unique_ptr<StandIn> progman, view, icons;
 };
 
-// Releases every mouse button and key that a test pressed, however it ends.
-class HeldInput {
-public:
-    HeldInput() = default;
-    HeldInput(const HeldInput&) = delete;
-    HeldInput& operator=(const HeldInput&) = delete;
-    ~HeldInput() { ReleaseAll(); }
-    void Mouse(DWORD down, DWORD up, DWORD data = 0) {
-        wintest::SendMouse(down, data);
-        ups_.push_back([=] { wintest::SendMouse(up, data); });
-    }
-    void Key(WORD vk) {
-        wintest::SendKey(vk, false);
-        ups_.push_back([=] { wintest::SendKey(vk, true); });
-    }
-    void ReleaseAll() {
-        for (auto it = ups_.rbegin(); it != ups_.rend(); ++it)
-            (*it)();
-        ups_.clear();
-        wintest::Pump();
-    }
-
-private:
-    std::vector<std::function<void()>> ups_;
-};
-
 bool HeldButtonsBecome(TLaunchMouseBtns expected) {
-    return wintest::WaitUntil([&] { return GetMouseButtons() == expected; });
+    return kbtest::PumpUntil([&] { return GetMouseButtons() == expected; });
 }
 } // namespace
 
@@ -119,7 +78,7 @@ TEST(WorkAreaWin, BelowWorkAreaOnlyPastTheBottom) {
 
 TEST(PointerWin, CursorInWindowIsStrictOnEveryEdge) {
     StandIn box(L"KbPointerBox", RECT{100, 100, 300, 200});
-    wintest::Pump();
+    kbtest::Pump();
     PointAt(150, 150);
     EXPECT_TRUE(CursorInWindow(box.Handle()));
     PointAt(100, 150);
@@ -136,7 +95,7 @@ TEST(PointerWin, CursorInWindowIsStrictOnEveryEdge) {
 TEST(PointerWin, TaskbarTestIsStrictOnItsTopAndLeftEdges) {
     const HWND bar = FindWindowW(L"Shell_TrayWnd", nullptr);
     ASSERT_NE(bar, nullptr) << "the test desktop has a taskbar";
-    const RECT r = wintest::WindowRect(bar);
+    const RECT r = kbtest::ScreenRectOf(bar);
     const int midX = (r.left + r.right) / 2;
     PointAt(midX, r.top + 1);
     EXPECT_TRUE(CursorOnTaskbar());
@@ -165,7 +124,7 @@ TEST_F(StandInDesktop, PointerOverTheIconListIsOnTheDesktop) {
 TEST_F(StandInDesktop, WindowAboveTheDesktopHidesIt) {
     AddIconList();
     StandIn above(L"KbAboveDesktop", RECT{400, 200, 600, 400});
-    wintest::Pump();
+    kbtest::Pump();
     PointAt(500, 300);
     EXPECT_FALSE(CursorOnDesktop());
     PointAt(700, 300);
@@ -174,7 +133,7 @@ TEST_F(StandInDesktop, WindowAboveTheDesktopHidesIt) {
 
 TEST_F(StandInDesktop, TaskbarIsNotTheDesktop) {
     AddIconList();
-    const RECT bar = wintest::WindowRect(FindWindowW(L"Shell_TrayWnd", nullptr));
+    const RECT bar = kbtest::ScreenRectOf(FindWindowW(L"Shell_TrayWnd", nullptr));
     PointAt((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2);
     EXPECT_FALSE(CursorOnDesktop());
 }
@@ -187,7 +146,7 @@ TEST_F(StandInDesktop, ViewWithoutAnIconListIsNeverTheDesktop) {
 
 TEST_F(StandInDesktop, ProgmanWithoutAViewIsNeverTheDesktop) {
     view.reset();
-    wintest::Pump();
+    kbtest::Pump();
     PointAt(500, 300);
     EXPECT_FALSE(CursorOnDesktop());
 }
@@ -197,7 +156,7 @@ TEST_F(StandInDesktop, WebDesktopCountsOnlyItsPage) {
     StandIn web(L"Internet Explorer_Server", RECT{0, 0, 400, 400}, view->Handle());
     // A new child goes below its older siblings; the page lies over the icon list.
     SetWindowPos(web.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    wintest::Pump();
+    kbtest::Pump();
     PointAt(200, 200);
     EXPECT_TRUE(CursorOnDesktop());
     PointAt(600, 300); // the icon list, which the page replaces
@@ -208,21 +167,21 @@ TEST(KeyStateWin, HeldKeyIsDownUntilReleased) {
     // Keys reach the system's key state only while some window is in the foreground.
     StandIn target(L"KbKeyTarget", RECT{100, 100, 300, 200});
     SetForegroundWindow(target.Handle());
-    ASSERT_TRUE(wintest::WaitUntil([&] { return GetForegroundWindow() == target.Handle(); }));
+    ASSERT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == target.Handle(); }));
     // Wine sets the key state from the X server's when the focus arrives: let that pass first.
-    wintest::Pump(300);
+    kbtest::Pump(300);
     HeldInput input;
     input.Key(VK_F13);
-    EXPECT_TRUE(wintest::WaitUntil([] { return IsKeyDown(VK_F13); }));
+    EXPECT_TRUE(kbtest::PumpUntil([] { return IsKeyDown(VK_F13); }));
     EXPECT_FALSE(IsKeyUp(VK_F13));
     input.ReleaseAll();
-    EXPECT_TRUE(wintest::WaitUntil([] { return IsKeyUp(VK_F13); }));
+    EXPECT_TRUE(kbtest::PumpUntil([] { return IsKeyUp(VK_F13); }));
     EXPECT_FALSE(IsKeyDown(VK_F13));
 }
 
 TEST(KeyStateWin, HeldMouseButtonsFormExactlyTheirSet) {
     StandIn pad(L"KbButtonPad", RECT{100, 100, 400, 400});
-    wintest::Pump();
+    kbtest::Pump();
     PointAt(250, 250);
     ASSERT_TRUE(HeldButtonsBecome({}));
     HeldInput input;
@@ -236,7 +195,7 @@ TEST(KeyStateWin, HeldMouseButtonsFormExactlyTheirSet) {
 
 TEST(KeyStateWin, RightAndExtraButtonsHaveTheirOwnMembers) {
     StandIn pad(L"KbButtonPad", RECT{100, 100, 400, 400});
-    wintest::Pump();
+    kbtest::Pump();
     PointAt(250, 250);
     HeldInput input;
     input.Mouse(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);

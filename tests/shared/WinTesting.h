@@ -1,37 +1,16 @@
 #pragma once
-// Small helpers for the tests that use real windows, the pointer and real input under Wine.
+// What the desktop tests add to support/GuiTest.h: stand-in windows of any class name, buttons
+// and keys held until the test lets go, and the pointer put at a screen point.
+#include "support/GuiTest.h"
+
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
-#include <chrono>
 #include <functional>
-#include <string>
-#include <thread>
+#include <vector>
 
 namespace wintest {
-
-// Lets posted and sent messages of this thread through.
-inline void Pump(int ms = 30) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (std::chrono::steady_clock::now() < end);
-}
-
-// Polls (pumping this thread's messages) until done() holds or the time is up; returns done().
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        Pump(10);
-    }
-    return true;
-}
 
 // A plain window of a class registered on first use under the given name, destroyed with the
 // object. Top-level windows are pop-ups without a frame, so their rectangle is exactly the one
@@ -62,65 +41,61 @@ private:
     HWND wnd_ = nullptr;
 };
 
-inline RECT WindowRect(HWND wnd) {
-    RECT r{};
-    GetWindowRect(wnd, &r);
-    return r;
-}
-
-inline std::wstring TextOf(HWND wnd) {
-    wchar_t buffer[1024] = {};
-    GetWindowTextW(wnd, buffer, 1024);
-    return buffer;
-}
-
-// Real mouse-button input at the pointer's place.
-inline void SendMouse(DWORD flags, DWORD data = 0) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    in.mi.mouseData = data;
-    SendInput(1, &in, sizeof(in));
-}
-
-inline void SendKey(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof(in));
-}
-
-// Runs work on a helper thread (to watch and drive a modal box) and joins it at scope end.
-class Watcher {
+// Mouse buttons and keys pressed by real input and released, in reverse order, by ReleaseAll or
+// at the end of the scope, however the test ends.
+class HeldInput {
 public:
-    explicit Watcher(std::function<void()> work) : thread_(std::move(work)) {}
-    ~Watcher() {
-        if (thread_.joinable())
-            thread_.join();
+    HeldInput() = default;
+    HeldInput(const HeldInput&) = delete;
+    HeldInput& operator=(const HeldInput&) = delete;
+    ~HeldInput() { ReleaseAll(); }
+
+    // down and up are MOUSEEVENTF_ flags; data names the extra button.
+    void Mouse(DWORD down, DWORD up, DWORD data = 0) {
+        SendMouse(down, data);
+        ups_.push_back([=] { SendMouse(up, data); });
     }
-    Watcher(const Watcher&) = delete;
-    Watcher& operator=(const Watcher&) = delete;
+    void Key(WORD vk) {
+        SendKey(vk, false);
+        ups_.push_back([=] { SendKey(vk, true); });
+    }
+    void ReleaseAll() {
+        for (auto it = ups_.rbegin(); it != ups_.rend(); ++it)
+            (*it)();
+        ups_.clear();
+        kbtest::Pump(30);
+    }
 
 private:
-    std::thread thread_;
+    static void SendMouse(DWORD flags, DWORD data) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = flags;
+        in.mi.mouseData = data;
+        SendInput(1, &in, sizeof(in));
+    }
+    static void SendKey(WORD vk, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        SendInput(1, &in, sizeof(in));
+    }
+
+    std::vector<std::function<void()>> ups_;
 };
 
-// Polls from a helper thread (no pumping) for a top-level window of this process.
-inline HWND WaitForWindow(const wchar_t* className, const std::wstring& caption,
-                          int timeoutMs = 10000) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < end) {
-        if (HWND w = FindWindowW(className, caption.c_str())) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid == GetCurrentProcessId() && IsWindowVisible(w))
-                return w;
-        }
-        Sleep(20);
+// Puts the pointer at a screen point, once the system has taken every earlier move.
+inline void PointAt(int x, int y) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        SetCursorPos(x, y);
+        kbtest::Pump(30);
+        POINT p{};
+        if (GetCursorPos(&p) && p.x == x && p.y == y)
+            return;
     }
-    return nullptr;
+    ADD_FAILURE() << "the pointer does not reach " << x << "," << y;
 }
 
 } // namespace wintest

@@ -1,13 +1,12 @@
 // The system message box, watched and answered from a helper thread.
 #include "shared/rvdlgs.h"
 
-#include "forms/base/Codepage.h"
 #include "WinTesting.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <set>
+#include <string>
 
 namespace {
 constexpr int kTextId = 0xFFFF; // the box's message text
@@ -15,8 +14,8 @@ constexpr int kIconId = 0x440;  // the box's icon
 
 // What the watcher saw of the box.
 struct Seen {
-    bool found = false;
-    std::wstring text;
+    bool found = false; // with the caption asked for
+    std::string text;
     HICON icon = nullptr;
     std::set<int> buttons; // the visible ones
     HWND owner = nullptr;
@@ -27,12 +26,12 @@ struct Seen {
 // Shows the box and answers it with press once it is up; returns the box's result.
 int ShowAndPress(const char* text, const std::string& caption, int kind, int buttons, void* owner,
                  int press, Seen& seen) {
-    wintest::Watcher watcher([&, press] {
-        const HWND box = wintest::WaitForWindow(L"#32770", cp932::Wide(caption));
+    kbtest::Driver watcher([&, press] {
+        const HWND box = kbtest::WaitForTopWindow(L"#32770");
         if (!box)
             return;
-        seen.found = true;
-        seen.text = wintest::TextOf(GetDlgItem(box, kTextId));
+        seen.found = kbtest::WindowText(box) == caption;
+        seen.text = kbtest::WindowText(GetDlgItem(box, kTextId));
         seen.icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, kIconId, STM_GETICON, 0, 0));
         for (int id = IDOK; id <= IDNO; ++id)
             if (HWND b = GetDlgItem(box, id); b && IsWindowVisible(b))
@@ -56,7 +55,7 @@ TEST(ShowMessageBoxEx, ShowsTextWithIconAndButtonsAndReturnsThePressedOne) {
     const int result = ShowAndPress("表示&ソ\r\n二行目", "確認 十", 2, 5, nullptr, IDNO, seen);
     ASSERT_TRUE(seen.found);
     EXPECT_EQ(result, IDNO);
-    EXPECT_EQ(seen.text, cp932::Wide("表示&ソ\r\n二行目"));
+    EXPECT_EQ(seen.text, "表示&ソ\r\n二行目");
     EXPECT_EQ(seen.icon, SystemIcon(IDI_QUESTION));
     EXPECT_EQ(seen.buttons, (std::set<int>{IDYES, IDNO, IDCANCEL}));
 }
@@ -108,7 +107,7 @@ TEST(ShowMessageBoxEx, ButtonCodesGiveTheirButtons) {
 TEST(ShowMessageBoxEx, ForegroundOwnerIsTheForegroundWindow) {
     wintest::StandIn owner(L"KbBoxOwner", RECT{100, 100, 300, 200});
     SetForegroundWindow(owner.Handle());
-    ASSERT_TRUE(wintest::WaitUntil([&] { return GetForegroundWindow() == owner.Handle(); }));
+    ASSERT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == owner.Handle(); }));
     Seen seen;
     ShowAndPress("a", "owned", 1, 1, kForegroundOwner, IDOK, seen);
     ASSERT_TRUE(seen.found);

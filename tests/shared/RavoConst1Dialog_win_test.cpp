@@ -1,0 +1,148 @@
+// The titled message dialog, read and answered by a watcher thread while it runs modally.
+#include "shared/RavoConst1.h"
+
+#include "forms/win/Application.h"
+#include "forms/win/MessageDialog.h"
+#include "WinTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+using forms::TMsgDlgBtn;
+using forms::TMsgDlgType;
+
+namespace {
+// What the watcher saw of the dialog.
+struct DialogView {
+    bool found = false;
+    std::string caption, text;
+    std::vector<std::string> buttons; // left to right
+    RECT rect{};
+};
+
+DialogView Read(HWND dialog) {
+    DialogView v;
+    v.found = true;
+    v.caption = kbtest::WindowText(dialog);
+    v.rect = kbtest::ScreenRectOf(dialog);
+    if (HWND label = kbtest::FindChildWindow(dialog, L"TLabel"))
+        v.text = kbtest::WindowText(label);
+    std::vector<std::pair<LONG, std::string>> found;
+    for (HWND b = GetWindow(dialog, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
+        if (kbtest::ClassNameOf(b) == L"TButton")
+            found.emplace_back(kbtest::ScreenRectOf(b).left, kbtest::WindowText(b));
+    std::sort(found.begin(), found.end());
+    for (auto& f : found)
+        v.buttons.push_back(f.second);
+    return v;
+}
+
+class TitledMessage : public testing::Test {
+protected:
+    void SetUp() override {
+        oldTitle_ = forms::Application.Title();
+        forms::Application.SetTitle("K+Bandeo2.00");
+    }
+    void TearDown() override { forms::Application.SetTitle(oldTitle_); }
+
+    // Shows the message, reads the dialog and presses the button with that caption.
+    int ShowAndPress(std::string_view msg, std::string_view title, forms::TMsgDlgButtons buttons,
+                     TMsgDlgType type, int x, int y, const std::string& press) {
+        kbtest::Driver watcher([&] {
+            const HWND dialog = kbtest::WaitForTopWindow(L"TMessageForm");
+            if (!dialog)
+                return;
+            Sleep(50);
+            view = Read(dialog);
+            PostMessageW(kbtest::FindChildWindow(dialog, L"TButton", press), BM_CLICK, 0, 0);
+        });
+        return ShowTitledMessage(msg, title, buttons, type, x, y);
+    }
+    int ShowOk(int x, int y) {
+        return ShowAndPress("a", "b", {TMsgDlgBtn::mbOK}, TMsgDlgType::mtCustom, x, y, "OK");
+    }
+
+    DialogView view;
+
+private:
+    std::string oldTitle_;
+};
+
+RECT WorkArea() {
+    RECT r{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return r;
+}
+} // namespace
+
+TEST_F(TitledMessage, ShowsTheTitledTextAndReturnsThePressedButton) {
+    const int result = ShowAndPress("\"C:\\表示\" を\r\r登録しますか？", "登録の確認",
+                                    {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}, TMsgDlgType::mtCustom,
+                                    -1, -1, "いいえ(&N)");
+    ASSERT_TRUE(view.found);
+    EXPECT_EQ(result, forms::mrNo);
+    EXPECT_EQ(view.text, "【 登録の確認 】\r\n\r\n\"C:\\表示\" を\r\n\r\n登録しますか？");
+    EXPECT_EQ(view.buttons, (std::vector<std::string>{"はい(&Y)", "いいえ(&N)"}));
+}
+
+TEST_F(TitledMessage, CaptionFollowsTheType) {
+    ShowAndPress("a", "b", {TMsgDlgBtn::mbOK}, TMsgDlgType::mtCustom, -1, -1, "OK");
+    EXPECT_EQ(view.caption, "K+Bandeo2.00");
+    const int result =
+        ShowAndPress("a", "b", {TMsgDlgBtn::mbOK}, TMsgDlgType::mtError, -1, -1, "OK");
+    EXPECT_EQ(view.caption, "エラー");
+    EXPECT_EQ(result, forms::mrOk);
+}
+
+TEST_F(TitledMessage, AmpersandsInTitleAndMessageStayAsWritten) {
+    ShowAndPress("R&D は&&です", "A&B", {TMsgDlgBtn::mbOK}, TMsgDlgType::mtInformation, -1, -1,
+                 "OK");
+    ASSERT_TRUE(view.found);
+    EXPECT_EQ(view.text, "【 A&B 】\r\n\r\nR&D は&&です");
+}
+
+TEST_F(TitledMessage, ZeroCoordinatesPutTheCornerNearThePointer) {
+    wintest::PointAt(400, 300);
+    ShowOk(0, 0);
+    ASSERT_TRUE(view.found);
+    EXPECT_EQ(view.rect.left, 384);
+    EXPECT_EQ(view.rect.top, 284);
+}
+
+TEST_F(TitledMessage, GivenCoordinatesAreTheTopLeftCorner) {
+    ShowOk(216, 116);
+    ASSERT_TRUE(view.found);
+    EXPECT_EQ(view.rect.left, 216);
+    EXPECT_EQ(view.rect.top, 116);
+}
+
+TEST_F(TitledMessage, BothNegativeCentresOnTheScreen) {
+    ShowOk(-1, -1);
+    ASSERT_TRUE(view.found);
+    const int w = view.rect.right - view.rect.left, h = view.rect.bottom - view.rect.top;
+    EXPECT_EQ(view.rect.left, (GetSystemMetrics(SM_CXSCREEN) - w) / 2);
+    EXPECT_EQ(view.rect.top, (GetSystemMetrics(SM_CYSCREEN) - h) / 2);
+}
+
+TEST_F(TitledMessage, DialogPastTheWorkAreaStaysWhollyInside) {
+    const RECT area = WorkArea();
+    ShowOk(area.right - 10, area.bottom - 10);
+    ASSERT_TRUE(view.found);
+    EXPECT_EQ(view.rect.right, area.right);
+    EXPECT_EQ(view.rect.bottom, area.bottom);
+}
+
+TEST_F(TitledMessage, PointerOnTheTaskbarStillGivesADialogInsideTheWorkArea) {
+    const RECT area = WorkArea();
+    wintest::PointAt(area.right - 4, area.bottom + 10);
+    ShowOk(0, 0);
+    ASSERT_TRUE(view.found);
+    EXPECT_EQ(view.rect.right, area.right);
+    EXPECT_EQ(view.rect.bottom, area.bottom);
+    EXPECT_GE(view.rect.left, area.left);
+    EXPECT_GE(view.rect.top, area.top);
+}

@@ -1,0 +1,212 @@
+// The work area, pointer, desktop and taskbar tests, key and button state and the Windows
+// version on the real system (the test desktop: 1024 x 768, taskbar at the bottom).
+#include "shared/RavoConst1.h"
+
+#include "WinTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using wintest::HeldInput;
+using wintest::PointAt;
+using wintest::StandIn;
+
+namespace {
+RECT RealWorkArea() {
+    RECT r{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return r;
+}
+
+// The desktop's windows as the shell makes them: "Progman" at the bottom of the z-order, its view
+// "SHELLDLL_DefView", and the view's icon list "SysListView32". They cover the work area only:
+// Wine raises a window over the screen above its taskbar when the pointer moves.
+class StandInDesktop : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(FindWindowW(L"Progman", nullptr), nullptr) << "the test desktop has no shell";
+        progman = std::make_unique<StandIn>(L"Progman", RealWorkArea(), nullptr, false);
+        SetWindowPos(progman->Handle(), HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        view = std::make_unique<StandIn>(L"SHELLDLL_DefView", ClientArea(), progman->Handle());
+        kbtest::Pump();
+    }
+    void AddIconList() {
+        icons = std::make_unique<StandIn>(L"SysListView32", ClientArea(), view->Handle());
+        kbtest::Pump();
+    }
+    static RECT ClientArea() {
+        const RECT area = RealWorkArea();
+        return {0, 0, area.right - area.left, area.bottom - area.top};
+    }
+
+    std::unique_ptr<StandIn> progman, view, icons;
+};
+
+bool HeldButtonsBecome(TLaunchMouseBtns expected) {
+    return kbtest::PumpUntil([&] { return GetMouseButtons() == expected; });
+}
+} // namespace
+
+TEST(WorkAreaWin, ClampKeepsTheBoxInsideTheRealWorkArea) {
+    const RECT area = RealWorkArea();
+    int x = area.right - 50, y = area.bottom - 20;
+    ClampToWorkArea(x, y, 200, 100);
+    EXPECT_EQ(x, area.right - 200);
+    EXPECT_EQ(y, area.bottom - 100);
+    x = area.left - 10;
+    y = area.top - 10;
+    ClampToWorkArea(x, y, 200, 100);
+    EXPECT_EQ(x, area.left);
+    EXPECT_EQ(y, area.top);
+}
+
+TEST(WorkAreaWin, BoxWiderThanTheWorkAreaEndsAtItsLeftEdge) {
+    const RECT area = RealWorkArea();
+    int x = 300, y = 10;
+    ClampToWorkArea(x, y, area.right - area.left + 100, 100);
+    EXPECT_EQ(x, area.left);
+}
+
+TEST(WorkAreaWin, BelowWorkAreaOnlyPastTheBottom) {
+    const RECT area = RealWorkArea();
+    EXPECT_FALSE(BelowWorkArea(area.bottom));
+    EXPECT_TRUE(BelowWorkArea(area.bottom + 1));
+    EXPECT_FALSE(BelowWorkArea(area.top - 100));
+}
+
+TEST(PointerWin, CursorInWindowIsStrictOnEveryEdge) {
+    StandIn box(L"KbPointerBox", RECT{100, 100, 300, 200});
+    kbtest::Pump();
+    PointAt(150, 150);
+    EXPECT_TRUE(CursorInWindow(box.Handle()));
+    PointAt(100, 150);
+    EXPECT_FALSE(CursorInWindow(box.Handle()));
+    PointAt(150, 100);
+    EXPECT_FALSE(CursorInWindow(box.Handle()));
+    PointAt(299, 199);
+    EXPECT_TRUE(CursorInWindow(box.Handle()));
+    PointAt(300, 150);
+    EXPECT_FALSE(CursorInWindow(box.Handle()));
+    EXPECT_FALSE(CursorInWindow(nullptr));
+}
+
+TEST(PointerWin, TaskbarTestIsStrictOnItsTopAndLeftEdges) {
+    const HWND bar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    ASSERT_NE(bar, nullptr) << "the test desktop has a taskbar";
+    const RECT r = kbtest::ScreenRectOf(bar);
+    const int midX = (r.left + r.right) / 2;
+    PointAt(midX, r.top + 1);
+    EXPECT_TRUE(CursorOnTaskbar());
+    PointAt(midX, r.top);
+    EXPECT_FALSE(CursorOnTaskbar());
+    PointAt(r.left, (r.top + r.bottom) / 2);
+    EXPECT_FALSE(CursorOnTaskbar());
+    PointAt(r.left + 1, r.bottom - 1);
+    EXPECT_TRUE(CursorOnTaskbar());
+    PointAt(midX, r.top - 100);
+    EXPECT_FALSE(CursorOnTaskbar());
+}
+
+TEST(PointerWin, WithoutAShellNoPlaceIsTheDesktop) {
+    ASSERT_EQ(FindWindowW(L"Progman", nullptr), nullptr);
+    PointAt(500, 300);
+    EXPECT_FALSE(CursorOnDesktop());
+}
+
+TEST_F(StandInDesktop, PointerOverTheIconListIsOnTheDesktop) {
+    AddIconList();
+    PointAt(500, 300);
+    EXPECT_TRUE(CursorOnDesktop());
+}
+
+TEST_F(StandInDesktop, WindowAboveTheDesktopHidesIt) {
+    AddIconList();
+    StandIn above(L"KbAboveDesktop", RECT{400, 200, 600, 400});
+    kbtest::Pump();
+    PointAt(500, 300);
+    EXPECT_FALSE(CursorOnDesktop());
+    PointAt(700, 300);
+    EXPECT_TRUE(CursorOnDesktop());
+}
+
+TEST_F(StandInDesktop, TaskbarIsNotTheDesktop) {
+    AddIconList();
+    const RECT bar = kbtest::ScreenRectOf(FindWindowW(L"Shell_TrayWnd", nullptr));
+    PointAt((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2);
+    EXPECT_FALSE(CursorOnDesktop());
+}
+
+TEST_F(StandInDesktop, ViewWithoutAnIconListIsNeverTheDesktop) {
+    // The pointer is over the view itself, and the missing list's handle would be 0.
+    PointAt(500, 300);
+    EXPECT_FALSE(CursorOnDesktop());
+}
+
+TEST_F(StandInDesktop, ProgmanWithoutAViewIsNeverTheDesktop) {
+    view.reset();
+    kbtest::Pump();
+    PointAt(500, 300);
+    EXPECT_FALSE(CursorOnDesktop());
+}
+
+TEST_F(StandInDesktop, WebDesktopCountsOnlyItsPage) {
+    AddIconList();
+    StandIn web(L"Internet Explorer_Server", RECT{0, 0, 400, 400}, view->Handle());
+    // A new child goes below its older siblings; the page lies over the icon list.
+    SetWindowPos(web.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    kbtest::Pump();
+    PointAt(200, 200);
+    EXPECT_TRUE(CursorOnDesktop());
+    PointAt(600, 300); // the icon list, which the page replaces
+    EXPECT_FALSE(CursorOnDesktop());
+}
+
+TEST(KeyStateWin, HeldKeyIsDownUntilReleased) {
+    // Keys reach the system's key state only while some window is in the foreground.
+    StandIn target(L"KbKeyTarget", RECT{100, 100, 300, 200});
+    SetForegroundWindow(target.Handle());
+    ASSERT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == target.Handle(); }));
+    // Wine sets the key state from the X server's when the focus arrives: let that pass first.
+    kbtest::Pump(300);
+    HeldInput input;
+    input.Key(VK_F13);
+    EXPECT_TRUE(kbtest::PumpUntil([] { return IsKeyDown(VK_F13); }));
+    EXPECT_FALSE(IsKeyUp(VK_F13));
+    input.ReleaseAll();
+    EXPECT_TRUE(kbtest::PumpUntil([] { return IsKeyUp(VK_F13); }));
+    EXPECT_FALSE(IsKeyDown(VK_F13));
+}
+
+TEST(KeyStateWin, HeldMouseButtonsFormExactlyTheirSet) {
+    StandIn pad(L"KbButtonPad", RECT{100, 100, 400, 400});
+    kbtest::Pump();
+    PointAt(250, 250);
+    ASSERT_TRUE(HeldButtonsBecome({}));
+    HeldInput input;
+    input.Mouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    input.Mouse(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    EXPECT_TRUE(HeldButtonsBecome({lmLeft, lmMiddle})) << int(GetMouseButtons().Bits());
+    EXPECT_TRUE(IsKeyDown(VK_LBUTTON));
+    input.ReleaseAll();
+    EXPECT_TRUE(HeldButtonsBecome({}));
+}
+
+TEST(KeyStateWin, RightAndExtraButtonsHaveTheirOwnMembers) {
+    StandIn pad(L"KbButtonPad", RECT{100, 100, 400, 400});
+    kbtest::Pump();
+    PointAt(250, 250);
+    HeldInput input;
+    input.Mouse(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    input.Mouse(MOUSEEVENTF_XDOWN, MOUSEEVENTF_XUP, XBUTTON1);
+    EXPECT_TRUE(HeldButtonsBecome({lmRight, lmMos4})) << int(GetMouseButtons().Bits());
+    input.Mouse(MOUSEEVENTF_XDOWN, MOUSEEVENTF_XUP, XBUTTON2);
+    EXPECT_TRUE(HeldButtonsBecome({lmRight, lmMos4, lmMos5})) << int(GetMouseButtons().Bits());
+    input.ReleaseAll();
+    EXPECT_TRUE(HeldButtonsBecome({}));
+}
+
+TEST(VersionWin, NTMajorVersionOfTheRunningSystem) {
+    EXPECT_GE(GetNTMajorVersion(), 5);
+}

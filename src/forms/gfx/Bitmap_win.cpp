@@ -7,6 +7,7 @@
 #include "forms/gfx/BmpFormat.h"
 
 #include <cstring>
+#include <optional>
 
 namespace forms {
 
@@ -321,31 +322,30 @@ void TBitmap::LoadFromFile(std::string_view fileName) {
     LoadFromBmpBytes(ReadFileBytes(fileName));
 }
 
-bool TBitmap::LoadFromResource(HINSTANCE module, std::string_view name) {
-    const std::wstring w = cp932::Wide(name);
-    HRSRC res = FindResourceW(module, w.c_str(), MAKEINTRESOURCEW(2) /* RT_BITMAP */);
-    if (!res)
-        return false;
-    HGLOBAL data = LoadResource(module, res);
+namespace {
+// The bytes of a bitmap resource (a packed DIB), or nothing when the module has none.
+std::optional<std::string_view> BitmapResource(HINSTANCE module, const wchar_t* name) {
+    HRSRC res = FindResourceW(module, name, MAKEINTRESOURCEW(2) /* RT_BITMAP */);
+    HGLOBAL data = res ? LoadResource(module, res) : nullptr;
     const void* p = data ? LockResource(data) : nullptr;
     if (!p)
-        return false;
-    LoadFromPixels(DecodePackedDib(
-        std::string_view(static_cast<const char*>(p), SizeofResource(module, res))));
-    return true;
+        return std::nullopt;
+    return std::string_view(static_cast<const char*>(p), SizeofResource(module, res));
+}
+} // namespace
+
+bool TBitmap::LoadFromResource(HINSTANCE module, std::string_view name) {
+    const auto bytes = BitmapResource(module, cp932::Wide(name).c_str());
+    if (bytes)
+        LoadFromPixels(DecodePackedDib(*bytes));
+    return bytes.has_value();
 }
 
 bool TBitmap::LoadFromResourceId(HINSTANCE module, int id) {
-    HRSRC res = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2));
-    if (!res)
-        return false;
-    HGLOBAL data = LoadResource(module, res);
-    const void* p = data ? LockResource(data) : nullptr;
-    if (!p)
-        return false;
-    LoadFromPixels(DecodePackedDib(
-        std::string_view(static_cast<const char*>(p), SizeofResource(module, res))));
-    return true;
+    const auto bytes = BitmapResource(module, MAKEINTRESOURCEW(id));
+    if (bytes)
+        LoadFromPixels(DecodePackedDib(*bytes));
+    return bytes.has_value();
 }
 
 std::string TBitmap::SaveToBmpBytes() {

@@ -283,4 +283,19 @@ bool IsPipelinedKey(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 // True when window is form's window or lies inside it.
 bool IsOwnWindow(HWND window, TForm* form);
 
+// BeginPaint .. EndPaint of one WM_PAINT, closed on every path.
+class TPaintScope {
+public:
+    explicit TPaintScope(HWND wnd) : wnd_(wnd), dc_(BeginPaint(wnd, &ps_)) {}
+    ~TPaintScope() { EndPaint(wnd_, &ps_); }
+    TPaintScope(const TPaintScope&) = delete;
+    TPaintScope& operator=(const TPaintScope&) = delete;
+    [[nodiscard]] HDC DC() const { return dc_; }
+
+private:
+    HWND wnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
 } // namespace forms

@@ -35,13 +35,8 @@ void TGraphicControl::WMEraseBkgnd(TMessage& m) {
 }
 
 void TGraphicControl::WMPaint(TMessage& m) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
-    struct End {
-        HWND h;
-        PAINTSTRUCT& ps;
-        ~End() { EndPaint(h, &ps); }
-    } end{handle_, ps};
+    const TPaintScope paint(handle_);
+    const HDC dc = paint.DC();
     m.Result = 0;
     if (width_ <= 0 || height_ <= 0)
         return;

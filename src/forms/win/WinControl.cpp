@@ -277,13 +277,8 @@ void TWinControl::WMPaint(TMessage& m) {
         DefaultHandler(m);
         return;
     }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
-    struct End {
-        HWND h;
-        PAINTSTRUCT& ps;
-        ~End() { EndPaint(h, &ps); }
-    } end{handle_, ps};
+    const TPaintScope paint(handle_);
+    const HDC dc = paint.DC();
     ExcludeChildren(dc);
     PaintTo(dc);
     m.Result = 0;

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cwchar>
 #include <stdexcept>
 
 namespace {
@@ -58,6 +59,17 @@ std::string PathText(const wchar_t* text) {
 // Optional texts become null pointers, as the shell expects for "none".
 const wchar_t* OrNull(const std::wstring& s) {
     return s.empty() ? nullptr : s.c_str();
+}
+
+// Replaces path (MAX_PATH + 1 characters) with the path of the link's item identifier list, when
+// it has one.
+void PathFromIdList(IShellLinkW& link, wchar_t* path) {
+    forms::Pidl pidl;
+    if (FAILED(link.GetIDList(pidl.Put())) || !pidl)
+        return;
+    wchar_t fromList[MAX_PATH + 1] = {};
+    if (SHGetPathFromIDListW(pidl.Get(), fromList))
+        std::wcscpy(path, fromList);
 }
 
 std::optional<std::string> DisplayNameOfInfo(const void* item, UINT flags) {
@@ -147,6 +159,10 @@ public:
         TShellLink& l = loaded.Link;
         wchar_t path[MAX_PATH + 1] = {};
         const HRESULT got = link->GetPath(path, MAX_PATH, nullptr, SLGP_UNCPRIORITY);
+        // No file name holds '?': such a path went through an ANSI code page on its way (Wine
+        // keeps a link's local path that way). The item identifier list keeps the real one.
+        if (SUCCEEDED(got) && std::wcschr(path, L'?'))
+            PathFromIdList(*link.Get(), path);
         l.Path = PathText(path);
         const bool unnamable = path[0] != L'\0' && l.Path.empty();
         loaded.PathRead = SUCCEEDED(got) && !unnamable;

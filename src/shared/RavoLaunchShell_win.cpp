@@ -116,7 +116,6 @@ public:
         if (FAILED(SHGetDesktopFolder(desktop.Put())))
             return nullptr;
         std::wstring w = cp932::Wide(path);
-        forms::Pidl pidl;
         PIDLIST_RELATIVE parsed = nullptr;
         if (FAILED(
                 desktop->ParseDisplayName(nullptr, nullptr, w.data(), nullptr, &parsed, nullptr)) ||

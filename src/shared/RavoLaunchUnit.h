@@ -1,7 +1,8 @@
 #pragma once
 // The launch data: pages of launch slots, kept as one flat list of slots in which the slots of a
 // page follow those of the pages before it, and its data file (qvtdock.lst): a sectioned,
-// comma-separated text in code page 932, and an older binary form that is still read.
+// comma-separated text in code page 932, and an older binary form that is still read. Then the
+// slots' side of the shell: classifying paths, links, special folders, running, icons.
 #include "forms/base/ObjectList.h"
 #include "shared/ListUnit.h"
 #include "shared/RavoLaunchShell.h"
@@ -328,9 +329,10 @@ int32_t ShowItemProperties(const TLaunchDataItem& item, TShell& shell = LocalShe
 
 // A registered open command cut into the program and its parameters for a URL.
 struct TOpenCommand {
-    std::string Program; // up to and including ".exe", with the closing quote when quoted
-    std::string
-        Params; // the rest with %1, %L and %l replaced by the URL; else the rest and the URL
+    // Up to and including ".exe", with the closing quote when quoted.
+    std::string Program;
+    // The rest with %1, %L and %l replaced by the URL; without any of them, the rest and the URL.
+    std::string Params;
 };
 // None when the command names no ".exe".
 std::optional<TOpenCommand> SplitOpenCommand(std::string_view command, std::string_view url);
@@ -353,7 +355,8 @@ std::string DisplayNameOfPidl(const TShellPidl& pidl, TShell& shell = LocalShell
 // path. An existing link of that name is replaced; a failing write raises forms::EComError.
 bool CreateItemShortcut(const TLaunchDataItem& item, TRootFolder folder,
                         std::string_view folderPath, TShell& shell = LocalShell());
-// The link's file name for a title: \ / : * ? " < > |, control bytes and bytes that begin or make
-// no character become '_', whole double-byte characters stay; an empty title is "untitled", and
-// a device name (CON, NUL, COM1 ...) gets a leading '_'. So the name never leaves its folder.
+// The link's file name for a title: \ / : * ? " < > |, control bytes, a lead byte without its
+// trail byte and bytes that are no character become '_'; whole double-byte characters stay (表
+// keeps its trail byte 5C). An empty title is "untitled", and a device name (CON, NUL, COM1 ...)
+// gets a leading '_'. So the name never leaves its folder.
 std::string ShortcutFileName(std::string_view title);

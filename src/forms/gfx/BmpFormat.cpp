@@ -255,6 +255,10 @@ PixelBuffer DecodeBmp(std::string_view file) {
     const uint32_t offBits = in.U32(10);
     if (offBits < h.paletteAt || offBits > in.Size())
         throw EBitmapError();
+    // Uncompressed pixels must all be there before the picture is allocated.
+    if (h.compression != kRle8 && h.compression != kRle4)
+        in.Need(offBits, static_cast<size_t>(DibStride(h.width, h.bitCount)) *
+                             static_cast<size_t>(h.height));
     const bool widened =
         h.compression == kBitFields &&
         !(h.bitCount == 16 && h.masks[0] == 0x7C00 && h.masks[1] == 0x03E0 && h.masks[2] == 0x001F);

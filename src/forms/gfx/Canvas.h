@@ -5,6 +5,7 @@
 #include "forms/base/Color.h"
 #include "forms/gfx/Font.h"
 #include "forms/gfx/Geometry.h"
+#include "forms/gfx/Painter.h"
 
 #include <windows.h>
 
@@ -17,9 +18,6 @@ namespace forms {
 
 class TGraphic;
 class TIcon;
-
-enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
-enum class TBrushStyle { bsSolid, bsClear };
 
 class TPen {
 public:
@@ -75,14 +73,14 @@ private:
     std::function<void()> releaseHook_;
 };
 
-class TCanvas {
+class TCanvas : public TPainter {
 public:
     TCanvas();
     // Draws on a context that stays the caller's.
     explicit TCanvas(HDC dc);
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
-    virtual ~TCanvas();
+    ~TCanvas() override;
 
     // The context; a canvas that makes its own (bitmaps, controls) makes it now.
     HDC Handle();
@@ -97,22 +95,32 @@ public:
     [[nodiscard]] DWORD CopyMode() const { return copyMode_; }
     void SetCopyMode(DWORD mode) { copyMode_ = mode; }
 
+    // The pen and brush state as drawing code written for any painter sees it.
+    [[nodiscard]] TColor PenColor() const override { return pen_.Color(); }
+    void SetPenColor(TColor color) override { pen_.SetColor(color); }
+    [[nodiscard]] int PenWidth() const override { return pen_.Width(); }
+    void SetPenWidth(int width) override { pen_.SetWidth(width); }
+    [[nodiscard]] TColor BrushColor() const override { return brush_.Color(); }
+    void SetBrushColor(TColor color) override { brush_.SetColor(color); }
+    [[nodiscard]] TBrushStyle BrushStyle() const override { return brush_.Style(); }
+    void SetBrushStyle(TBrushStyle style) override { brush_.SetStyle(style); }
+
     [[nodiscard]] TPoint PenPos() const { return penPos_; }
-    void MoveTo(int x, int y);
+    void MoveTo(int x, int y) override;
     // A line from the pen position to (x, y), the end point excluded.
-    void LineTo(int x, int y);
-    void Polyline(const std::vector<TPoint>& points);
-    void Polygon(const std::vector<TPoint>& points);
-    void FillRect(const TRect& r);
+    void LineTo(int x, int y) override;
+    void Polyline(const std::vector<TPoint>& points) override;
+    void Polygon(const std::vector<TPoint>& points) override;
+    void FillRect(const TRect& r) override;
     // A one-pixel frame in the brush colour.
     void FrameRect(const TRect& r);
     // Outline with the pen, inside with the brush.
-    void Rectangle(const TRect& r);
+    void Rectangle(const TRect& r) override;
     void Rectangle(int left, int top, int right, int bottom) {
         Rectangle(TRect{left, top, right, bottom});
     }
     void RoundRect(const TRect& r, int ellipseWidth, int ellipseHeight);
-    void Ellipse(const TRect& r);
+    void Ellipse(const TRect& r) override;
     [[nodiscard]] TColor Pixels(int x, int y);
     void SetPixel(int x, int y, TColor color);
 
@@ -134,7 +142,7 @@ public:
     // The icon at (x, y) in size x size pixels (0: its own size).
     void DrawIconAt(int x, int y, const TIcon& icon, int size = 0);
     // A two-colour gradient from 'from' (top or left) to 'to'; false when the system refuses.
-    bool GradientFillRect(const TRect& r, TColor from, TColor to, bool vertical);
+    bool GradientFillRect(const TRect& r, TColor from, TColor to, bool vertical) override;
 
     [[nodiscard]] TRect ClipRect();
 

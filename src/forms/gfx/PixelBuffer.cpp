@@ -1,5 +1,6 @@
 #include "forms/gfx/PixelBuffer.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <stdexcept>
@@ -161,6 +162,63 @@ PixelView PixelBuffer::View() {
 
 PixelView PixelBuffer::View() const {
     return const_cast<PixelBuffer*>(this)->View();
+}
+
+namespace {
+bool SameStorage(const PixelView& a, const PixelView& b) {
+    if (a.BitCount() != b.BitCount())
+        return false;
+    if (a.BitCount() > 8)
+        return true;
+    const int n = 1 << a.BitCount();
+    for (int i = 0; i < n; ++i) {
+        const RgbQuad pa = i < a.PaletteSize() && a.Palette() ? a.Palette()[i] & 0xFFFFFF : 0;
+        const RgbQuad pb = i < b.PaletteSize() && b.Palette() ? b.Palette()[i] & 0xFFFFFF : 0;
+        if (pa != pb)
+            return false;
+    }
+    return true;
+}
+
+// The source coordinate under the centre of target step i of n, over a source span of m.
+int SourceStep(int i, int n, int m) {
+    return static_cast<int>((2 * static_cast<int64_t>(i) + 1) * m / (2 * static_cast<int64_t>(n)));
+}
+} // namespace
+
+void StretchCopy(const PixelView& dst, const TRect& dstRect, const PixelView& src,
+                 const TRect& srcRect) {
+    if (dst.Empty() || src.Empty() || dstRect.IsEmpty() || srcRect.IsEmpty())
+        return;
+    const bool raw = SameStorage(dst, src);
+    const TRect visible = dstRect.Intersect(Rect(0, 0, dst.Width(), dst.Height()));
+    for (int y = visible.Top; y < visible.Bottom; ++y) {
+        const int sy =
+            srcRect.Top + SourceStep(y - dstRect.Top, dstRect.Height(), srcRect.Height());
+        if (sy < 0 || sy >= src.Height())
+            continue;
+        for (int x = visible.Left; x < visible.Right; ++x) {
+            const int sx =
+                srcRect.Left + SourceStep(x - dstRect.Left, dstRect.Width(), srcRect.Width());
+            if (sx < 0 || sx >= src.Width())
+                continue;
+            if (raw)
+                dst.SetRaw(x, y, src.Raw(sx, sy));
+            else
+                dst.SetColor(x, y, src.ColorAt(sx, sy));
+        }
+    }
+}
+
+PixelBuffer CopyPixels(const PixelView& src, const TRect& r) {
+    const TRect part = r.Intersect(Rect(0, 0, src.Width(), src.Height()));
+    if (src.Empty() || part.IsEmpty())
+        return {};
+    PixelBuffer out(part.Width(), part.Height(), src.BitCount());
+    for (int i = 0; i < static_cast<int>(out.Palette().size()) && i < src.PaletteSize(); ++i)
+        out.Palette()[static_cast<size_t>(i)] = src.Palette()[i];
+    StretchCopy(out.View(), Rect(0, 0, part.Width(), part.Height()), src, part);
+    return out;
 }
 
 } // namespace forms

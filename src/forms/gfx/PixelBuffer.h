@@ -4,6 +4,7 @@
 // up to 8 bits. PixelView works on memory it does not own (a DIB section's bits); PixelBuffer
 // owns its memory. Both serve rotation, blending and region scans natively and on bitmaps.
 #include "forms/base/Color.h"
+#include "forms/gfx/Geometry.h"
 
 #include <cstdint>
 #include <vector>
@@ -83,5 +84,15 @@ private:
     std::vector<uint8_t> bits_;
     std::vector<RgbQuad> palette_;
 };
+
+// Copies srcRect of src onto dstRect of dst, stretched to it by taking for every target pixel the
+// source pixel under its centre (as GDI's COLORONCOLOR mode does). Nothing happens for an empty
+// rectangle on either side (a stretch never mirrors); pixels that fall outside either view are
+// skipped. Equal depths with equal palettes copy stored values, others go through colours.
+void StretchCopy(const PixelView& dst, const TRect& dstRect, const PixelView& src,
+                 const TRect& srcRect);
+// A new buffer of the part r of src (clipped to it) with src's depth and palette; empty when
+// nothing of r lies inside src.
+[[nodiscard]] PixelBuffer CopyPixels(const PixelView& src, const TRect& r);
 
 } // namespace forms

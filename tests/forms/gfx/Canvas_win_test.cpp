@@ -1,6 +1,7 @@
 // Drawing is checked on bitmap canvases, whose pixels are read back exactly.
 #include "forms/gfx/Bitmap.h"
 #include "forms/gfx/Canvas.h"
+#include "forms/gfx/PixelPainter.h"
 
 #include <gtest/gtest.h>
 
@@ -209,4 +210,50 @@ TEST(Canvas, RepeatedChangesDoNotGrowGdiObjects) {
         (void)b.Canvas().TextWidth("x");
     }
     EXPECT_LE(count(), before + 2);
+}
+
+TEST(Canvas, PainterInterfaceSharesPenAndBrushState) {
+    TBitmap b;
+    White(b);
+    TPainter& p = b.Canvas();
+    p.SetPenColor(clRed);
+    p.SetPenWidth(3);
+    p.SetBrushStyle(TBrushStyle::bsClear);
+    EXPECT_EQ(b.Canvas().Pen().Color(), clRed);
+    EXPECT_EQ(b.Canvas().Pen().Width(), 3);
+    EXPECT_EQ(b.Canvas().Brush().Style(), TBrushStyle::bsClear);
+    p.SetBrushColor(clBlue);
+    EXPECT_EQ(p.BrushStyle(), TBrushStyle::bsSolid);
+    EXPECT_EQ(p.BrushColor(), clBlue);
+}
+
+// The portable painter stands in for GDI in native tests: on simple shapes both give the same
+// pixels.
+TEST(Canvas, PixelPainterAgreesWithGdiOnSimpleShapes) {
+    auto draw = [](TPainter& p) {
+        p.SetPenColor(clRed);
+        p.SetBrushColor(clLime);
+        p.Rectangle(Rect(2, 2, 9, 7));
+        p.SetBrushColor(clBlue);
+        p.FillRect(Rect(10, 1, 14, 5));
+        p.SetPenColor(clNavy);
+        p.Polyline({{1, 18}, {1, 10}, {12, 10}, {12, 17}});
+        p.MoveTo(14, 8);
+        p.LineTo(19, 13);
+        p.SetBrushStyle(TBrushStyle::bsClear);
+        p.SetPenColor(clMaroon);
+        p.Rectangle(Rect(3, 12, 8, 16));
+    };
+    TBitmap b;
+    White(b);
+    draw(b.Canvas());
+    PixelBuffer pixels(20, 20, 24);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            pixels.View().SetColor(x, y, clWhite);
+    TPixelPainter painter(pixels.View());
+    draw(painter);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            EXPECT_EQ(b.Canvas().Pixels(x, y), pixels.View().ColorAt(x, y)) << x << "," << y;
 }

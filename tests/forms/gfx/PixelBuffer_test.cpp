@@ -81,3 +81,85 @@ TEST(PixelBuffer, IndexBeyondShortPaletteReadsBlack) {
     p.View().SetRaw(0, 0, 200);
     EXPECT_EQ(p.View().ColorAt(0, 0), clBlack);
 }
+
+namespace {
+PixelBuffer Filled(int w, int h, int bits, TColor color) {
+    PixelBuffer p(w, h, bits);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            p.View().SetColor(x, y, color);
+    return p;
+}
+} // namespace
+
+TEST(StretchCopy, EnlargesByRepeatingPixels) {
+    PixelBuffer src = Filled(2, 1, 24, clRed);
+    src.View().SetColor(1, 0, clBlue);
+    PixelBuffer dst = Filled(8, 2, 24, clWhite);
+    StretchCopy(dst.View(), Rect(0, 0, 8, 2), src.View(), Rect(0, 0, 2, 1));
+    EXPECT_EQ(dst.View().ColorAt(0, 0), clRed);
+    EXPECT_EQ(dst.View().ColorAt(3, 1), clRed);
+    EXPECT_EQ(dst.View().ColorAt(4, 0), clBlue);
+    EXPECT_EQ(dst.View().ColorAt(7, 1), clBlue);
+}
+
+TEST(StretchCopy, ShrinksByTakingThePixelUnderEachCentre) {
+    PixelBuffer src(4, 1, 24);
+    const TColor colours[] = {clRed, clLime, clBlue, clYellow};
+    for (int x = 0; x < 4; ++x)
+        src.View().SetColor(x, 0, colours[x]);
+    PixelBuffer dst = Filled(2, 1, 24, clWhite);
+    StretchCopy(dst.View(), Rect(0, 0, 2, 1), src.View(), Rect(0, 0, 4, 1));
+    EXPECT_EQ(dst.View().ColorAt(0, 0), clLime);
+    EXPECT_EQ(dst.View().ColorAt(1, 0), clYellow);
+}
+
+TEST(StretchCopy, EmptyOrReversedRectanglesCopyNothing) {
+    PixelBuffer src = Filled(4, 4, 24, clRed);
+    PixelBuffer dst = Filled(4, 4, 24, clWhite);
+    StretchCopy(dst.View(), Rect(4, 0, 0, 4), src.View(), Rect(0, 0, 4, 4));
+    StretchCopy(dst.View(), Rect(0, 0, 4, 4), src.View(), Rect(3, 0, 1, 4));
+    StretchCopy(dst.View(), Rect(0, 0, 0, 4), src.View(), Rect(0, 0, 4, 4));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(dst.View().ColorAt(x, y), clWhite);
+}
+
+TEST(StretchCopy, PartsOutsideEitherPictureAreSkipped) {
+    PixelBuffer src = Filled(2, 2, 24, clRed);
+    PixelBuffer dst = Filled(4, 4, 24, clWhite);
+    // Every source pixel covers two target pixels.
+    StretchCopy(dst.View(), Rect(-2, -2, 6, 6), src.View(), Rect(-2, -2, 2, 2));
+    EXPECT_EQ(dst.View().ColorAt(1, 1), clWhite); // from (-1, -1)
+    EXPECT_EQ(dst.View().ColorAt(2, 2), clRed);
+    EXPECT_EQ(dst.View().ColorAt(3, 3), clRed);
+}
+
+TEST(StretchCopy, DifferentDepthsGoThroughColours) {
+    PixelBuffer src(2, 1, 8);
+    src.Palette()[3] = RgbQuadFromColor(clAqua);
+    src.View().SetRaw(0, 0, 3);
+    PixelBuffer dst = Filled(2, 1, 32, clWhite);
+    StretchCopy(dst.View(), Rect(0, 0, 2, 1), src.View(), Rect(0, 0, 2, 1));
+    EXPECT_EQ(dst.View().ColorAt(0, 0), clAqua);
+    EXPECT_EQ(dst.View().ColorAt(1, 0), clBlack);
+
+    PixelBuffer other(2, 1, 8); // same depth, other palette: colours, not indexes
+    other.Palette()[7] = RgbQuadFromColor(clAqua);
+    StretchCopy(other.View(), Rect(0, 0, 1, 1), src.View(), Rect(0, 0, 1, 1));
+    EXPECT_EQ(other.View().Raw(0, 0), 7u);
+}
+
+TEST(CopyPixels, KeepsDepthAndPaletteAndClipsToThePicture) {
+    PixelBuffer src(4, 2, 4);
+    src.Palette()[5] = RgbQuadFromColor(clOlive);
+    src.View().SetRaw(3, 1, 5);
+    const PixelBuffer part = CopyPixels(src.View(), Rect(2, 1, 10, 10));
+    ASSERT_EQ(part.Width(), 2);
+    ASSERT_EQ(part.Height(), 1);
+    EXPECT_EQ(part.BitCount(), 4);
+    EXPECT_EQ(part.View().Raw(1, 0), 5u);
+    EXPECT_EQ(part.View().ColorAt(1, 0), clOlive);
+    EXPECT_TRUE(CopyPixels(src.View(), Rect(4, 0, 8, 2)).Empty());
+    EXPECT_TRUE(CopyPixels(PixelView(), Rect(0, 0, 1, 1)).Empty());
+}

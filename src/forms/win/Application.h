@@ -1,0 +1,133 @@
+#pragma once
+// The application object: the one message pump (Run, ShowModal and ProcessMessages share it),
+// the exception boundary's error box, activation events, the main form, and the ordinary hint
+// manager.
+#include "forms/base/Component.h"
+#include "forms/gfx/Geometry.h"
+#include "forms/gfx/Icon.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace forms {
+
+class TControl;
+class TForm;
+class THintWindow;
+
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    TPoint HintPos;       // screen point of the hint's top-left corner
+    int HintMaxWidth = 0; // width limit of the text
+};
+
+using TNotifyEvent = std::function<void(TComponent* sender)>;
+using TMessageEvent = std::function<void(MSG& msg, bool& handled)>;
+using TShowHintEvent = std::function<void(std::string& hintText, bool& canShow, THintInfo& info)>;
+using TExceptionEvent = std::function<void(std::exception_ptr error)>;
+
+class TApplication : public TComponent {
+public:
+    TApplication();
+    ~TApplication() override;
+
+    [[nodiscard]] const std::string& Title() const;
+    void SetTitle(std::string_view title) { title_ = std::string(title); }
+    // The program's icon ("MAINICON" when the program has one).
+    TIcon& Icon();
+    [[nodiscard]] const std::string& HelpFile() const { return helpFile_; }
+    void SetHelpFile(std::string_view file) { helpFile_ = std::string(file); }
+    // WinHelpW on the help file, owned by the main form.
+    bool HelpCommand(UINT command, ULONG_PTR data);
+
+    // Makes a form owned by the application; the first one is the main form.
+    template <typename T, typename... Args> T* CreateForm(Args&&... args) {
+        T* form = new T(this, std::forward<Args>(args)...);
+        RegisterForm(form);
+        form->AfterConstruction();
+        return form;
+    }
+    [[nodiscard]] TForm* MainForm() const { return mainForm_; }
+    [[nodiscard]] bool ShowMainForm() const { return showMainForm_; }
+    void SetShowMainForm(bool value) { showMainForm_ = value; }
+
+    // Shows the main form (unless told not to) and pumps until Terminate or the main form closes.
+    void Run();
+    // Ends Run (and modal loops) without asking any form.
+    void Terminate();
+    [[nodiscard]] bool Terminated() const { return terminated_; }
+    // Handles every message waiting, then returns.
+    void ProcessMessages();
+    // Handles one message, or waits for one.
+    void HandleMessage();
+    // True while one of our windows is the active window of the system.
+    [[nodiscard]] bool Active() const { return active_; }
+
+    // Shows the error of an escaped exception in one box captioned Title (OnException instead,
+    // when assigned); errors while the box is open are dropped.
+    void HandleException(std::exception_ptr error);
+
+    [[nodiscard]] bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool value);
+    int HintPause = 100;
+    int HintShortPause = 10;
+    int HintHidePause = 30000;
+    void HideHint();
+    [[nodiscard]] THintWindow* HintWindow() const { return hintWindow_.get(); }
+
+    TMessageEvent OnMessage;
+    TNotifyEvent OnActivate, OnDeactivate;
+    TShowHintEvent OnShowHint;
+    TExceptionEvent OnException;
+
+    // For forms: activation of the application changed (WM_ACTIVATEAPP).
+    void ActivateChanged(bool active);
+    // For forms: one of them is going.
+    void FormDestroyed(TForm* form);
+    // The hidden message-only window that timers and hints tick on.
+    HWND UtilityWindow();
+    // Timer ids below this value belong to TTimer objects.
+    static constexpr UINT_PTR kFirstPrivateTimer = 0x7FFF0000;
+
+private:
+    void RegisterForm(TForm* form);
+    bool ProcessMessage(MSG& msg);
+    bool KeyPipeline(MSG& msg);
+    void HintMouseMessage(const MSG& msg);
+    void TrackMouseControl(const MSG& msg);
+    void HintTimer(UINT_PTR id);
+    void ActivateHint();
+    friend LRESULT CALLBACK UtilityWindowProc(HWND, UINT, WPARAM, LPARAM);
+
+    mutable std::string title_;
+    std::unique_ptr<TIcon> icon_;
+    std::string helpFile_;
+    TForm* mainForm_ = nullptr;
+    bool showMainForm_ = true;
+    bool terminated_ = false;
+    bool active_ = false;
+    bool showingError_ = false;
+    HWND utility_ = nullptr;
+
+    // The control the pointer entered last: a move onto another window means it was left, even
+    // where the system's leave tracking is slow or missing.
+    TControl* mouseControl_ = nullptr;
+    std::weak_ptr<void> mouseControlLife_;
+
+    bool showHint_ = true;
+    std::unique_ptr<THintWindow> hintWindow_;
+    TControl* hintControl_ = nullptr;
+    std::weak_ptr<void> hintControlLife_;
+    bool hintShown_ = false;
+};
+
+extern TApplication Application;
+
+// The message of an exception as the user sees it.
+std::string ExceptionMessage(std::exception_ptr error);
+
+} // namespace forms

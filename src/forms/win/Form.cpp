@@ -1,0 +1,492 @@
+#include "forms/win/Form.h"
+
+#include "forms/base/Exceptions.h"
+#include "forms/win/Application.h"
+
+#include <algorithm>
+
+namespace forms {
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+    visible_ = false;
+    SetColor(clBtnFace);
+    SetParentFont(false);
+    SetBounds(0, 0, 320, 240);
+}
+
+TForm::~TForm() {
+    Application.FormDestroyed(this);
+}
+
+void TForm::AfterConstruction() {
+    for (int i = 0; i < ComponentCount(); ++i)
+        Components(i)->Loaded();
+    Loaded();
+    DoCreate();
+}
+
+void TForm::BeforeDestruction() {
+    if (OnDestroy)
+        OnDestroy(this);
+    Application.FormDestroyed(this);
+    TWinControl::BeforeDestruction();
+}
+
+void TForm::DoCreate() {
+    if (OnCreate)
+        OnCreate(this);
+}
+
+void TForm::DoShow() {
+    if (OnShow)
+        OnShow(this);
+}
+
+void TForm::DoHide() {
+    if (OnHide)
+        OnHide(this);
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    borderStyle_ = style;
+}
+
+void TForm::SetStayOnTop(bool value) {
+    if (value == stayOnTop_)
+        return;
+    stayOnTop_ = value;
+    if (handle_)
+        SetWindowPos(handle_, value ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TForm::SetToolWindow(bool value) {
+    toolWindow_ = value;
+}
+
+void TForm::CreateParams(TCreateParams& p) {
+    TWinControl::CreateParams(p);
+    p.Style = WS_CLIPCHILDREN;
+    p.ExStyle = WS_EX_CONTROLPARENT;
+    switch (borderStyle_) {
+    case TFormBorderStyle::bsNone:
+        p.Style |= WS_POPUP;
+        break;
+    case TFormBorderStyle::bsSingle:
+        p.Style |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+        break;
+    case TFormBorderStyle::bsSizeable:
+        p.Style |= WS_OVERLAPPEDWINDOW;
+        break;
+    case TFormBorderStyle::bsDialog:
+        p.Style |= WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        p.ExStyle |= WS_EX_DLGMODALFRAME;
+        break;
+    case TFormBorderStyle::bsToolWindow:
+        p.Style |= WS_CAPTION | WS_SYSMENU;
+        p.ExStyle |= WS_EX_TOOLWINDOW;
+        break;
+    }
+    if (stayOnTop_)
+        p.ExStyle |= WS_EX_TOPMOST;
+    if (toolWindow_)
+        p.ExStyle |= WS_EX_TOOLWINDOW;
+    if (alphaBlend_)
+        p.ExStyle |= WS_EX_LAYERED;
+    if (!Enabled())
+        p.Style |= WS_DISABLED;
+    p.WndParent = nullptr;
+    TForm* main = Application.MainForm();
+    if (main && main != this && main->HandleAllocated())
+        p.WndParent = main->Handle();
+    if (position_ == TPosition::poDefault) {
+        p.X = CW_USEDEFAULT;
+        p.Y = CW_USEDEFAULT;
+    }
+}
+
+void TForm::CreateWnd() {
+    TWinControl::CreateWnd();
+    if (position_ == TPosition::poDefault)
+        UpdateBoundsFromWindow();
+    if (this == Application.MainForm() && !Application.Icon().Empty()) {
+        SendMessageW(handle_, WM_SETICON, ICON_BIG,
+                     reinterpret_cast<LPARAM>(Application.Icon().Handle()));
+        SendMessageW(handle_, WM_SETICON, ICON_SMALL,
+                     reinterpret_cast<LPARAM>(Application.Icon().Handle()));
+    }
+    ApplyLayered();
+}
+
+namespace {
+RECT FrameOf(DWORD style, DWORD exStyle) {
+    RECT r{0, 0, 0, 0};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return r;
+}
+} // namespace
+
+int TForm::ClientWidth() const {
+    if (handle_) {
+        RECT r;
+        GetClientRect(handle_, &r);
+        return r.right;
+    }
+    TCreateParams p;
+    const_cast<TForm*>(this)->CreateParams(p);
+    const RECT f = FrameOf(p.Style, p.ExStyle);
+    return Width() - (f.right - f.left);
+}
+
+int TForm::ClientHeight() const {
+    if (handle_) {
+        RECT r;
+        GetClientRect(handle_, &r);
+        return r.bottom;
+    }
+    TCreateParams p;
+    const_cast<TForm*>(this)->CreateParams(p);
+    const RECT f = FrameOf(p.Style, p.ExStyle);
+    return Height() - (f.bottom - f.top);
+}
+
+void TForm::SetClientSize(int width, int height) {
+    DWORD style, exStyle;
+    if (handle_) {
+        style = static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE));
+        exStyle = static_cast<DWORD>(GetWindowLongW(handle_, GWL_EXSTYLE));
+    } else {
+        TCreateParams p;
+        CreateParams(p);
+        style = p.Style;
+        exStyle = p.ExStyle;
+    }
+    const RECT f = FrameOf(style, exStyle);
+    SetBounds(Left(), Top(), width + (f.right - f.left), height + (f.bottom - f.top));
+}
+
+void TForm::SetClientWidth(int width) {
+    SetClientSize(width, ClientHeight());
+}
+
+void TForm::SetClientHeight(int height) {
+    SetClientSize(ClientWidth(), height);
+}
+
+void TForm::SetDefaultButton(TWinControl* control) {
+    Watch(control);
+    defaultButton_ = control;
+}
+
+void TForm::SetCancelButton(TWinControl* control) {
+    Watch(control);
+    cancelButton_ = control;
+}
+
+void TForm::Watch(TComponent* c) {
+    if (c)
+        c->FreeNotification(this);
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation != TOperation::opRemove)
+        return;
+    if (component == defaultButton_)
+        defaultButton_ = nullptr;
+    if (component == cancelButton_)
+        cancelButton_ = nullptr;
+    if (component == activeControl_)
+        activeControl_ = nullptr;
+}
+
+void TForm::SetAlphaBlend(bool value) {
+    if (value == alphaBlend_)
+        return;
+    alphaBlend_ = value;
+    ApplyLayered();
+}
+
+void TForm::SetAlphaBlendValue(uint8_t value) {
+    if (value == alphaValue_)
+        return;
+    alphaValue_ = value;
+    ApplyLayered();
+}
+
+void TForm::ApplyLayered() {
+    if (!handle_)
+        return;
+    const LONG ex = GetWindowLongW(handle_, GWL_EXSTYLE);
+    if (alphaBlend_) {
+        SetWindowLongW(handle_, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+        SetLayeredWindowAttributes(handle_, 0, alphaValue_, LWA_ALPHA);
+    } else if (ex & WS_EX_LAYERED) {
+        SetWindowLongW(handle_, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
+        RedrawWindow(handle_, nullptr, nullptr,
+                     RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+}
+
+void TForm::PlaceOnScreen() {
+    if (placed_)
+        return;
+    placed_ = true;
+    if (position_ == TPosition::poScreenCenter)
+        SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2,
+                  (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2, Width(), Height());
+}
+
+void TForm::SetVisible(bool visible) {
+    if (visible == visible_)
+        return;
+    if (visible) {
+        HandleNeeded();
+        PlaceOnScreen();
+        DoShow(); // before the window appears
+        visible_ = true;
+        ShowWindow(handle_, SW_SHOW);
+        if (!activeControl_) {
+            std::vector<TWinControl*> list;
+            TabList(list, true);
+            if (!list.empty())
+                activeControl_ = list.front();
+        }
+        if (activeControl_ && activeControl_->CanFocus() && GetActiveWindow() == handle_)
+            ::SetFocus(activeControl_->Handle());
+    } else {
+        visible_ = false;
+        if (handle_)
+            ShowWindow(handle_, SW_HIDE);
+        DoHide();
+    }
+}
+
+void TForm::Close() {
+    if (!CloseQuery())
+        return;
+    if (modal_)
+        modalResult_ = mrCancel;
+    else if (this == Application.MainForm())
+        Application.Terminate();
+    else
+        Hide();
+}
+
+std::vector<HWND> DisableThreadWindows(HWND keep) {
+    std::vector<HWND> list;
+    struct Ctx {
+        HWND keep;
+        std::vector<HWND>* list;
+    } ctx{keep, &list};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* c = reinterpret_cast<Ctx*>(lp);
+            if (h != c->keep && IsWindowVisible(h) && IsWindowEnabled(h)) {
+                c->list->push_back(h);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
+    for (HWND h : list)
+        EnableWindow(h, FALSE);
+    return list;
+}
+
+void EnableWindows(const std::vector<HWND>& windows) {
+    for (HWND h : windows)
+        if (IsWindow(h))
+            EnableWindow(h, TRUE);
+}
+
+int TForm::ShowModal() {
+    if (visible_ || modal_)
+        throw Exception("表示中のフォームはモーダルにできません");
+    HandleNeeded();
+    TForm* main = Application.MainForm();
+    if (main && main != this)
+        SetWindowLongPtrW(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main->Handle()));
+    HWND previous = GetActiveWindow();
+    struct Guard {
+        TForm& form;
+        std::vector<HWND> disabled;
+        bool done = false;
+        void Finish() {
+            if (done)
+                return;
+            done = true;
+            EnableWindows(disabled); // before hiding, so activation stays with us
+            form.modal_ = false;
+            if (form.visible_)
+                form.Hide();
+        }
+        ~Guard() {
+            try {
+                Finish();
+            } catch (...) {
+                Application.HandleException(std::current_exception());
+            }
+        }
+    } guard{*this, DisableThreadWindows(handle_)};
+    modal_ = true;
+    modalResult_ = mrNone;
+    Show();
+    SetForegroundWindow(handle_);
+    while (modalResult_ == mrNone) {
+        Application.HandleMessage();
+        if (Application.Terminated() && modalResult_ == mrNone)
+            modalResult_ = mrCancel;
+    }
+    const int result = modalResult_;
+    guard.Finish();
+    if (previous && IsWindow(previous) && IsWindowVisible(previous))
+        SetForegroundWindow(previous);
+    return result;
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+    if (control == activeControl_)
+        return;
+    Watch(control);
+    activeControl_ = control;
+    if (control && handle_ && GetActiveWindow() == handle_ && control->CanFocus() &&
+        !control->Focused())
+        ::SetFocus(control->Handle());
+}
+
+void TForm::FocusChanged(TWinControl* control) {
+    Watch(control);
+    activeControl_ = control;
+}
+
+void TForm::SelectNext(TWinControl* current, bool forward, bool tabStopsOnly) {
+    std::vector<TWinControl*> list;
+    TabList(list, tabStopsOnly);
+    if (list.empty())
+        return;
+    auto it = std::find(list.begin(), list.end(), current);
+    size_t next;
+    if (it == list.end())
+        next = forward ? 0 : list.size() - 1;
+    else {
+        const size_t i = static_cast<size_t>(it - list.begin());
+        next = forward ? (i + 1) % list.size() : (i + list.size() - 1) % list.size();
+    }
+    list[next]->SetFocus();
+}
+
+bool TForm::FocusIfShowing(TWinControl* control) {
+    if (!control || !control->CanFocus())
+        return false;
+    control->SetFocus();
+    return true;
+}
+
+void TForm::Paint() {
+    if (OnPaint)
+        OnPaint(this);
+}
+
+void TForm::HandleCommand(TMessage& m) {
+    const WORD id = LOWORD(m.WParam);
+    if (id == IDCANCEL && cancelButton_ && cancelButton_->Enabled()) {
+        cancelButton_->Click();
+        return;
+    }
+    if (id == IDOK && defaultButton_ && defaultButton_->Enabled()) {
+        defaultButton_->Click();
+        return;
+    }
+    DefaultHandler(m);
+}
+
+void TForm::HandleActivate(TMessage& m) {
+    const bool activating = LOWORD(m.WParam) != WA_INACTIVE;
+    active_ = activating;
+    const std::weak_ptr<void> life = LifeToken();
+    if (activating) {
+        if (activeControl_ && activeControl_->CanFocus() && activeControl_->HandleAllocated() &&
+            !HIWORD(m.WParam))
+            ::SetFocus(activeControl_->Handle());
+        else
+            DefaultHandler(m);
+        if (life.expired())
+            return;
+        if (OnActivate)
+            OnActivate(this);
+    } else {
+        DefaultHandler(m);
+        if (OnDeactivate)
+            OnDeactivate(this);
+    }
+    m.Result = 0;
+}
+
+void TForm::HandleNextDlgCtl(TMessage& m) {
+    if (LOWORD(m.LParam)) {
+        if (auto* c = dynamic_cast<TWinControl*>(FromHandle(reinterpret_cast<HWND>(m.WParam))))
+            FocusIfShowing(c);
+    } else {
+        TWinControl* current = dynamic_cast<TWinControl*>(FromHandle(GetFocus()));
+        SelectNext(current ? current : activeControl_, m.WParam == 0, true);
+    }
+    m.Result = 0;
+}
+
+void TForm::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case WM_CLOSE:
+        Close();
+        m.Result = 0;
+        return;
+    case WM_ACTIVATE:
+        HandleActivate(m);
+        return;
+    case WM_ACTIVATEAPP:
+        Application.ActivateChanged(m.WParam != 0);
+        DefaultHandler(m);
+        return;
+    case WM_COMMAND:
+        if (!m.LParam) {
+            HandleCommand(m);
+            return;
+        }
+        break;
+    case DM_GETDEFID:
+        m.Result = 0;
+        if (defaultButton_ && defaultButton_->IsSystemClass() && defaultButton_->HandleAllocated())
+            m.Result = MAKELRESULT(GetDlgCtrlID(defaultButton_->Handle()), DC_HASDEFID);
+        return;
+    case DM_SETDEFID:
+        m.Result = TRUE;
+        return;
+    case WM_NEXTDLGCTL:
+        HandleNextDlgCtl(m);
+        return;
+    case WM_WINDOWPOSCHANGED:
+        DefaultHandler(m);
+        UpdateBoundsFromWindow();
+        return;
+    default:
+        break;
+    }
+    TWinControl::WndProc(m);
+}
+
+ModalBracket::ModalBracket() : disabled_(DisableThreadWindows(nullptr)) {}
+
+ModalBracket::~ModalBracket() {
+    EnableWindows(disabled_);
+    if (TForm* main = Application.MainForm(); main && main->HandleAllocated() && main->Visible())
+        SetForegroundWindow(main->Handle());
+}
+
+} // namespace forms

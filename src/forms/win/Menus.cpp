@@ -1,0 +1,213 @@
+#include "forms/win/Menus.h"
+
+#include "forms/base/Codepage.h"
+#include "forms/base/Exceptions.h"
+#include "forms/win/Application.h"
+#include "forms/win/Form.h"
+
+#include <algorithm>
+
+namespace forms {
+
+namespace {
+// The items of the menu that is open now, by command id; an item that goes while the menu is
+// open leaves a null entry behind.
+std::vector<TMenuItem*>* openItems = nullptr;
+} // namespace
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
+
+TMenuItem::~TMenuItem() {
+    items_.clear();
+    if (openItems)
+        std::replace(openItems->begin(), openItems->end(), this, static_cast<TMenuItem*>(nullptr));
+    if (parent_) {
+        auto& list = parent_->items_;
+        for (auto it = list.begin(); it != list.end(); ++it)
+            if (it->get() == this) {
+                (void)it->release();
+                list.erase(it);
+                break;
+            }
+    }
+}
+
+void TMenuItem::SetChecked(bool value) {
+    if (value == checked_)
+        return;
+    checked_ = value;
+    if (value && radioItem_ && parent_)
+        for (auto& sibling : parent_->items_)
+            if (sibling.get() != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_)
+                sibling->checked_ = false;
+}
+
+TMenuItem* TMenuItem::Items(int index) const {
+    if (index < 0 || index >= Count())
+        throw EListIndexError(index);
+    return items_[static_cast<size_t>(index)].get();
+}
+
+int TMenuItem::MenuIndex() const {
+    if (!parent_)
+        return -1;
+    for (size_t i = 0; i < parent_->items_.size(); ++i)
+        if (parent_->items_[i].get() == this)
+            return static_cast<int>(i);
+    return -1;
+}
+
+Scoped<TMenuItem> TMenuItem::Detach(TMenuItem* item) {
+    if (item->parent_)
+        return item->parent_->Remove(item);
+    if (item->Owner()) {
+        Scoped<TComponent> taken = item->Owner()->RemoveComponent(item);
+        (void)taken.release();
+    }
+    return Scoped<TMenuItem>(item);
+}
+
+TMenuItem* TMenuItem::Add(TMenuItem* item) {
+    Insert(Count(), item);
+    return item;
+}
+
+TMenuItem* TMenuItem::Add(Scoped<TMenuItem> item) {
+    TMenuItem* raw = item.release();
+    return Add(raw);
+}
+
+TMenuItem* TMenuItem::Add(std::string_view caption, std::function<void(TComponent*)> onClick) {
+    auto* item = new TMenuItem(nullptr);
+    item->SetCaption(caption);
+    item->OnClick = std::move(onClick);
+    return Add(item);
+}
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+    if (index < 0 || index > Count())
+        throw EListIndexError(index);
+    Scoped<TMenuItem> owned = Detach(item);
+    index = std::min(index, Count());
+    owned->parent_ = this;
+    items_.insert(items_.begin() + index, std::move(owned));
+}
+
+void TMenuItem::Delete(int index) {
+    if (index < 0 || index >= Count())
+        throw EListIndexError(index);
+    Scoped<TMenuItem> item = std::move(items_[static_cast<size_t>(index)]);
+    items_.erase(items_.begin() + index);
+    item->parent_ = nullptr;
+}
+
+Scoped<TMenuItem> TMenuItem::Remove(TMenuItem* item) {
+    for (auto it = items_.begin(); it != items_.end(); ++it)
+        if (it->get() == item) {
+            Scoped<TMenuItem> out = std::move(*it);
+            items_.erase(it);
+            out->parent_ = nullptr;
+            return out;
+        }
+    return nullptr;
+}
+
+void TMenuItem::Clear() {
+    while (!items_.empty())
+        Delete(Count() - 1);
+}
+
+void TMenuItem::Click() {
+    const std::weak_ptr<void> life = LifeToken();
+    if (autoCheck_)
+        SetChecked(radioItem_ ? true : !checked_);
+    if (OnClick)
+        OnClick(this);
+}
+
+// ---- TPopupMenu ----
+
+TPopupMenu::TPopupMenu(TComponent* owner)
+    : TComponent(owner), items_(std::make_unique<TMenuItem>(nullptr)) {}
+
+HWND TPopupMenu::OwnerWindow() const {
+    if (ownerWindow_ && IsWindow(ownerWindow_))
+        return ownerWindow_;
+    for (TComponent* c = Owner(); c; c = c->Owner())
+        if (auto* form = dynamic_cast<TForm*>(c))
+            return form->Handle();
+    if (TForm* main = Application.MainForm())
+        return main->Handle();
+    return nullptr;
+}
+
+namespace {
+HMENU BuildMenu(TMenuItem& parent, std::vector<TMenuItem*>& table) {
+    HMENU menu = CreatePopupMenu();
+    for (int i = 0; i < parent.Count(); ++i) {
+        TMenuItem* item = parent.Items(i);
+        if (!item->Visible())
+            continue;
+        const std::wstring text = cp932::Wide(item->Caption());
+        MENUITEMINFOW mi{};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+        if (item->IsSeparator()) {
+            mi.fType = MFT_SEPARATOR;
+            mi.fMask = MIIM_FTYPE;
+        } else {
+            mi.fType = MFT_STRING | (item->RadioItem() ? MFT_RADIOCHECK : 0);
+            mi.dwTypeData = const_cast<wchar_t*>(text.c_str());
+            mi.fState = (item->Checked() ? MFS_CHECKED : 0) | (item->Enabled() ? 0 : MFS_DISABLED);
+            table.push_back(item);
+            mi.wID = static_cast<UINT>(table.size());
+            if (item->Count() > 0) {
+                mi.fMask |= MIIM_SUBMENU;
+                mi.hSubMenu = BuildMenu(*item, table);
+            }
+        }
+        InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &mi);
+    }
+    return menu;
+}
+} // namespace
+
+void TPopupMenu::Popup(int x, int y) {
+    const std::weak_ptr<void> life = LifeToken();
+    if (OnPopup)
+        OnPopup(this);
+    if (life.expired())
+        return;
+    std::vector<TMenuItem*> table;
+    HMENU menu = BuildMenu(*items_, table);
+    HWND owner = OwnerWindow();
+    std::vector<TMenuItem*>* outer = openItems;
+    openItems = &table;
+    native_ = menu;
+    UINT chosen = 0;
+    {
+        struct Close {
+            HMENU menu;
+            std::vector<TMenuItem*>* outer;
+            TPopupMenu* self;
+            std::weak_ptr<void> life;
+            ~Close() {
+                DestroyMenu(menu);
+                openItems = outer;
+                if (!life.expired())
+                    self->native_ = nullptr;
+            }
+        } close{menu, outer, this, life};
+        if (owner)
+            SetForegroundWindow(owner);
+        chosen = static_cast<UINT>(
+            TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
+                             x, y, owner, nullptr));
+        if (owner)
+            PostMessageW(owner, WM_NULL, 0, 0);
+    }
+    if (chosen > 0 && chosen <= table.size() && table[chosen - 1])
+        table[chosen - 1]->Click();
+}
+
+} // namespace forms

@@ -1,0 +1,14 @@
+#include "forms/win/PaintBox.h"
+
+namespace forms {
+
+TPaintBox::TPaintBox(TComponent* owner) : TGraphicControl(owner) {
+    SetBounds(0, 0, 105, 105);
+}
+
+void TPaintBox::Paint() {
+    if (OnPaint)
+        OnPaint(this);
+}
+
+} // namespace forms

@@ -1,0 +1,74 @@
+#include "forms/win/Timer.h"
+
+#include "forms/win/Application.h"
+
+#include <map>
+
+namespace forms {
+
+namespace {
+std::map<UINT_PTR, TTimer*>& Timers() {
+    static std::map<UINT_PTR, TTimer*> timers;
+    return timers;
+}
+UINT_PTR nextId = 1;
+} // namespace
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner), id_(nextId++) {
+    Timers()[id_] = this;
+    Update();
+}
+
+TTimer::~TTimer() {
+    if (running_)
+        KillTimer(Application.UtilityWindow(), id_);
+    Timers().erase(id_);
+}
+
+void TTimer::SetEnabled(bool enabled) {
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    Update();
+}
+
+void TTimer::SetInterval(unsigned interval) {
+    if (interval == interval_)
+        return;
+    interval_ = interval;
+    Update();
+}
+
+void TTimer::Update() {
+    HWND window = Application.UtilityWindow();
+    if (running_)
+        KillTimer(window, id_);
+    running_ = enabled_ && interval_ > 0 && SetTimer(window, id_, interval_, nullptr) != 0;
+}
+
+void TTimer::Timer() {
+    if (OnTimer)
+        OnTimer(this);
+}
+
+void DispatchTimerTick(UINT_PTR id) {
+    auto it = Timers().find(id);
+    if (it == Timers().end())
+        return;
+    TTimer* timer = it->second;
+    if (timer->ticking_ || !timer->running_)
+        return;
+    const std::weak_ptr<void> life = timer->LifeToken();
+    timer->ticking_ = true;
+    struct Reset {
+        TTimer* t;
+        std::weak_ptr<void> life;
+        ~Reset() {
+            if (!life.expired())
+                t->ticking_ = false;
+        }
+    } reset{timer, life};
+    timer->Timer();
+}
+
+} // namespace forms

@@ -1,0 +1,78 @@
+// The demo form driven end to end with real input while the application runs.
+#include "DemoForm.h"
+#include "WinTest.h"
+
+#include "forms/base/StrUtils.h"
+
+#include <atomic>
+
+using namespace forms;
+
+namespace {
+COLORREF Rgb(TColor c) {
+    return static_cast<COLORREF>(ColorToRGB(c));
+}
+} // namespace
+
+using DemoFormTest = WinTest;
+
+TEST_F(DemoFormTest, RunsUntilItsMenuClosesIt) {
+    TDemoForm* demo = Application.CreateForm<TDemoForm>();
+    ASSERT_EQ(Application.MainForm(), demo);
+    std::vector<std::string> steps;
+    // The script runs on the GUI thread, step by step, from a timer of its own.
+    TTimer* script = MakeOwned<TTimer>(demo);
+    script->SetInterval(50);
+    int step = 0;
+    std::atomic<bool> menuOpen{false};
+    script->OnTimer = [&](TComponent*) {
+        switch (step++) {
+        case 0:
+            kbtest::BringToFront(demo->Handle());
+            return;
+        case 1: // the timer has ticked into the label
+            steps.push_back(demo->Ticks() > 0 && kbtest::WindowText(demo->lbTicks->Handle()) ==
+                                                     IntToStr(demo->Ticks()) + " 回"
+                                ? "ticking"
+                                : "not ticking");
+            steps.push_back(kbtest::ReadPixel(demo->pbFace->Handle(), 100, 50) == Rgb(clRed)
+                                ? "red"
+                                : "not red");
+            kbtest::ClickAt(demo->pbFace->Handle(), 100, 50);
+            return;
+        case 2:
+            steps.push_back(demo->FaceColor() == clBlue && kbtest::ReadPixel(demo->pbFace->Handle(),
+                                                                             100, 50) == Rgb(clBlue)
+                                ? "clicked blue"
+                                : "click missed");
+            kbtest::SaveWindowPicture(demo->Handle(), "DemoForm");
+            script->SetEnabled(false);
+            // The menu blocks this handler: a helper thread chooses "赤", then reopens it and
+            // chooses "閉じる".
+            {
+                kbtest::Driver d([&] {
+                    HWND menu = kbtest::WaitForTopWindow(L"#32768");
+                    menuOpen = menu != nullptr;
+                    PostMessageW(menu, WM_CHAR, 'r', 0);
+                });
+                kbtest::ClickAt(demo->pbFace->Handle(), 60, 30, true);
+                kbtest::PumpUntil([&] { return demo->FaceColor() == clRed; }, 3000);
+            }
+            steps.push_back(demo->FaceColor() == clRed ? "menu red" : "menu missed");
+            {
+                kbtest::Driver d([&] {
+                    HWND menu = kbtest::WaitForTopWindow(L"#32768");
+                    PostMessageW(menu, WM_CHAR, 'x', 0);
+                });
+                demo->pmColors->Popup(300, 300);
+            }
+            return;
+        default:
+            return;
+        }
+    };
+    Application.Run(); // ends when the menu's close item closes the main form
+    EXPECT_TRUE(menuOpen.load());
+    EXPECT_EQ(steps, (std::vector<std::string>{"ticking", "red", "clicked blue", "menu red"}));
+    delete demo;
+}

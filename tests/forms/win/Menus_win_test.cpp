@@ -1,0 +1,142 @@
+#include "WinTest.h"
+
+#include "forms/base/Exceptions.h"
+#include "forms/win/Menus.h"
+
+#include <atomic>
+
+using namespace forms;
+
+namespace {
+struct ItemState {
+    std::wstring text;
+    UINT type = 0, state = 0;
+    bool submenu = false;
+};
+
+// Reads the open menu and then chooses the item at 'choose' (0-based among the entries that
+// can be chosen, by pressing Down that many times and Enter), or closes it (-1).
+std::vector<ItemState> DriveMenu(int choose) {
+    std::vector<ItemState> items;
+    HWND menuWindow = kbtest::WaitForTopWindow(L"#32768");
+    if (!menuWindow)
+        return items;
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[128] = {};
+        MENUITEMINFOW mi{};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
+        mi.dwTypeData = text;
+        mi.cch = 128;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi);
+        items.push_back({text, mi.fType, mi.fState, mi.hSubMenu != nullptr});
+    }
+    if (choose < 0) {
+        PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+        return items;
+    }
+    for (int i = 0; i <= choose; ++i)
+        PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+    return items;
+}
+} // namespace
+
+using MenuTest = WinTest;
+
+TEST_F(MenuTest, PopupShowsVisibleItemsWithTheirStates) {
+    auto f = ShownForm();
+    auto* menu = MakeOwned<TPopupMenu>(f.get());
+    menu->Items().Add("開く(&O)");
+    menu->Items().Add("-");
+    TMenuItem* hidden = menu->Items().Add("隠す");
+    hidden->SetVisible(false);
+    TMenuItem* radio = menu->Items().Add("ラジオ");
+    radio->SetRadioItem(true);
+    radio->SetChecked(true);
+    TMenuItem* off = menu->Items().Add("無効");
+    off->SetEnabled(false);
+    TMenuItem* sub = menu->Items().Add("サブ");
+    sub->Add("子");
+    int popups = 0;
+    menu->OnPopup = [&](TComponent*) { ++popups; };
+    std::vector<ItemState> items;
+    {
+        kbtest::Driver d([&] { items = DriveMenu(-1); });
+        menu->Popup(150, 150);
+    }
+    EXPECT_EQ(popups, 1);
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_EQ(items[0].text, L"開く(&O)");
+    EXPECT_TRUE(items[1].type & MFT_SEPARATOR);
+    EXPECT_EQ(items[2].text, L"ラジオ");
+    EXPECT_TRUE(items[2].type & MFT_RADIOCHECK);
+    EXPECT_TRUE(items[2].state & MFS_CHECKED);
+    EXPECT_TRUE(items[3].state & MFS_DISABLED);
+    EXPECT_TRUE(items[4].submenu);
+    EXPECT_EQ(menu->NativeMenu(), nullptr);
+}
+
+TEST_F(MenuTest, ChosenItemClicksAfterTheMenuIsGone) {
+    auto f = ShownForm();
+    auto* menu = MakeOwned<TPopupMenu>(f.get());
+    std::vector<std::string> clicks;
+    menu->Items().Add("一", [&](TComponent*) { clicks.push_back("one"); });
+    menu->Items().Add("二", [&](TComponent* sender) {
+        clicks.push_back(menu->NativeMenu() ? "open" : "closed");
+        delete sender; // a handler may free its item
+    });
+    {
+        kbtest::Driver d([&] { DriveMenu(1); });
+        menu->Popup(150, 150);
+    }
+    EXPECT_EQ(clicks, (std::vector<std::string>{"closed"}));
+    EXPECT_EQ(menu->Items().Count(), 1);
+}
+
+TEST_F(MenuTest, RadioItemsOfAGroupExcludeEachOther) {
+    TPopupMenu menu(nullptr);
+    TMenuItem* a = menu.Items().Add("a");
+    TMenuItem* b = menu.Items().Add("b");
+    TMenuItem* other = menu.Items().Add("c");
+    for (TMenuItem* i : {a, b, other}) {
+        i->SetRadioItem(true);
+        i->SetAutoCheck(true);
+        i->SetGroupIndex(1);
+    }
+    other->SetGroupIndex(2);
+    other->SetChecked(true);
+    a->Click();
+    b->Click();
+    EXPECT_FALSE(a->Checked());
+    EXPECT_TRUE(b->Checked());
+    EXPECT_TRUE(other->Checked());
+}
+
+TEST_F(MenuTest, ItemsOwnTheirChildren) {
+    TPopupMenu menu(nullptr);
+    TMenuItem* parent = menu.Items().Add("親");
+    TMenuItem* child = parent->Add("子");
+    EXPECT_EQ(child->Parent(), parent);
+    EXPECT_EQ(child->MenuIndex(), 0);
+    auto* owned = MakeOwned<TMenuItem>(&menu);
+    parent->Insert(0, owned);
+    EXPECT_EQ(owned->Owner(), nullptr);
+    EXPECT_EQ(parent->Items(0), owned);
+    EXPECT_THROW(parent->Insert(5, new TMenuItem(nullptr)), EListIndexError);
+    parent->Clear();
+    EXPECT_EQ(parent->Count(), 0);
+}
+
+TEST_F(MenuTest, RightClickOpensTheControlsMenu) {
+    auto f = ShownForm();
+    auto* menu = MakeOwned<TPopupMenu>(f.get());
+    std::atomic<bool> chosen{false};
+    menu->Items().Add("選ぶ", [&](TComponent*) { chosen = true; });
+    f->SetPopupMenu(menu);
+    kbtest::Driver d([&] { DriveMenu(0); });
+    kbtest::PostClick(f->Handle(), 50, 50, true);
+    EXPECT_TRUE(kbtest::PumpUntil([&] { return chosen.load(); }));
+    EXPECT_EQ(menu->PopupComponent(), f.get());
+}

@@ -1,0 +1,69 @@
+#pragma once
+// Helpers for tests that drive real windows under Wine: finding windows, real input (SendInput)
+// or posted messages, pumping the application's loop until something happened, reading painted
+// pixels from the screen, and saving a window's picture for a person to look at.
+#ifdef _WIN32
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace kbtest {
+
+// A top-level window of this process with the class name (and the text, when given).
+HWND FindTopWindow(const std::wstring& className, const std::string& text = "");
+// A descendant of parent with the class name (and text), depth first.
+HWND FindChildWindow(HWND parent, const std::wstring& className, const std::string& text = "");
+// Polls (without pumping; for helper threads) until the top-level window appears.
+HWND WaitForTopWindow(const std::wstring& className, int timeoutMs = 5000);
+std::string WindowText(HWND window);
+std::wstring ClassNameOf(HWND window);
+RECT ScreenRectOf(HWND window);       // the whole window on the screen
+RECT ClientRectOnScreen(HWND window); // its client area on the screen
+
+// Runs the application's message loop until done() holds or the time is up; returns done().
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+// Runs the loop for a while (lets paints and posted messages through).
+void Pump(int ms = 50);
+// Puts the window in front of everything and makes it the foreground window.
+void BringToFront(HWND window);
+
+// Real input through SendInput, at client coordinates of window.
+void MoveMouseTo(HWND window, int x, int y);
+void ClickAt(HWND window, int x, int y, bool right = false);
+void DoubleClickAt(HWND window, int x, int y);
+void PressKey(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
+void TypeChar(wchar_t ch);
+// Posted messages (no focus needed): a click or a key to the window itself.
+void PostClick(HWND window, int x, int y, bool right = false);
+void PostKey(HWND window, WORD vk);
+
+// A pixel of the screen at client coordinates of window (what the user sees there).
+COLORREF ReadPixel(HWND window, int x, int y);
+// The window's picture from the screen, as a .bmp in the folder "screens" below the current
+// folder; returns the file's path.
+std::string SaveWindowPicture(HWND window, const std::string& name);
+
+// Runs work on a helper thread (for driving modal loops, menus and boxes from outside) and
+// joins it when the scope ends.
+class Driver {
+public:
+    explicit Driver(std::function<void()> work) : thread_(std::move(work)) {}
+    ~Driver() {
+        if (thread_.joinable())
+            thread_.join();
+    }
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+
+private:
+    std::thread thread_;
+};
+
+// GDI objects and user objects of this process (for leak checks).
+DWORD GdiObjects();
+DWORD UserObjects();
+
+} // namespace kbtest
+#endif

@@ -55,7 +55,7 @@ std::string TitleOf(std::string_view path, TShell& shell) {
     return name.empty() ? std::string(path) : name;
 }
 
-// Params, Params and a blank and the extra parameters when there are any.
+// params, followed by a blank and the extra parameters when there are any.
 std::string JoinParams(std::string_view params, std::string_view extraParams) {
     std::string joined(params);
     if (!extraParams.empty())
@@ -133,7 +133,8 @@ bool IsRunnableKind(TItemKind kind) {
     return kind != ikUnregistered && kind <= ikUrl;
 }
 
-bool IsTrailByte(unsigned char b) {
+// A byte that can end a double-byte character.
+bool IsCp932TrailByte(unsigned char b) {
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
 }
 
@@ -414,7 +415,8 @@ std::string ShortcutFileName(std::string_view title) {
     for (size_t i = 0; i < title.size(); ++i) {
         const auto b = static_cast<unsigned char>(title[i]);
         if (cp932::IsLeadByte(b)) {
-            if (i + 1 < title.size() && IsTrailByte(static_cast<unsigned char>(title[i + 1]))) {
+            if (i + 1 < title.size() &&
+                IsCp932TrailByte(static_cast<unsigned char>(title[i + 1]))) {
                 name.append(title, i, 2);
                 ++i;
             } else {

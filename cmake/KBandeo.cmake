@@ -22,7 +22,8 @@ function(kb_sources out dir)
 endfunction()
 
 function(kb_target_options target)
-    target_compile_options(${target} PRIVATE ${KB_WARNINGS} ${KB_CHARSET})
+    # C++ only: resource scripts go to the resource compiler, which knows none of these.
+    target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${KB_WARNINGS};${KB_CHARSET}>")
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
 endfunction()
 

@@ -89,6 +89,18 @@ std::string ExpandDropItem(forms::TStrings* names, forms::TStrings* paths, std::
     return forms::ExtractFilePath(item);
 }
 
+int DriveKindOf(uint32_t driveType, std::string_view rootDisplayName) {
+    if (driveType == kDriveRemovable)
+        return forms::PosIC("FD", rootDisplayName) != forms::npos ? 0 : 1;
+    return driveType == kDriveCdRom ? 2 : -1;
+}
+
+std::string ShellOpenCommandKey(std::string_view url) {
+    const std::string trimmed = forms::Trim(url);
+    const std::string scheme = trimmed.substr(0, forms::FindChar(trimmed, ':'));
+    return scheme.empty() ? std::string() : scheme + "\\shell\\open\\command";
+}
+
 std::u16string ShellFileList(const forms::TStrings& files) {
     std::u16string list;
     for (int i = 0; i < files.Count(); ++i) {

@@ -4,6 +4,7 @@
 #include "forms/base/Strings.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,7 +77,30 @@ int ShellOperationResult(int shellResult, bool anyAborted);
 // The user name as code page 932; empty when the code page cannot hold it.
 std::string LogonNameFromUtf16(std::u16string_view name);
 
+// Drive types as the system reports them.
+constexpr uint32_t kDriveRemovable = 2;
+constexpr uint32_t kDriveCdRom = 5;
+// The kind of a drive from its type and the shell's display name of its root: 0 a floppy (a
+// removable drive whose name holds "FD", letter case ignored), 1 another removable drive, 2 a
+// CD-ROM drive, -1 every other drive.
+int DriveKindOf(uint32_t driveType, std::string_view rootDisplayName);
+// The key under HKEY_CLASSES_ROOT that holds the open command of the URL's scheme: the scheme (the
+// URL, blanks trimmed, before its first ':'; all of it without one) + "\shell\open\command".
+// Empty when the scheme is empty.
+std::string ShellOpenCommandKey(std::string_view url);
+
 #ifdef _WIN32
+// The program that the system associates with the file (it must exist); none when there is none.
+std::optional<std::string> FindAssociatedExe(std::string_view fileName);
+// The associated program, or empty when there is none.
+std::string GetAssociatedExe(std::string_view fileName);
+bool HasAssociatedExe(std::string_view fileName);
+// DriveKindOf for the drive letter.
+int GetDriveKind(char letter);
+// The registered open command of the URL's scheme (the default value of ShellOpenCommandKey);
+// empty when the key cannot be opened. The key is only read, never created.
+std::string GetShellOpenCommand(std::string_view url);
+
 // The logical drive roots ("C:\"), in the order Windows reports them.
 forms::TStringList GetDriveList();
 // Empties the recycle bins of all drives; without confirm the shell asks nothing. The shell's

@@ -8,6 +8,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
+
 namespace {
 class Win32FileSystem : public TFileSystem {
 public:
@@ -61,6 +63,65 @@ int RunShellOperation(void* owner, UINT func, const forms::TStrings& files, cons
     return ShellOperationResult(result, op.fAnyOperationsAborted != FALSE);
 }
 } // namespace
+
+std::optional<std::string> FindAssociatedExe(std::string_view fileName) {
+    wchar_t exe[MAX_PATH + 1] = {};
+    const auto result =
+        reinterpret_cast<INT_PTR>(FindExecutableW(cp932::Wide(fileName).c_str(), nullptr, exe));
+    if (result <= 32)
+        return std::nullopt;
+    bool lossy = false;
+    std::string name = cp932::Narrow(exe, &lossy);
+    // A program that code page 932 cannot name could not be started by that name.
+    return lossy ? std::string() : name;
+}
+
+std::string GetAssociatedExe(std::string_view fileName) {
+    return FindAssociatedExe(fileName).value_or(std::string());
+}
+
+bool HasAssociatedExe(std::string_view fileName) {
+    return FindAssociatedExe(fileName).has_value();
+}
+
+int GetDriveKind(char letter) {
+    const std::wstring root = cp932::Wide(std::string(1, letter)) + L":\\";
+    const UINT type = GetDriveTypeW(root.c_str());
+    std::string name;
+    if (type == DRIVE_REMOVABLE) {
+        SHFILEINFOW info{};
+        if (SHGetFileInfoW(root.c_str(), 0, &info, sizeof info,
+                           SHGFI_DISPLAYNAME | SHGFI_ATTRIBUTES))
+            name = cp932::Narrow(info.szDisplayName);
+    }
+    return DriveKindOf(type, name);
+}
+
+std::string GetShellOpenCommand(std::string_view url) {
+    const std::string key = ShellOpenCommandKey(url);
+    if (key.empty())
+        return {};
+    HKEY h = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, cp932::Wide(key).c_str(), 0, KEY_QUERY_VALUE, &h) !=
+        ERROR_SUCCESS)
+        return {};
+    DWORD type = 0, size = 0;
+    std::wstring value;
+    if (RegQueryValueExW(h, nullptr, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+        (type == REG_SZ || type == REG_EXPAND_SZ)) {
+        value.assign(size / sizeof(wchar_t) + 1, L'\0');
+        if (RegQueryValueExW(h, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
+                             &size) != ERROR_SUCCESS)
+            value.clear();
+        value.resize(std::min<size_t>(value.size(), size / sizeof(wchar_t)));
+        // The stored text may or may not end with its NUL.
+        value.resize(std::wstring_view(value.c_str()).size());
+    }
+    RegCloseKey(h);
+    bool lossy = false;
+    std::string command = cp932::Narrow(value, &lossy);
+    return lossy ? std::string() : command;
+}
 
 TFileSystem& LocalFileSystem() {
     static Win32FileSystem fs;

@@ -216,3 +216,28 @@ TEST(FileUty, AUserNameOutsideTheCodePageIsNoName) {
     EXPECT_EQ(LogonNameFromUtf16(u"\u5C71\u7530"), "山田");
     EXPECT_EQ(LogonNameFromUtf16(u"Jos\u00E9"), "");
 }
+
+TEST(FileUty, DriveKindTellsFloppiesByTheirDisplayName) {
+    EXPECT_EQ(DriveKindOf(kDriveRemovable, "3.5 インチ FD (A:)"), 0);
+    EXPECT_EQ(DriveKindOf(kDriveRemovable, "fd drive"), 0);
+    EXPECT_EQ(DriveKindOf(kDriveRemovable, "リムーバブル ディスク (E:)"), 1);
+    EXPECT_EQ(DriveKindOf(kDriveRemovable, ""), 1);
+    EXPECT_EQ(DriveKindOf(kDriveCdRom, "FD"), 2);
+}
+
+TEST(FileUty, DriveKindOfEveryOtherTypeIsMinusOne) {
+    for (const uint32_t type : {0u, 1u, 3u, 4u, 6u, 99u})
+        EXPECT_EQ(DriveKindOf(type, "FD"), -1) << type;
+}
+
+TEST(FileUty, OpenCommandKeyIsTheSchemeBeforeTheFirstColon) {
+    EXPECT_EQ(ShellOpenCommandKey("http://example.com:80/"), "http\\shell\\open\\command");
+    EXPECT_EQ(ShellOpenCommandKey("  mailto:x@y.z "), "mailto\\shell\\open\\command");
+    EXPECT_EQ(ShellOpenCommandKey("www.example.com"), "www.example.com\\shell\\open\\command");
+}
+
+TEST(FileUty, OpenCommandKeyOfAnEmptySchemeIsEmpty) {
+    EXPECT_EQ(ShellOpenCommandKey(""), "");
+    EXPECT_EQ(ShellOpenCommandKey("   "), "");
+    EXPECT_EQ(ShellOpenCommandKey(":x"), "");
+}

@@ -132,3 +132,86 @@ TEST(StrUtil, DelimitersAreFoundOnlyAsWholeCharacters) {
     EXPECT_EQ(Field('\\', "表ソ能予十\\x", 0), "表ソ能予十");
     EXPECT_EQ(Field('\\', "表ソ能予十\\x", 1), "x");
 }
+
+namespace {
+Found Url(std::string_view text) {
+    Found f{false, -1, -1};
+    f.found = FindUrl(text, f.start, f.length);
+    return f;
+}
+} // namespace
+
+TEST(StrUtil, StrPosICIsOneBasedAndZeroWhenAbsent) {
+    EXPECT_EQ(StrPosIC("exe", "a.exe", 1), 3);
+    EXPECT_EQ(StrPosIC(".EXE", "a.exe", 1), 2);
+    EXPECT_EQ(StrPosIC("x", "abc", 1), 0);
+    EXPECT_EQ(StrPosIC("", "abc", 1), 0);
+    EXPECT_EQ(StrPosIC("abcd", "abc", 1), 0);
+}
+
+TEST(StrUtil, StrPosICComparesBytesUnlessIgnoreCaseIsOne) {
+    EXPECT_EQ(StrPosIC("EXE", "a.exe", 0), 0);
+    EXPECT_EQ(StrPosIC("EXE", "a.exe", 2), 0);
+    EXPECT_EQ(StrPosIC("exe", "a.exe", 0), 3);
+}
+
+TEST(StrUtil, StrPosICNeverMatchesInsideACharacter) {
+    // ソ is 83 5C, ア 83 41: their trail bytes are no '\' and no 'a'.
+    EXPECT_EQ(StrPosIC("\\", "ソ", 1), 0);
+    EXPECT_EQ(StrPosIC("a", "ア", 1), 0);
+    EXPECT_EQ(StrPosIC("\\", "ソ\\", 1), 3);
+    // Full-width letters are not upper-cased: ａ and Ａ differ.
+    EXPECT_EQ(StrPosIC("ａ", "Ａ", 1), 0);
+}
+
+TEST(StrUtil, ExtInListIsASubstringTestWithoutCase) {
+    const char* programs = ".EXE.COM.SCR.ICO";
+    EXPECT_TRUE(ExtInList("C:\\bin\\tool.exe", programs));
+    EXPECT_TRUE(ExtInList("saver.SCR", programs));
+    EXPECT_TRUE(ExtInList("x.ex", programs));
+    EXPECT_TRUE(ExtInList("x.co", programs));
+    EXPECT_TRUE(ExtInList("x.c", programs));
+    EXPECT_FALSE(ExtInList("readme.txt", programs));
+}
+
+TEST(StrUtil, ExtInListWithoutAnExtensionIsFalse) {
+    EXPECT_FALSE(ExtInList("Makefile", ".EXE"));
+    EXPECT_FALSE(ExtInList("name.", ".EXE"));
+    EXPECT_FALSE(ExtInList("C:\\dir.exe\\file", ".EXE"));
+    EXPECT_FALSE(ExtInList("", ".EXE"));
+}
+
+TEST(StrUtil, ExtInListTakesTheLastComponentAcrossDoubleByteNames) {
+    // 表 is 95 5C: the folder 表.d is no delimiter trouble.
+    EXPECT_TRUE(ExtInList("C:\\表\\ソフト.exe", ".EXE"));
+    EXPECT_FALSE(ExtInList("C:\\ソ.exe\\表", ".EXE"));
+}
+
+TEST(StrUtil, FindUrlFindsEachPrefixAndRunsOverTheUrlSet) {
+    EXPECT_EQ(Url("see http://a.b/c?d=1&e=f#g now"), (Found{true, 5, 22}));
+    EXPECT_EQ(Url("https://x.y/~u"), (Found{true, 1, 14}));
+    EXPECT_EQ(Url("ftp://h/p"), (Found{true, 1, 9}));
+    EXPECT_EQ(Url("go: www.example.jp, then"), (Found{true, 5, 14})); // stops at the comma
+    EXPECT_EQ(Url("abcdefwww.x"), (Found{true, 7, 5}));
+}
+
+TEST(StrUtil, FindUrlIsLowerCaseOnlyAndNeedsTheWholePrefix) {
+    EXPECT_EQ(Url("HTTP://x"), (Found{false, 0, 0}));
+    EXPECT_EQ(Url("http//x www x ftp"), (Found{false, 0, 0}));
+    EXPECT_EQ(Url(""), (Found{false, 0, 0}));
+    EXPECT_EQ(Url("ww"), (Found{false, 0, 0}));
+}
+
+TEST(StrUtil, FindUrlEndsAtADoubleByteCharacter) {
+    EXPECT_EQ(Url("ここhttp://x.jp/です"), (Found{true, 5, 12}));
+    EXPECT_EQ(Url("http://ア"), (Found{true, 1, 7}));
+}
+
+TEST(StrUtil, FindUrlNeverStartsOnATrailByte) {
+    // ド is 83 68 ('h'), デ 83 66 ('f'), ヘ 83 77 ('w').
+    ASSERT_EQ(std::string("ド")[1], 'h');
+    EXPECT_EQ(Url("ドttp://x"), (Found{false, 0, 0}));
+    EXPECT_EQ(Url("デtp://x"), (Found{false, 0, 0}));
+    EXPECT_EQ(Url("ヘww.x"), (Found{false, 0, 0}));
+    EXPECT_EQ(Url("ドhttp://x"), (Found{true, 3, 8}));
+}

@@ -2,6 +2,8 @@
 
 #include "forms/base/StrUtils.h"
 
+#include <cstdio>
+
 namespace forms {
 
 EListIndexError::EListIndexError(int64_t index)
@@ -25,5 +27,16 @@ EBitmapError::EBitmapError() : Exception("ビットマップイメージが不�
 
 EIniWriteError::EIniWriteError(std::string_view fileName, std::string_view reason)
     : Exception(Format("設定ファイル \"%s\" に書き込めません. %s", {fileName, reason})) {}
+
+namespace {
+std::string ComErrorText(int32_t code) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(code));
+    const std::string text = SysComErrorMessage(code);
+    return text.empty() ? Format("OLE エラー %s", {hex}) : Format("%s (%s)", {text, hex});
+}
+} // namespace
+
+EComError::EComError(int32_t code) : Exception(ComErrorText(code)), code_(code) {}
 
 } // namespace forms

@@ -69,8 +69,26 @@ public:
     EIniWriteError(std::string_view fileName, std::string_view reason);
 };
 
+// An OLE (COM) failure: the HRESULT and the system's text for it.
+class EComError : public Exception {
+public:
+    explicit EComError(int32_t code);
+    [[nodiscard]] int32_t Code() const { return code_; }
+
+private:
+    int32_t code_;
+};
+
+// Raises EComError for a failure code (a negative HRESULT); success codes pass.
+inline void OleCheck(int32_t code) {
+    if (code < 0)
+        throw EComError(code);
+}
+
 // The system's text for an error code (errno natively, GetLastError on Windows).
 std::string SysErrorMessage(int code);
 int LastSystemError();
+// The system's text for an HRESULT; empty when it has none (always natively).
+std::string SysComErrorMessage(int32_t code);
 
 } // namespace forms

@@ -62,6 +62,9 @@ std::string SysErrorMessage(int code) {
 int LastSystemError() {
     return errno;
 }
+std::string SysComErrorMessage(int32_t) {
+    return {};
+}
 
 bool FileExists(std::string_view path) {
     struct stat st {};

@@ -72,6 +72,11 @@ int LastSystemError() {
     return static_cast<int>(GetLastError());
 }
 
+std::string SysComErrorMessage(int32_t code) {
+    // FormatMessage knows the texts of system HRESULTs, Win32 errors wrapped in one included.
+    return SysErrorMessage(code);
+}
+
 bool FileExists(std::string_view path) {
     const DWORD a = Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);

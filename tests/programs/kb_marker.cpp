@@ -1,0 +1,46 @@
+// A program for the launch tests to start: it writes its arguments (the command line after the
+// program name) and its working folder, as two code-page-932 lines, to the file that the
+// environment variable KB_MARKER names, and ends. The file appears whole or not at all.
+#include "forms/base/Codepage.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+std::wstring Arguments() {
+    std::wstring line = GetCommandLineW();
+    size_t i = 0;
+    if (!line.empty() && line[0] == L'"') {
+        i = line.find(L'"', 1);
+        i = i == std::wstring::npos ? line.size() : i + 1;
+    } else {
+        while (i < line.size() && line[i] != L' ' && line[i] != L'\t')
+            ++i;
+    }
+    while (i < line.size() && (line[i] == L' ' || line[i] == L'\t'))
+        ++i;
+    return line.substr(i);
+}
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    wchar_t target[MAX_PATH + 1];
+    const DWORD n = GetEnvironmentVariableW(L"KB_MARKER", target, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return 1;
+    wchar_t folder[MAX_PATH + 1] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    const std::string text = cp932::Narrow(Arguments()) + "\n" + cp932::Narrow(folder) + "\n";
+    const std::wstring temporary = std::wstring(target) + L".part";
+    const HANDLE h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return 1;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(h);
+    if (!ok || !MoveFileExW(temporary.c_str(), target, MOVEFILE_REPLACE_EXISTING))
+        return 1;
+    return 0;
+}

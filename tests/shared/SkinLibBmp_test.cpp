@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
@@ -124,9 +123,8 @@ TEST_F(StyleBmpTest, MutatedBitmaps_DecodeOrRaiseTheBitmapError) {
     const std::vector<int32_t> extremes = {0,          1,         -1, 2,  255, 256, 0x7FFF, 0x8000,
                                            0x7FFFFFFF, INT32_MIN, 40, 12, 124, 54,  62};
     const std::string path = dir.File("m.sti");
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     int runs = 0, decoded = 0;
-    for (; runs < 5000 && std::chrono::steady_clock::now() < end; ++runs) {
+    for (; runs < 600; ++runs) {
         std::string bmp = seeds[rng() % seeds.size()];
         const int changes = std::uniform_int_distribution<int>(1, 4)(rng);
         for (int k = 0; k < changes; ++k) {
@@ -151,7 +149,6 @@ TEST_F(StyleBmpTest, MutatedBitmaps_DecodeOrRaiseTheBitmapError) {
         } catch (const EBitmapError&) {
         }
     }
-    EXPECT_GT(runs, 100);
     EXPECT_GT(decoded, 0);
     EXPECT_LT(decoded, runs);
 }

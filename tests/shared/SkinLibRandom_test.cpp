@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
@@ -21,8 +20,6 @@ using namespace kbtest;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr auto kBudget = std::chrono::seconds(1);
 
 const std::vector<std::string> kLines = {"[Style]",
                                          "[About]",
@@ -143,9 +140,8 @@ TEST(SkinLibRandom, RandomContainers_FailOnlyAsDocumentedAndReadOnlyInside) {
     std::mt19937 rng(1105);
     TempDir dir;
     const std::string path = dir.File("r.sti");
-    const auto end = Clock::now() + kBudget;
     int runs = 0, styles = 0, loads = 0;
-    for (; runs < 3000 && Clock::now() < end; ++runs) {
+    for (; runs < 400; ++runs) {
         const std::string file = RandomContainer(rng);
         WriteBytes(path, file);
         const bool isStyle = IsStyleFile(path, "1");
@@ -180,7 +176,6 @@ TEST(SkinLibRandom, RandomContainers_FailOnlyAsDocumentedAndReadOnlyInside) {
         }
         ASSERT_EQ(ReadBytes(path), file);
     }
-    EXPECT_GT(runs, 100);
     // Both roads were taken often.
     EXPECT_GT(styles, runs / 10);
     EXPECT_GT(runs - styles, runs / 10);
@@ -189,9 +184,8 @@ TEST(SkinLibRandom, RandomContainers_FailOnlyAsDocumentedAndReadOnlyInside) {
 
 TEST(SkinLibRandom, RandomStyleTexts_ReadOrRaiseConversionError) {
     std::mt19937 rng(1109);
-    const auto end = Clock::now() + kBudget;
     int runs = 0;
-    for (; runs < 20000 && Clock::now() < end; ++runs) {
+    for (; runs < 4000; ++runs) {
         const std::string text = RandomText(rng);
         TStiData data;
         try {
@@ -199,7 +193,6 @@ TEST(SkinLibRandom, RandomStyleTexts_ReadOrRaiseConversionError) {
         } catch (const EConversionError&) {
         }
     }
-    EXPECT_GT(runs, 100);
 }
 
 } // namespace

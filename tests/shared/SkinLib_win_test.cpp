@@ -14,7 +14,6 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <random>
 #include <stdexcept>
 
@@ -133,9 +132,8 @@ TEST_F(StyleGlyphsTest, Load_AfterStyleFile_FillsTheLaunchersNineBitmaps) {
 TEST_F(StyleGlyphsTest, Load_MutatedBitmaps_LoadOrRaiseLeavingBitmap) {
     std::mt19937 rng(1107);
     const std::string path = dir.File("m.sti");
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     int runs = 0, loaded = 0;
-    for (; runs < 2000 && std::chrono::steady_clock::now() < end; ++runs) {
+    for (; runs < 200; ++runs) {
         std::string bmp = TinyBmp();
         const int changes = std::uniform_int_distribution<int>(1, 3)(rng);
         for (int k = 0; k < changes; ++k) {
@@ -156,7 +154,6 @@ TEST_F(StyleGlyphsTest, Load_MutatedBitmaps_LoadOrRaiseLeavingBitmap) {
             ASSERT_TRUE(Untouched(b));
         }
     }
-    EXPECT_GT(runs, 50);
     EXPECT_GT(loaded, 0);
 }
 

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
@@ -157,9 +156,8 @@ TEST(SettingsFileRandom, ReadingNeverFailsAndChangesKeepEveryOtherLine) {
     kbtest::TempDir dir;
     const std::string path = dir.File("random.ini");
     Generator gen(20240611);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(4);
     int rounds = 0;
-    for (; rounds < 400 && std::chrono::steady_clock::now() < deadline; ++rounds) {
+    for (; rounds < 150; ++rounds) {
         const std::string original = gen.Below(4) == 0 ? gen.RandomBytes() : gen.MutatedIni();
         kbtest::WriteBytes(path, original);
         TSettingsFile ini(path);
@@ -189,5 +187,4 @@ TEST(SettingsFileRandom, ReadingNeverFailsAndChangesKeepEveryOtherLine) {
         EXPECT_EQ(deletion.removed.size(), 1u) << rounds;
         EXPECT_TRUE(deletion.added.empty()) << rounds;
     }
-    EXPECT_GT(rounds, 20);
 }

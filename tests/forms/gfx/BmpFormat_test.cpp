@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 
 using namespace forms;
@@ -378,9 +377,8 @@ TEST(BmpFormat, RandomisedInputNeverCrashes) {
         seeds.push_back(Build(b));
     }
     std::mt19937 rng(20240611);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
     int decoded = 0, refused = 0;
-    for (int i = 0; i < 40000 && std::chrono::steady_clock::now() < deadline; ++i) {
+    for (int i = 0; i < 6000; ++i) {
         std::string file = seeds[rng() % seeds.size()];
         const int edits = 1 + static_cast<int>(rng() % 6);
         for (int e = 0; e < edits; ++e) {

@@ -108,4 +108,12 @@ uint32_t ColorToRGB(TColor color) {
     return 0;
 }
 
+TColor16 ColorToRGB16(TColor color) {
+    const uint32_t rgb = ColorToRGB(color);
+    const auto channel = [rgb](int shift) {
+        return static_cast<uint16_t>(((rgb >> shift) & 0xFF) << 8);
+    };
+    return {channel(0), channel(8), channel(16)};
+}
+
 } // namespace forms

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 
 namespace forms {
 
@@ -69,7 +70,6 @@ constexpr std::array<NamedColor, 52> kNamedColors{{
     {"clMenuHighlight", clMenuHighlight},
     {"clMenuBar", clMenuBar},
 }};
-} // namespace
 
 std::optional<TColor> ColorFromName(std::string_view name) {
     for (const auto& c : kNamedColors)
@@ -84,6 +84,7 @@ std::optional<std::string> ColorName(TColor color) {
             return std::string(c.name);
     return std::nullopt;
 }
+} // namespace
 
 std::string ColorToString(TColor color) {
     if (auto name = ColorName(color))

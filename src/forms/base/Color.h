@@ -3,7 +3,6 @@
 // xx (resolved when drawn), clNone and clDefault. As text a colour is one of the 52 names below or
 // "$" with eight upper-case hexadecimal digits.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,8 +42,6 @@ constexpr TColor clScrollBar = MakeSystemColor(0), clBackground = MakeSystemColo
 std::string ColorToString(TColor color);
 // A name (any letter case) or an integer text; EConversionError "'%s' は整数ではありません".
 TColor StringToColor(std::string_view text);
-std::optional<TColor> ColorFromName(std::string_view name);
-std::optional<std::string> ColorName(TColor color);
 
 // The $00BBGGRR value to draw with: ordinary colours as they are, system colours
 // $FF000000..$FF00001E through the system, anything else black. Never reads out of range.

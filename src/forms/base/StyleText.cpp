@@ -71,18 +71,11 @@ std::string TStyleText::ReadString(std::string_view section, std::string_view ke
 
 int32_t TStyleText::ReadInteger(std::string_view section, std::string_view key,
                                 int32_t fallback) const {
-    const std::string* value = Find(section, key);
-    if (value == nullptr)
-        return fallback;
-    return ParseIntText(*value).value_or(fallback);
+    return StrToIntDef(ReadString(section, key, ""), fallback);
 }
 
 bool TStyleText::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
-    const std::string* value = Find(section, key);
-    if (value == nullptr)
-        return fallback;
-    const auto n = ParseIntText(*value);
-    return n ? *n != 0 : fallback;
+    return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
 } // namespace forms

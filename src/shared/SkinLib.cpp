@@ -77,17 +77,31 @@ void TStiData::SetDefault() {
 
 namespace {
 
-// The container's index, read only when an item is asked for, and its items, each checked against
-// the file's length before anything is allocated or read.
+// The container's index and its items, each checked against the file's length before anything is
+// allocated or read.
 class StyleContainer {
 public:
     explicit StyleContainer(std::string_view fileName)
-        : stream_(fileName, FileMode::OpenRead), size_(stream_.Size()) {}
+        : stream_(fileName, FileMode::OpenRead), size_(stream_.Size()) {
+        if (size_ < kStyleIndexSize)
+            return;
+        std::array<unsigned char, kStyleIndexSize> raw{};
+        stream_.ReadBuffer(raw.data(), raw.size());
+        const auto at = [&raw](size_t i) {
+            return static_cast<int32_t>(uint32_t{raw[i]} | uint32_t{raw[i + 1]} << 8 |
+                                        uint32_t{raw[i + 2]} << 16 | uint32_t{raw[i + 3]} << 24);
+        };
+        for (size_t n = 0; n < kStyleItemCount; ++n) {
+            sizes_[n] = at(4 * n);
+            offsets_[n] = at(4 * (kStyleItemCount + n));
+        }
+        hasIndex_ = true;
+    }
 
     // Item n (0..255), or nothing when the file holds no whole index or the item's entry is empty
     // or points outside the file.
     std::optional<std::string> Item(int n) {
-        if (!ReadIndex())
+        if (!hasIndex_)
             return std::nullopt;
         const int64_t size = sizes_[static_cast<size_t>(n)];
         const int64_t offset = offsets_[static_cast<size_t>(n)];
@@ -100,30 +114,9 @@ public:
     }
 
 private:
-    bool ReadIndex() {
-        if (indexRead_)
-            return hasIndex_;
-        indexRead_ = true;
-        if (size_ < kStyleIndexSize)
-            return false;
-        std::array<unsigned char, kStyleIndexSize> raw{};
-        stream_.SetPosition(0);
-        stream_.ReadBuffer(raw.data(), raw.size());
-        const auto at = [&raw](size_t i) {
-            return static_cast<int32_t>(uint32_t{raw[i]} | uint32_t{raw[i + 1]} << 8 |
-                                        uint32_t{raw[i + 2]} << 16 | uint32_t{raw[i + 3]} << 24);
-        };
-        for (size_t n = 0; n < kStyleItemCount; ++n) {
-            sizes_[n] = at(4 * n);
-            offsets_[n] = at(4 * (kStyleItemCount + n));
-        }
-        hasIndex_ = true;
-        return true;
-    }
-
     TFileStream stream_;
     int64_t size_;
-    bool indexRead_ = false, hasIndex_ = false;
+    bool hasIndex_ = false;
     std::array<int32_t, kStyleItemCount> sizes_{}, offsets_{};
 };
 

@@ -85,15 +85,11 @@ public:
         : stream_(fileName, FileMode::OpenRead), size_(stream_.Size()) {
         if (size_ < kStyleIndexSize)
             return;
-        std::array<unsigned char, kStyleIndexSize> raw{};
+        std::array<uint8_t, kStyleIndexSize> raw{};
         stream_.ReadBuffer(raw.data(), raw.size());
-        const auto at = [&raw](size_t i) {
-            return static_cast<int32_t>(uint32_t{raw[i]} | uint32_t{raw[i + 1]} << 8 |
-                                        uint32_t{raw[i + 2]} << 16 | uint32_t{raw[i + 3]} << 24);
-        };
         for (size_t n = 0; n < kStyleItemCount; ++n) {
-            sizes_[n] = at(4 * n);
-            offsets_[n] = at(4 * (kStyleItemCount + n));
+            sizes_[n] = Int32LE(&raw[4 * n]);
+            offsets_[n] = Int32LE(&raw[4 * (kStyleItemCount + n)]);
         }
         hasIndex_ = true;
     }

@@ -135,6 +135,17 @@ bool PassesStyleTest(std::string_view text, std::string_view maxVersion) {
            std::string_view(lines.Values("Version")) <= maxVersion;
 }
 
+// The style text of a style file, or nothing when the file is missing or no style file. One copy
+// of the text serves both the test and the reading.
+std::optional<std::string> TestedStyleText(std::string_view fileName, std::string_view maxVersion) {
+    if (!FileExists(fileName))
+        return std::nullopt;
+    std::optional<std::string> text = ReadStyleText(fileName);
+    if (text && !PassesStyleTest(*text, maxVersion))
+        text.reset();
+    return text;
+}
+
 using StyleTarget = std::variant<std::string*, int32_t*, uint8_t*, bool*, std::vector<TColor*>,
                                  std::pair<int32_t*, int32_t*>>;
 
@@ -244,18 +255,12 @@ struct StoreValue {
 } // namespace
 
 bool IsStyleFile(std::string_view fileName, std::string_view maxVersion) {
-    if (!FileExists(fileName))
-        return false;
-    const std::optional<std::string> text = ReadStyleText(fileName);
-    return text && PassesStyleTest(*text, maxVersion);
+    return TestedStyleText(fileName, maxVersion).has_value();
 }
 
 bool LoadStyleFile(std::string_view fileName, TStiData& data) {
-    if (!FileExists(fileName))
-        return false;
-    // The text is tested and parsed from the one copy in memory.
-    const std::optional<std::string> text = ReadStyleText(fileName);
-    if (!text || !PassesStyleTest(*text, kStyleMaxVersion))
+    const std::optional<std::string> text = TestedStyleText(fileName, kStyleMaxVersion);
+    if (!text)
         return false;
     ReadStyleIni(TStyleText(*text), data);
     return true;

@@ -8,10 +8,10 @@ using forms::TPoint;
 using forms::TRect;
 
 void ColorToTriVertex(TColor color, uint16_t& red, uint16_t& green, uint16_t& blue) {
-    const uint32_t rgb = forms::ColorToRGB(color);
-    red = static_cast<uint16_t>((rgb & 0xFF) << 8);
-    green = static_cast<uint16_t>(((rgb >> 8) & 0xFF) << 8);
-    blue = static_cast<uint16_t>(((rgb >> 16) & 0xFF) << 8);
+    const forms::TColor16 channels = forms::ColorToRGB16(color);
+    red = channels.Red;
+    green = channels.Green;
+    blue = channels.Blue;
 }
 
 bool GradientRect(TPainter& canvas, const TRect& rect, TColor color1, TColor color2, uint8_t mode) {

@@ -77,17 +77,27 @@ void TStiData::SetDefault() {
 
 namespace {
 
-// The container's index, read only when an item is asked for, and its items, each checked against
-// the file's length before anything is allocated or read.
+// The container's index and its items, each checked against the file's length before anything is
+// allocated or read.
 class StyleContainer {
 public:
     explicit StyleContainer(std::string_view fileName)
-        : stream_(fileName, FileMode::OpenRead), size_(stream_.Size()) {}
+        : stream_(fileName, FileMode::OpenRead), size_(stream_.Size()) {
+        if (size_ < kStyleIndexSize)
+            return;
+        std::array<uint8_t, kStyleIndexSize> raw{};
+        stream_.ReadBuffer(raw.data(), raw.size());
+        for (size_t n = 0; n < kStyleItemCount; ++n) {
+            sizes_[n] = Int32LE(&raw[4 * n]);
+            offsets_[n] = Int32LE(&raw[4 * (kStyleItemCount + n)]);
+        }
+        hasIndex_ = true;
+    }
 
     // Item n (0..255), or nothing when the file holds no whole index or the item's entry is empty
     // or points outside the file.
     std::optional<std::string> Item(int n) {
-        if (!ReadIndex())
+        if (!hasIndex_)
             return std::nullopt;
         const int64_t size = sizes_[static_cast<size_t>(n)];
         const int64_t offset = offsets_[static_cast<size_t>(n)];
@@ -100,30 +110,9 @@ public:
     }
 
 private:
-    bool ReadIndex() {
-        if (indexRead_)
-            return hasIndex_;
-        indexRead_ = true;
-        if (size_ < kStyleIndexSize)
-            return false;
-        std::array<unsigned char, kStyleIndexSize> raw{};
-        stream_.SetPosition(0);
-        stream_.ReadBuffer(raw.data(), raw.size());
-        const auto at = [&raw](size_t i) {
-            return static_cast<int32_t>(uint32_t{raw[i]} | uint32_t{raw[i + 1]} << 8 |
-                                        uint32_t{raw[i + 2]} << 16 | uint32_t{raw[i + 3]} << 24);
-        };
-        for (size_t n = 0; n < kStyleItemCount; ++n) {
-            sizes_[n] = at(4 * n);
-            offsets_[n] = at(4 * (kStyleItemCount + n));
-        }
-        hasIndex_ = true;
-        return true;
-    }
-
     TFileStream stream_;
     int64_t size_;
-    bool indexRead_ = false, hasIndex_ = false;
+    bool hasIndex_ = false;
     std::array<int32_t, kStyleItemCount> sizes_{}, offsets_{};
 };
 
@@ -144,6 +133,17 @@ bool PassesStyleTest(std::string_view text, std::string_view maxVersion) {
     return lines.IndexOf("[Style]") >= 0 && lines.IndexOf("[About]") >= 0 &&
            lines.Values("Format") == "K+StyleInformation" &&
            std::string_view(lines.Values("Version")) <= maxVersion;
+}
+
+// The style text of a style file, or nothing when the file is missing or no style file. One copy
+// of the text serves both the test and the reading.
+std::optional<std::string> TestedStyleText(std::string_view fileName, std::string_view maxVersion) {
+    if (!FileExists(fileName))
+        return std::nullopt;
+    std::optional<std::string> text = ReadStyleText(fileName);
+    if (text && !PassesStyleTest(*text, maxVersion))
+        text.reset();
+    return text;
 }
 
 using StyleTarget = std::variant<std::string*, int32_t*, uint8_t*, bool*, std::vector<TColor*>,
@@ -255,18 +255,12 @@ struct StoreValue {
 } // namespace
 
 bool IsStyleFile(std::string_view fileName, std::string_view maxVersion) {
-    if (!FileExists(fileName))
-        return false;
-    const std::optional<std::string> text = ReadStyleText(fileName);
-    return text && PassesStyleTest(*text, maxVersion);
+    return TestedStyleText(fileName, maxVersion).has_value();
 }
 
 bool LoadStyleFile(std::string_view fileName, TStiData& data) {
-    if (!FileExists(fileName))
-        return false;
-    // The text is tested and parsed from the one copy in memory.
-    const std::optional<std::string> text = ReadStyleText(fileName);
-    if (!text || !PassesStyleTest(*text, kStyleMaxVersion))
+    const std::optional<std::string> text = TestedStyleText(fileName, kStyleMaxVersion);
+    if (!text)
         return false;
     ReadStyleIni(TStyleText(*text), data);
     return true;

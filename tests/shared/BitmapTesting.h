@@ -31,8 +31,4 @@ inline bool All(forms::TBitmap& b, const forms::TRect& r, forms::TColor color) {
     return true;
 }
 
-inline int GdiObjects() {
-    return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-}
-
 } // namespace bitmaptesting

@@ -3,8 +3,8 @@
 
 #include "shared/BitmapTesting.h"
 #include "shared/PixelTesting.h"
-#include "shared/SkinLib.h"
 #include "shared/StyleFiles.h"
+#include "support/GuiTest.h"
 
 #include <gtest/gtest.h>
 
@@ -248,10 +248,10 @@ TEST(SkinLibDrawWin, SkinDrawingKeepsGdiObjectsSteady) {
         DrawThreeSlice(b->Canvas(), skin.get(), Rect(0, 0, 60, 9), 5, 5);
     };
     round();
-    const int before = GdiObjects();
+    const DWORD before = kbtest::GdiObjects();
     for (int i = 0; i < 50; ++i)
         round();
-    EXPECT_LE(GdiObjects(), before);
+    EXPECT_LE(kbtest::GdiObjects(), before);
 }
 
 // ---- the shipped styles ----

@@ -16,7 +16,7 @@ using namespace forms;
 
 namespace {
 
-// The Part's defaults, written out field by field.
+// The defaults of the key table, written out field by field.
 TAppCfg Defaults() {
     TAppCfg c;
     c.Left = 0;

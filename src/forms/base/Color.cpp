@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 
 namespace forms {
 
@@ -69,7 +70,6 @@ constexpr std::array<NamedColor, 52> kNamedColors{{
     {"clMenuHighlight", clMenuHighlight},
     {"clMenuBar", clMenuBar},
 }};
-} // namespace
 
 std::optional<TColor> ColorFromName(std::string_view name) {
     for (const auto& c : kNamedColors)
@@ -84,6 +84,7 @@ std::optional<std::string> ColorName(TColor color) {
             return std::string(c.name);
     return std::nullopt;
 }
+} // namespace
 
 std::string ColorToString(TColor color) {
     if (auto name = ColorName(color))
@@ -106,6 +107,14 @@ uint32_t ColorToRGB(TColor color) {
     if ((bits & 0xFFFFFF00u) == 0xFF000000u && (bits & 0xFF) <= 30)
         return SystemColorRGB(static_cast<int>(bits & 0xFF)) & 0xFFFFFF;
     return 0;
+}
+
+TColor16 ColorToRGB16(TColor color) {
+    const uint32_t rgb = ColorToRGB(color);
+    const auto channel = [rgb](int shift) {
+        return static_cast<uint16_t>(((rgb >> shift) & 0xFF) << 8);
+    };
+    return {channel(0), channel(8), channel(16)};
 }
 
 } // namespace forms

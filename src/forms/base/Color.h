@@ -3,7 +3,6 @@
 // xx (resolved when drawn), clNone and clDefault. As text a colour is one of the 52 names below or
 // "$" with eight upper-case hexadecimal digits.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,12 +42,15 @@ constexpr TColor clScrollBar = MakeSystemColor(0), clBackground = MakeSystemColo
 std::string ColorToString(TColor color);
 // A name (any letter case) or an integer text; EConversionError "'%s' は整数ではありません".
 TColor StringToColor(std::string_view text);
-std::optional<TColor> ColorFromName(std::string_view name);
-std::optional<std::string> ColorName(TColor color);
 
-// The $00BBGGRR value to draw with: ordinary colours as they are (high byte dropped), system
-// colours $FF000000..$FF00001E through the system, anything else black. Never reads out of range.
+// The $00BBGGRR value to draw with: ordinary colours as they are, system colours
+// $FF000000..$FF00001E through the system, anything else black. Never reads out of range.
 uint32_t ColorToRGB(TColor color);
+// The channels of ColorToRGB in the 16-bit form that gradient vertices take (each byte x 256).
+struct TColor16 {
+    uint16_t Red, Green, Blue;
+};
+[[nodiscard]] TColor16 ColorToRGB16(TColor color);
 // RGB of system colour index 0..30 (the system's own on Windows, the classic scheme natively).
 uint32_t SystemColorRGB(int index);
 

@@ -59,9 +59,7 @@ uint8_t TReader::ReadByte() {
 int32_t TReader::ReadInt32() {
     uint8_t b[4];
     stream_.ReadBuffer(b, 4);
-    return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-                                static_cast<uint32_t>(b[2]) << 16 |
-                                static_cast<uint32_t>(b[3]) << 24);
+    return Int32LE(b);
 }
 
 int32_t TReader::ReadInteger() {

@@ -75,17 +75,8 @@ TSettingsFile::TSettingsFile(std::string fileName) : fileName_(std::move(fileNam
             readFailure_ = e.Message();
         }
     }
-    size_t start = 0;
-    while (start < bytes_.size()) {
-        const size_t end = bytes_.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines_.push_back({bytes_.substr(start), ""});
-            break;
-        }
-        const size_t eolLength = bytes_.compare(end, 2, kNewLine) == 0 ? 2 : 1;
-        lines_.push_back({bytes_.substr(start, end - start), bytes_.substr(end, eolLength)});
-        start = end + eolLength;
-    }
+    for (const TTextLine& line : SplitLines(bytes_))
+        lines_.push_back({std::string(line.Text), std::string(line.Eol)});
 }
 
 std::optional<size_t> TSettingsFile::FindSection(std::string_view section) const {

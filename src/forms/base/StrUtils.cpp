@@ -43,6 +43,22 @@ std::vector<std::string> Split(std::string_view s, char separator) {
     return parts;
 }
 
+std::vector<TTextLine> SplitLines(std::string_view text) {
+    std::vector<TTextLine> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back({text.substr(start), {}});
+            break;
+        }
+        const size_t eolLength = text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+        lines.push_back({text.substr(start, end - start), text.substr(end, eolLength)});
+        start = end + eolLength;
+    }
+    return lines;
+}
+
 std::string CutAtBytes(std::string_view s, size_t maxBytes) {
     size_t end = 0;
     while (end < s.size() && NextChar(s, end) <= maxBytes)

@@ -27,6 +27,13 @@ size_t FindChar(std::string_view s, char c, size_t from = 0);
 size_t LastDelimiter(std::string_view delims, std::string_view s);
 // Pieces between the single-byte separators (n separators give n + 1 pieces).
 std::vector<std::string> Split(std::string_view s, char separator);
+// One line of a text and the terminator that ended it: "\r\n", "\n", "\r", or "" for a last
+// line without one. (CR and LF are never trail bytes, so they need no character walk.)
+struct TTextLine {
+    std::string_view Text, Eol;
+};
+// The lines of text, ended by CR LF, LF or CR; a final terminator opens no further line.
+std::vector<TTextLine> SplitLines(std::string_view text);
 // At most maxBytes bytes, never ending inside a character.
 std::string CutAtBytes(std::string_view s, size_t maxBytes);
 

@@ -30,6 +30,11 @@ void TStream::CopyFrom(TStream& source, int64_t count) {
     }
 }
 
+int32_t Int32LE(const uint8_t* bytes) {
+    return static_cast<int32_t>(uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 |
+                                uint32_t{bytes[2]} << 16 | uint32_t{bytes[3]} << 24);
+}
+
 size_t TMemoryStream::Read(void* buffer, size_t count) {
     const size_t n = pos_ < data_.size() ? std::min(count, data_.size() - pos_) : 0;
     if (n)

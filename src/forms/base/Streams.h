@@ -30,6 +30,10 @@ public:
     void CopyFrom(TStream& source, int64_t count);
 };
 
+// The little-endian 32-bit signed integer held in the four bytes at bytes, as the files' indexes
+// and tagged values store them.
+[[nodiscard]] int32_t Int32LE(const uint8_t* bytes);
+
 class TMemoryStream : public TStream {
 public:
     TMemoryStream() = default;

@@ -50,17 +50,8 @@ void TStrings::SetText(std::string_view text) {
     BeginUpdate();
     try {
         Clear();
-        size_t start = 0;
-        while (start < text.size()) {
-            const size_t end = text.find_first_of("\r\n", start);
-            if (end == std::string_view::npos) {
-                Add(text.substr(start));
-                break;
-            }
-            Add(text.substr(start, end - start));
-            start =
-                end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-        }
+        for (const TTextLine& line : SplitLines(text))
+            Add(line.Text);
     } catch (...) {
         EndUpdate();
         throw;

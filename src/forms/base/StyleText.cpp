@@ -21,15 +21,8 @@ TStyleText::TStyleText(std::string_view bytes) {
         bytes = bytes.substr(0, nul);
 
     Section* current = nullptr;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        const std::string line = Trim(bytes.substr(start, end - start));
-        start =
-            end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);
-
+    for (const TTextLine& raw : SplitLines(bytes)) {
+        const std::string line = Trim(raw.Text);
         if (line.empty() || line.front() == ';')
             continue;
         if (IsSectionLine(line)) {
@@ -78,18 +71,11 @@ std::string TStyleText::ReadString(std::string_view section, std::string_view ke
 
 int32_t TStyleText::ReadInteger(std::string_view section, std::string_view key,
                                 int32_t fallback) const {
-    const std::string* value = Find(section, key);
-    if (value == nullptr)
-        return fallback;
-    return ParseIntText(*value).value_or(fallback);
+    return StrToIntDef(ReadString(section, key, ""), fallback);
 }
 
 bool TStyleText::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
-    const std::string* value = Find(section, key);
-    if (value == nullptr)
-        return fallback;
-    const auto n = ParseIntText(*value);
-    return n ? *n != 0 : fallback;
+    return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
 } // namespace forms

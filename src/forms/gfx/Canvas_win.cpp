@@ -403,14 +403,13 @@ bool TCanvas::GradientFillRect(const TRect& r, TColor from, TColor to, bool vert
     if (!dc)
         return false;
     auto vertex = [](int x, int y, TColor c) {
-        const uint32_t rgb = ColorToRGB(c);
+        const TColor16 channels = ColorToRGB16(c);
         TRIVERTEX v{};
         v.x = x;
         v.y = y;
-        v.Red = static_cast<COLOR16>((rgb & 0xFF) << 8);
-        v.Green = static_cast<COLOR16>(((rgb >> 8) & 0xFF) << 8);
-        v.Blue = static_cast<COLOR16>(((rgb >> 16) & 0xFF) << 8);
-        v.Alpha = 0;
+        v.Red = channels.Red;
+        v.Green = channels.Green;
+        v.Blue = channels.Blue;
         return v;
     };
     TRIVERTEX vertices[2] = {vertex(r.Left, r.Top, from), vertex(r.Right, r.Bottom, to)};

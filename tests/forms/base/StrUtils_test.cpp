@@ -49,3 +49,14 @@ TEST(StrUtils, ReplaceTextMatchesLettersInAnyCaseAtCharacterStarts) {
     EXPECT_EQ(ReplaceText("ゼ@D]", "[@D]", "x"), "ゼ@D]"); // ゼ is 83 5B
     EXPECT_EQ(ReplaceText("abc", "", "x"), "abc");
 }
+
+TEST(StrUtils, SplitLinesKeepsEachLinesTerminator) {
+    const auto lines = SplitLines("a\r\nb\rc\n\r\nd");
+    std::vector<std::pair<std::string, std::string>> got;
+    for (const TTextLine& l : lines)
+        got.emplace_back(l.Text, l.Eol);
+    EXPECT_EQ(got, (std::vector<std::pair<std::string, std::string>>{
+                       {"a", "\r\n"}, {"b", "\r"}, {"c", "\n"}, {"", "\r\n"}, {"d", ""}}));
+    EXPECT_EQ(SplitLines("x\n").size(), 1u); // a final terminator opens no empty line
+    EXPECT_TRUE(SplitLines("").empty());
+}

@@ -44,7 +44,6 @@ const std::array<const char*, 7> kShellVerbs = {"",     "Edit",  "Explore",   "F
 
 namespace {
 constexpr int kVerbProperties = 6;
-constexpr const char* kUnregisteredTitle = "未登録";
 
 // The title of a path: the shell's display name, else the last component (the path itself for a
 // drive root).

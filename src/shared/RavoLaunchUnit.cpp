@@ -24,8 +24,6 @@ constexpr char kProductName[] = "K+Bandeo";
 constexpr char kFormatVersion[] = "3.00";
 constexpr char kNotice[] = "K+Bandeo のランチャーデータ";
 constexpr char kNewPageCaption[] = "新規ページ";
-constexpr char kEmptyTitle[] = "未登録";
-constexpr int32_t kShowNormal = 1; // SW_SHOWNORMAL
 constexpr char kSectionEnd[] = "**";
 constexpr char kUnknown[] = "unknown";
 
@@ -39,7 +37,7 @@ constexpr int64_t kMinSlotBytes = 11 * 2;
 
 TLaunchDataItem EmptySlotValues() {
     TLaunchDataItem item;
-    item.Title = kEmptyTitle;
+    item.Title = kUnregisteredTitle;
     item.ShowCmd = kShowNormal;
     return item;
 }

@@ -4,7 +4,6 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
-#include "forms/base/Files.h"
 #include "forms/gfx/Icon.h"
 #include "forms/shell/ComInit.h"
 #include "forms/shell/ComPtr.h"
@@ -92,22 +91,10 @@ public:
         return DisplayNameOfInfo(Raw(pidl), SHGFI_PIDL);
     }
 
-    bool IsDirectory(std::string_view path) override { return ::IsDirectory(path); }
     int DriveKind(char letter) override { return GetDriveKind(letter); }
     std::string ShellOpenCommand(std::string_view url) override { return GetShellOpenCommand(url); }
     std::optional<std::string> AssociatedExe(std::string_view fileName) override {
         return FindAssociatedExe(fileName);
-    }
-    bool FileExists(std::string_view path) override { return forms::FileExists(path); }
-
-    std::optional<std::string> ReadFileText(std::string_view path) override {
-        if (!forms::FileExists(path))
-            return std::nullopt;
-        try {
-            return forms::ReadFileBytes(path);
-        } catch (const forms::Exception&) {
-            return std::nullopt;
-        }
     }
 
     TShellPidlPtr ParseDisplayName(std::string_view path) override {

@@ -50,9 +50,7 @@ TShellIconPtr IconPtr(HICON h) {
 
 // A path from the system, or empty when code page 932 cannot hold it.
 std::string PathText(const wchar_t* text) {
-    bool lossy = false;
-    std::string path = cp932::Narrow(text, &lossy);
-    return lossy ? std::string() : path;
+    return cp932::NarrowExact(text).value_or(std::string());
 }
 
 // Optional texts become null pointers, as the shell expects for "none".
@@ -124,11 +122,7 @@ public:
         wchar_t path[MAX_PATH + 1] = {};
         if (!SHGetPathFromIDListW(Raw(pidl), path))
             return std::nullopt;
-        bool lossy = false;
-        std::string text = cp932::Narrow(path, &lossy);
-        if (lossy)
-            return std::nullopt;
-        return text;
+        return cp932::NarrowExact(path);
     }
 
     std::optional<TLoadedLink> LoadLink(std::string_view fileName) override {

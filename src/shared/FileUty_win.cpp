@@ -2,6 +2,7 @@
 #include "shared/FileUty.h"
 
 #include "forms/base/Codepage.h"
+#include "forms/shell/ComInit.h"
 
 #include <windows.h>
 
@@ -87,6 +88,7 @@ int GetDriveKind(char letter) {
     const UINT type = GetDriveTypeW(root.c_str());
     std::string name;
     if (type == DRIVE_REMOVABLE) {
+        forms::UseComOnThisThread(); // SHGetFileInfo may ask shell extensions
         SHFILEINFOW info{};
         if (SHGetFileInfoW(root.c_str(), 0, &info, sizeof info,
                            SHGFI_DISPLAYNAME | SHGFI_ATTRIBUTES))

@@ -1,5 +1,7 @@
 // The Windows shell through the W functions; every text crosses as code page 932. A path that
-// code page 932 cannot hold is never handed back as a path.
+// code page 932 cannot hold is never handed back as a path. Every call that reaches the shell
+// enters COM for the thread first: the link object needs it, and so may the shell extensions
+// behind SHGetFileInfo and ShellExecute.
 #include "shared/RavoLaunchShell.h"
 
 #include "forms/base/Codepage.h"
@@ -70,6 +72,7 @@ void PathFromIdList(IShellLinkW& link, wchar_t* path) {
 }
 
 std::optional<std::string> DisplayNameOfInfo(const void* item, UINT flags) {
+    forms::UseComOnThisThread();
     SHFILEINFOW info{};
     if (!SHGetFileInfoW(static_cast<LPCWSTR>(item), 0, &info, sizeof info,
                         flags | SHGFI_DISPLAYNAME | SHGFI_ATTRIBUTES) ||
@@ -96,7 +99,7 @@ public:
     }
 
     TShellPidlPtr ParseDisplayName(std::string_view path) override {
-        forms::ComInit com;
+        forms::UseComOnThisThread();
         forms::ComPtr<IShellFolder> desktop;
         if (FAILED(SHGetDesktopFolder(desktop.Put())))
             return nullptr;
@@ -126,7 +129,7 @@ public:
     }
 
     std::optional<TLoadedLink> LoadLink(std::string_view fileName) override {
-        forms::ComInit com;
+        forms::UseComOnThisThread();
         auto link = forms::ComPtr<IShellLinkW>::Create(CLSID_ShellLink);
         auto file = link.As<IPersistFile>();
         if (!file)
@@ -169,7 +172,7 @@ public:
     }
 
     void SaveLink(const TShellLink& l, std::string_view fileName) override {
-        forms::ComInit com;
+        forms::UseComOnThisThread();
         auto link = forms::ComPtr<IShellLinkW>::Create(CLSID_ShellLink);
         auto file = link.As<IPersistFile>();
         if (!file)
@@ -184,7 +187,7 @@ public:
     }
 
     int32_t Execute(const TShellRun& run) override {
-        forms::ComInit com;
+        forms::UseComOnThisThread();
         const std::wstring verb = cp932::Wide(run.Verb), file = cp932::Wide(run.File),
                            params = cp932::Wide(run.Params), dir = cp932::Wide(run.Dir);
         const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
@@ -194,12 +197,13 @@ public:
     }
 
     int32_t Invoke(const TShellPidl& pidl, const TShellInvoke& request) override {
-        forms::ComInit com;
+        forms::UseComOnThisThread();
         const std::wstring verb = cp932::Wide(request.Verb), params = cp932::Wide(request.Params),
                            dir = cp932::Wide(request.Dir);
         SHELLEXECUTEINFOW info{};
         info.cbSize = sizeof info;
-        // COM is left again right after the call: the shell must be done with it by then.
+        // The thread leaves COM when it ends, which may be right after the call: the shell must
+        // be done with the request by then.
         info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOASYNC;
         info.lpVerb = OrNull(verb);
         info.lpParameters = OrNull(params);
@@ -210,6 +214,7 @@ public:
     }
 
     TShellIconPtr IconOf(const TShellPidl& pidl) override {
+        forms::UseComOnThisThread();
         SHFILEINFOW info{};
         if (!SHGetFileInfoW(reinterpret_cast<LPCWSTR>(Raw(pidl)), 0, &info, sizeof info,
                             SHGFI_PIDL | SHGFI_ICON))

@@ -187,12 +187,8 @@ bool ItemFromPath(std::string_view path, TLaunchDataItem& item, TShell& shell) {
         SetUnregistered(item);
         return false;
     }
-    // The drive is not listed, so an empty floppy or CD-ROM drive classifies too.
-    if (IsDriveLetterPath(path) && shell.DriveKind(path[0]) != -1) {
-        SetFileItem(item, ikFolder, path, false, shell);
-        return true;
-    }
-    if (shell.IsDirectory(path)) {
+    // A removable drive's root is not listed, so an empty floppy or CD-ROM drive classifies too.
+    if ((IsDriveLetterPath(path) && shell.DriveKind(path[0]) != -1) || shell.IsDirectory(path)) {
         SetFileItem(item, ikFolder, path, false, shell);
         return true;
     }

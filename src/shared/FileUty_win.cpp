@@ -2,6 +2,7 @@
 #include "shared/FileUty.h"
 
 #include "forms/base/Codepage.h"
+#include "forms/shell/ComInit.h"
 
 #include <windows.h>
 
@@ -20,11 +21,11 @@ public:
         if (h == INVALID_HANDLE_VALUE)
             return found;
         do {
-            bool lossy = false;
-            TFoundFile entry;
-            entry.Name = cp932::Narrow(data.cFileName, &lossy);
-            if (lossy)
+            std::optional<std::string> name = cp932::NarrowExact(data.cFileName);
+            if (!name)
                 continue;
+            TFoundFile entry;
+            entry.Name = std::move(*name);
             entry.Directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
             entry.Hidden =
                 (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
@@ -70,10 +71,8 @@ std::optional<std::string> FindAssociatedExe(std::string_view fileName) {
         reinterpret_cast<INT_PTR>(FindExecutableW(cp932::Wide(fileName).c_str(), nullptr, exe));
     if (result <= 32)
         return std::nullopt;
-    bool lossy = false;
-    std::string name = cp932::Narrow(exe, &lossy);
     // A program that code page 932 cannot name could not be started by that name.
-    return lossy ? std::string() : name;
+    return cp932::NarrowExact(exe).value_or(std::string());
 }
 
 std::string GetAssociatedExe(std::string_view fileName) {
@@ -89,6 +88,7 @@ int GetDriveKind(char letter) {
     const UINT type = GetDriveTypeW(root.c_str());
     std::string name;
     if (type == DRIVE_REMOVABLE) {
+        forms::UseComOnThisThread(); // SHGetFileInfo may ask shell extensions
         SHFILEINFOW info{};
         if (SHGetFileInfoW(root.c_str(), 0, &info, sizeof info,
                            SHGFI_DISPLAYNAME | SHGFI_ATTRIBUTES))
@@ -118,9 +118,7 @@ std::string GetShellOpenCommand(std::string_view url) {
         value.resize(std::wstring_view(value.c_str()).size());
     }
     RegCloseKey(h);
-    bool lossy = false;
-    std::string command = cp932::Narrow(value, &lossy);
-    return lossy ? std::string() : command;
+    return cp932::NarrowExact(value).value_or(std::string());
 }
 
 TFileSystem& LocalFileSystem() {

@@ -44,7 +44,6 @@ const std::array<const char*, 7> kShellVerbs = {"",     "Edit",  "Explore",   "F
 
 namespace {
 constexpr int kVerbProperties = 6;
-constexpr const char* kUnregisteredTitle = "未登録";
 
 // The title of a path: the shell's display name, else the last component (the path itself for a
 // drive root).
@@ -188,12 +187,8 @@ bool ItemFromPath(std::string_view path, TLaunchDataItem& item, TShell& shell) {
         SetUnregistered(item);
         return false;
     }
-    // The drive is not listed, so an empty floppy or CD-ROM drive classifies too.
-    if (IsDriveLetterPath(path) && shell.DriveKind(path[0]) != -1) {
-        SetFileItem(item, ikFolder, path, false, shell);
-        return true;
-    }
-    if (shell.IsDirectory(path)) {
+    // A removable drive's root is not listed, so an empty floppy or CD-ROM drive classifies too.
+    if ((IsDriveLetterPath(path) && shell.DriveKind(path[0]) != -1) || shell.IsDirectory(path)) {
         SetFileItem(item, ikFolder, path, false, shell);
         return true;
     }

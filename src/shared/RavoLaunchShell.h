@@ -64,15 +64,17 @@ public:
     // The shell's display name of a path or an item; none when the shell gives none.
     virtual std::optional<std::string> DisplayName(std::string_view path) = 0;
     virtual std::optional<std::string> DisplayNameOf(const TShellPidl& pidl) = 0;
-    // IsDirectory, GetDriveKind and GetShellOpenCommand of FileUty.
-    virtual bool IsDirectory(std::string_view path) = 0;
+    // GetDriveKind and GetShellOpenCommand of FileUty.
     virtual int DriveKind(char letter) = 0;
     virtual std::string ShellOpenCommand(std::string_view url) = 0;
     // The program that the system associates with the file; none when there is none.
     virtual std::optional<std::string> AssociatedExe(std::string_view fileName) = 0;
-    virtual bool FileExists(std::string_view path) = 0;
+
+    // The local file system, unless a stand-in overrides them; IsDirectory is FileUty's.
+    virtual bool IsDirectory(std::string_view path);
+    virtual bool FileExists(std::string_view path);
     // The file's bytes; none when it does not exist or cannot be read.
-    virtual std::optional<std::string> ReadFileText(std::string_view path) = 0;
+    virtual std::optional<std::string> ReadFileText(std::string_view path);
 
     // The item that the desktop folder parses the path into; null when it cannot.
     virtual TShellPidlPtr ParseDisplayName(std::string_view path) = 0;

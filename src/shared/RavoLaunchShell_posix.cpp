@@ -3,8 +3,6 @@
 #include "shared/RavoLaunchShell.h"
 
 #include "forms/base/Exceptions.h"
-#include "forms/base/Files.h"
-#include "shared/FileUty.h"
 
 namespace {
 constexpr int32_t kNotImplemented = static_cast<int32_t>(0x80004001u);
@@ -13,20 +11,9 @@ class HostShell : public TShell {
 public:
     std::optional<std::string> DisplayName(std::string_view) override { return std::nullopt; }
     std::optional<std::string> DisplayNameOf(const TShellPidl&) override { return std::nullopt; }
-    bool IsDirectory(std::string_view path) override { return ::IsDirectory(path); }
     int DriveKind(char) override { return -1; }
     std::string ShellOpenCommand(std::string_view) override { return {}; }
     std::optional<std::string> AssociatedExe(std::string_view) override { return std::nullopt; }
-    bool FileExists(std::string_view path) override { return forms::FileExists(path); }
-    std::optional<std::string> ReadFileText(std::string_view path) override {
-        if (!forms::FileExists(path))
-            return std::nullopt;
-        try {
-            return forms::ReadFileBytes(path);
-        } catch (const forms::Exception&) {
-            return std::nullopt;
-        }
-    }
     TShellPidlPtr ParseDisplayName(std::string_view) override { return nullptr; }
     TShellPidlPtr SpecialFolder(int) override { throw forms::EComError(kNotImplemented); }
     std::optional<std::string> PathOf(const TShellPidl&) override { return std::nullopt; }

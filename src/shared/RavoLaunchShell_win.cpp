@@ -1,10 +1,11 @@
 // The Windows shell through the W functions; every text crosses as code page 932. A path that
-// code page 932 cannot hold is never handed back as a path.
+// code page 932 cannot hold is never handed back as a path. Every call that reaches the shell
+// enters COM for the thread first: the link object needs it, and so may the shell extensions
+// behind SHGetFileInfo and ShellExecute.
 #include "shared/RavoLaunchShell.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
-#include "forms/base/Files.h"
 #include "forms/gfx/Icon.h"
 #include "forms/shell/ComInit.h"
 #include "forms/shell/ComPtr.h"
@@ -51,9 +52,7 @@ TShellIconPtr IconPtr(HICON h) {
 
 // A path from the system, or empty when code page 932 cannot hold it.
 std::string PathText(const wchar_t* text) {
-    bool lossy = false;
-    std::string path = cp932::Narrow(text, &lossy);
-    return lossy ? std::string() : path;
+    return cp932::NarrowExact(text).value_or(std::string());
 }
 
 // Optional texts become null pointers, as the shell expects for "none".
@@ -73,6 +72,7 @@ void PathFromIdList(IShellLinkW& link, wchar_t* path) {
 }
 
 std::optional<std::string> DisplayNameOfInfo(const void* item, UINT flags) {
+    forms::UseComOnThisThread();
     SHFILEINFOW info{};
     if (!SHGetFileInfoW(static_cast<LPCWSTR>(item), 0, &info, sizeof info,
                         flags | SHGFI_DISPLAYNAME | SHGFI_ATTRIBUTES) ||
@@ -92,26 +92,14 @@ public:
         return DisplayNameOfInfo(Raw(pidl), SHGFI_PIDL);
     }
 
-    bool IsDirectory(std::string_view path) override { return ::IsDirectory(path); }
     int DriveKind(char letter) override { return GetDriveKind(letter); }
     std::string ShellOpenCommand(std::string_view url) override { return GetShellOpenCommand(url); }
     std::optional<std::string> AssociatedExe(std::string_view fileName) override {
         return FindAssociatedExe(fileName);
     }
-    bool FileExists(std::string_view path) override { return forms::FileExists(path); }
-
-    std::optional<std::string> ReadFileText(std::string_view path) override {
-        if (!forms::FileExists(path))
-            return std::nullopt;
-        try {
-            return forms::ReadFileBytes(path);
-        } catch (const forms::Exception&) {
-            return std::nullopt;
-        }
-    }
 
     TShellPidlPtr ParseDisplayName(std::string_view path) override {
-        forms::ComInit com;
+        forms::UseComOnThisThread();
         forms::ComPtr<IShellFolder> desktop;
         if (FAILED(SHGetDesktopFolder(desktop.Put())))
             return nullptr;
@@ -137,15 +125,11 @@ public:
         wchar_t path[MAX_PATH + 1] = {};
         if (!SHGetPathFromIDListW(Raw(pidl), path))
             return std::nullopt;
-        bool lossy = false;
-        std::string text = cp932::Narrow(path, &lossy);
-        if (lossy)
-            return std::nullopt;
-        return text;
+        return cp932::NarrowExact(path);
     }
 
     std::optional<TLoadedLink> LoadLink(std::string_view fileName) override {
-        forms::ComInit com;
+        forms::UseComOnThisThread();
         auto link = forms::ComPtr<IShellLinkW>::Create(CLSID_ShellLink);
         auto file = link.As<IPersistFile>();
         if (!file)
@@ -188,7 +172,7 @@ public:
     }
 
     void SaveLink(const TShellLink& l, std::string_view fileName) override {
-        forms::ComInit com;
+        forms::UseComOnThisThread();
         auto link = forms::ComPtr<IShellLinkW>::Create(CLSID_ShellLink);
         auto file = link.As<IPersistFile>();
         if (!file)
@@ -203,7 +187,7 @@ public:
     }
 
     int32_t Execute(const TShellRun& run) override {
-        forms::ComInit com;
+        forms::UseComOnThisThread();
         const std::wstring verb = cp932::Wide(run.Verb), file = cp932::Wide(run.File),
                            params = cp932::Wide(run.Params), dir = cp932::Wide(run.Dir);
         const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
@@ -213,12 +197,13 @@ public:
     }
 
     int32_t Invoke(const TShellPidl& pidl, const TShellInvoke& request) override {
-        forms::ComInit com;
+        forms::UseComOnThisThread();
         const std::wstring verb = cp932::Wide(request.Verb), params = cp932::Wide(request.Params),
                            dir = cp932::Wide(request.Dir);
         SHELLEXECUTEINFOW info{};
         info.cbSize = sizeof info;
-        // COM is left again right after the call: the shell must be done with it by then.
+        // The thread leaves COM when it ends, which may be right after the call: the shell must
+        // be done with the request by then.
         info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOASYNC;
         info.lpVerb = OrNull(verb);
         info.lpParameters = OrNull(params);
@@ -229,6 +214,7 @@ public:
     }
 
     TShellIconPtr IconOf(const TShellPidl& pidl) override {
+        forms::UseComOnThisThread();
         SHFILEINFOW info{};
         if (!SHGetFileInfoW(reinterpret_cast<LPCWSTR>(Raw(pidl)), 0, &info, sizeof info,
                             SHGFI_PIDL | SHGFI_ICON))

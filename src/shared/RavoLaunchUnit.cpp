@@ -24,8 +24,6 @@ constexpr char kProductName[] = "K+Bandeo";
 constexpr char kFormatVersion[] = "3.00";
 constexpr char kNotice[] = "K+Bandeo のランチャーデータ";
 constexpr char kNewPageCaption[] = "新規ページ";
-constexpr char kEmptyTitle[] = "未登録";
-constexpr int32_t kShowNormal = 1; // SW_SHOWNORMAL
 constexpr char kSectionEnd[] = "**";
 constexpr char kUnknown[] = "unknown";
 
@@ -39,7 +37,7 @@ constexpr int64_t kMinSlotBytes = 11 * 2;
 
 TLaunchDataItem EmptySlotValues() {
     TLaunchDataItem item;
-    item.Title = kEmptyTitle;
+    item.Title = kUnregisteredTitle;
     item.ShowCmd = kShowNormal;
     return item;
 }
@@ -128,9 +126,13 @@ void AppendInt(std::string& out, int64_t value) {
 
 // Characters that would break the record out of its line become blanks. None of them, nor the
 // quote, can be the second byte of a double-byte character, so bytes are safe to test alone.
+char OnOneLine(char c) {
+    return c == '\r' || c == '\n' || c == '\x1A' || c == '\0' ? ' ' : c;
+}
+
 void AppendPlain(std::string& out, std::string_view text) {
     for (char c : text)
-        out.push_back(c == '\r' || c == '\n' || c == '\x1A' || c == '\0' ? ' ' : c);
+        out.push_back(OnOneLine(c));
 }
 
 void AppendQuoted(std::string& out, std::string_view text) {
@@ -138,7 +140,7 @@ void AppendQuoted(std::string& out, std::string_view text) {
     for (char c : text) {
         if (c == '"')
             out.push_back('"');
-        out.push_back(c == '\r' || c == '\n' || c == '\x1A' || c == '\0' ? ' ' : c);
+        out.push_back(OnOneLine(c));
     }
     out.push_back('"');
 }
@@ -540,9 +542,8 @@ namespace {
 // beyond the last page's go to it; no page at all gives one page holding every slot. False when
 // that would add more than kMaxAddedSlots empty slots, or a count would overflow: such counts
 // come from a damaged file.
-template <typename Model> bool MakeCountsConsistent(Model& model) {
-    auto& pages = model.pages;
-    auto& slots = model.slots;
+bool MakeCountsConsistent(std::vector<std::unique_ptr<TPageItem>>& pages,
+                          std::vector<std::unique_ptr<TLaunchDataItem>>& slots) {
     const int64_t have = static_cast<int64_t>(slots.size());
     if (have > INT32_MAX)
         return false;
@@ -635,7 +636,7 @@ bool LoadListFromText(TLaunchList& list, std::string_view fileName) {
         model.slots.push_back(ItemFromFields(fields));
         return true;
     });
-    if (!slotsRead || !MakeCountsConsistent(model))
+    if (!slotsRead || !MakeCountsConsistent(model.pages, model.slots))
         return false;
     list.TakeOver(model);
     return true;
@@ -690,7 +691,7 @@ bool TLaunchList::LoadOlderForm() {
     } catch (const forms::EStreamLengthError&) {
         return false;
     }
-    if (!MakeCountsConsistent(model))
+    if (!MakeCountsConsistent(model.pages, model.slots))
         return false;
     TakeOver(model);
     return true;

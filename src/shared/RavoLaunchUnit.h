@@ -52,7 +52,10 @@ public:
     void ReadData(forms::TReader& reader) override;
 };
 
-// The empty slot: unregistered, titled "未登録", shown normally (ShowCmd 1).
+constexpr char kUnregisteredTitle[] = "未登録";
+constexpr int32_t kShowNormal = 1; // SW_SHOWNORMAL
+
+// The empty slot: unregistered, titled kUnregisteredTitle, shown normally.
 std::unique_ptr<TLaunchDataItem> NewEmptyItem();
 
 // The data file's status record. ProductName and Version identify the format.
@@ -273,8 +276,6 @@ std::string_view ShellVerb(uint8_t verb);
 
 // Run results besides the shell's own: nothing was started.
 constexpr int32_t kNothingRun = -1;
-// SW_SHOWNORMAL.
-constexpr int32_t kShowNormal = 1;
 
 // The folder whose name equals name (ASCII letters in any case); none for any other name.
 std::optional<TRootFolder> RootFolderFromName(std::string_view name);

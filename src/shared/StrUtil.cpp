@@ -6,9 +6,9 @@
 #include <array>
 
 namespace {
-constexpr std::array<bool, 256> MailCharacters() {
+constexpr std::array<bool, 256> LettersDigitsAnd(std::string_view punctuation) {
     std::array<bool, 256> set{};
-    for (const char c : std::string_view("!$%&*,-./;=?@^_~"))
+    for (const char c : punctuation)
         set[static_cast<unsigned char>(c)] = true;
     for (int c = '0'; c <= '9'; ++c)
         set[static_cast<size_t>(c)] = true;
@@ -16,19 +16,8 @@ constexpr std::array<bool, 256> MailCharacters() {
         set[static_cast<size_t>(c)] = set[static_cast<size_t>(c + 32)] = true;
     return set;
 }
-constexpr std::array<bool, 256> kMailCharacters = MailCharacters();
-
-constexpr std::array<bool, 256> UrlCharacters() {
-    std::array<bool, 256> set{};
-    for (const char c : std::string_view("#%&+-./:=?_~"))
-        set[static_cast<unsigned char>(c)] = true;
-    for (int c = '0'; c <= '9'; ++c)
-        set[static_cast<size_t>(c)] = true;
-    for (int c = 'A'; c <= 'Z'; ++c)
-        set[static_cast<size_t>(c)] = set[static_cast<size_t>(c + 32)] = true;
-    return set;
-}
-constexpr std::array<bool, 256> kUrlCharacters = UrlCharacters();
+constexpr std::array<bool, 256> kMailCharacters = LettersDigitsAnd("!$%&*,-./;=?@^_~");
+constexpr std::array<bool, 256> kUrlCharacters = LettersDigitsAnd("#%&+-./:=?_~");
 constexpr std::string_view kUrlPrefixes[] = {"ftp:", "http:", "https:", "www."};
 
 // A single-byte character of the set; every byte of a double-byte character lies outside.

@@ -646,7 +646,7 @@ TEST(PageSort, ByUseCount_LongAndNegativeCountsNeverChangeASlotsFields) {
     for (int s = 0; s < 5; ++s)
         lines.push_back(ItemToLine(*list.Items(0, s)));
     SortPageItems(list, 0, 1, false, Ordinal);
-    // Compared as text: "-0003" < "00007" < "100000" < "2147483647" < "99999".
+    // Compared as text: "-00003" < "00007" < "100000" < "2147483647" < "99999".
     EXPECT_THAT(Titles(list, 0), ElementsAre("c", "e", "b", "d", "a"));
     std::vector<std::string> after;
     for (int s = 0; s < 5; ++s)

@@ -3,6 +3,7 @@
 // of CP932 bytes, as the data, settings and style files hold it; UTF-16 exists only at a Win32
 // call and UTF-8 only in the older data form. Conversions never depend on the system's ANSI code
 // page.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,9 @@ std::string FromUtf16(std::u16string_view text, bool* lossy = nullptr);
 // The Win32 boundary: W functions take these.
 std::wstring Wide(std::string_view text);
 std::string Narrow(std::wstring_view text, bool* lossy = nullptr);
+// None when the code page cannot hold the whole text: a path or name that lost characters would
+// name something else.
+std::optional<std::string> NarrowExact(std::wstring_view text);
 #endif
 
 } // namespace cp932

@@ -32,6 +32,14 @@ std::string Narrow(std::wstring_view text, bool* lossy) {
     return out;
 }
 
+std::optional<std::string> NarrowExact(std::wstring_view text) {
+    bool lossy = false;
+    std::string out = Narrow(text, &lossy);
+    if (lossy)
+        return std::nullopt;
+    return out;
+}
+
 std::u16string ToUtf16(std::string_view text) {
     const std::wstring w = Wide(text);
     return std::u16string(w.begin(), w.end());

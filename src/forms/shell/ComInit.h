@@ -24,4 +24,8 @@ private:
     HRESULT result_;
 };
 
+// Enters COM for the calling thread on the first call and leaves it when the thread ends, for code
+// that needs COM on every call: entering and leaving it around each call costs milliseconds.
+void UseComOnThisThread();
+
 } // namespace forms

@@ -12,4 +12,8 @@ ComInit::~ComInit() {
         CoUninitialize();
 }
 
+void UseComOnThisThread() {
+    thread_local ComInit com;
+}
+
 } // namespace forms

@@ -33,3 +33,9 @@ TEST(CodepageWin, SystemAndTableEncodeEveryCharacterAlike) {
     }
     EXPECT_EQ(differences, 0);
 }
+
+TEST(CodepageWin, NarrowExactRefusesTextTheCodePageCannotHold) {
+    EXPECT_EQ(cp932::NarrowExact(L"C:\\\u8868\u793A"), std::optional<std::string>("C:\\表示"));
+    EXPECT_EQ(cp932::NarrowExact(L""), std::optional<std::string>(""));
+    EXPECT_EQ(cp932::NarrowExact(L"a\u00E9"), std::nullopt); // é
+}

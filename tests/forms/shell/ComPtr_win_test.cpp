@@ -123,3 +123,13 @@ TEST(ComInit, AMultiThreadedApartmentStaysAndIsUsable) {
         CoUninitialize();
     });
 }
+
+TEST(ComInit, UseComOnThisThreadEntersOnceAndStays) {
+    OnNewThread([] {
+        forms::UseComOnThisThread();
+        forms::UseComOnThisThread();
+        // Entered once and still entered: another entry only counts.
+        EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
+        CoUninitialize();
+    });
+}

@@ -29,8 +29,10 @@ void Pump(int ms = 50);
 // Puts the window in front of everything and makes it the foreground window.
 void BringToFront(HWND window);
 
-// Real input through SendInput, at client coordinates of window.
+// Real input through SendInput, at client coordinates of window. Every move first lets the
+// desktop process catch up with the X server, so no older pointer event lands after it.
 void MoveMouseTo(HWND window, int x, int y);
+void MovePointerTo(int x, int y); // at a screen point
 void ClickAt(HWND window, int x, int y, bool right = false);
 void DoubleClickAt(HWND window, int x, int y);
 void PressKey(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);

@@ -170,6 +170,26 @@ TEST_F(ApplicationTest, HintShowsTheShortPartOverTheControl) {
     Application.HintPause = 100;
 }
 
+TEST_F(ApplicationTest, HintPauseEndingWithThePointerElsewhereStartsAgainOnItsReturn) {
+    auto f = ShownForm(200, 150);
+    auto* panel = MakeOwned<TPanel>(f.get());
+    panel->SetBounds(10, 10, 100, 60);
+    panel->SetHint("ヒント");
+    panel->SetShowHint(true);
+    panel->SetParent(f.get());
+    Application.HintPause = 20;
+    kbtest::MoveMouseTo(f->Handle(), 150, 120); // off the panel
+    Pump(50);
+    // A move that the pointer is no longer at when the pause ends (it left to another program).
+    PostMessageW(panel->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 30));
+    Pump(100);
+    EXPECT_FALSE(Application.HintWindow() && Application.HintWindow()->IsHintVisible());
+    kbtest::MoveMouseTo(panel->Handle(), 30, 30);
+    EXPECT_TRUE(PumpUntil(
+        [] { return Application.HintWindow() && Application.HintWindow()->IsHintVisible(); }));
+    Application.HintPause = 100;
+}
+
 TEST_F(ApplicationTest, ShowHintHandlerCanRefuse) {
     auto f = ShownForm(200, 150);
     auto* panel = MakeOwned<TPanel>(f.get());

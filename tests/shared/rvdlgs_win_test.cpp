@@ -26,10 +26,7 @@ struct Seen {
 // Shows the box and answers it with press once it is up; returns the box's result.
 int ShowAndPress(const char* text, const std::string& caption, int kind, int buttons, void* owner,
                  int press, Seen& seen) {
-    kbtest::Driver watcher([&, press] {
-        const HWND box = kbtest::WaitForTopWindow(L"#32770");
-        if (!box)
-            return;
+    kbtest::WindowDriver watcher(L"#32770", [&, press](HWND box) {
         seen.found = kbtest::WindowText(box) == caption;
         seen.text = kbtest::WindowText(GetDlgItem(box, kTextId));
         seen.icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, kIconId, STM_GETICON, 0, 0));

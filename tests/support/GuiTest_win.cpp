@@ -6,6 +6,7 @@
 
 #include <array>
 #include <atomic>
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <thread>
@@ -86,27 +87,70 @@ HWND FindChildWindow(HWND parent, const std::wstring& className, const std::stri
     return s.found;
 }
 
-HWND WaitForTopWindow(const std::wstring& className, int timeoutMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    do {
-        Search s{className, ""};
-        EnumWindows(
-            [](HWND h, LPARAM lp) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lp);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(h, &pid);
-                if (pid == GetCurrentProcessId() && IsWindowVisible(h) && Matches(h, *s)) {
-                    s->found = h;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&s));
-        if (s.found)
-            return s.found;
+namespace {
+// The visible top-level windows of this process with the class name.
+std::vector<HWND> OpenWindows(const std::wstring& className) {
+    struct Found {
+        const std::wstring* className;
+        std::vector<HWND> windows;
+    } found{&className, {}};
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* f = reinterpret_cast<Found*>(lp);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            if (pid == GetCurrentProcessId() && IsWindowVisible(h) &&
+                ClassNameOf(h) == *f->className)
+                f->windows.push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.windows;
+}
+
+// Ends a blocking window from another thread: a menu's loop ends on WM_CANCELMODE; a box takes
+// Cancel as its answer whatever its buttons; our own forms take WM_CLOSE as Cancel.
+void CloseBlockingWindow(HWND window, const std::wstring& className) {
+    if (className == L"#32768") {
+        PostMessageW(window, WM_CANCELMODE, 0, 0);
+        return;
+    }
+    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
+} // namespace
+
+WindowDriver::WindowDriver(std::wstring className, std::function<void(HWND)> act, int timeoutMs)
+    : thread_([this, className = std::move(className), act = std::move(act), timeoutMs] {
+          Watch(className, act, timeoutMs);
+      }) {}
+
+WindowDriver::~WindowDriver() {
+    stop_ = true;
+    thread_.join();
+}
+
+void WindowDriver::Watch(const std::wstring& className, const std::function<void(HWND)>& act,
+                         int timeoutMs) {
+    using Clock = std::chrono::steady_clock;
+    const std::vector<HWND> before = OpenWindows(className);
+    auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    bool handled = false;
+    while (!stop_) {
+        for (HWND w : OpenWindows(className)) {
+            if (!handled && std::find(before.begin(), before.end(), w) == before.end()) {
+                handled = true;
+                act(w);
+                acted_ = true;
+                deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+            } else if (Clock::now() > deadline) {
+                CloseBlockingWindow(w, className);
+            }
+        }
+        if (!handled && Clock::now() > deadline)
+            handled = true; // too late: whatever opens now is closed
         Sleep(20);
-    } while (std::chrono::steady_clock::now() < end);
-    return nullptr;
+    }
 }
 
 RECT ScreenRectOf(HWND window) {

@@ -102,8 +102,7 @@ TEST_F(ApplicationTest, TimersTickInsideASystemBox) {
     timer.SetInterval(10);
     std::atomic<int> ticks{0};
     timer.OnTimer = [&](TComponent*) { ++ticks; };
-    kbtest::Driver driver([&] {
-        HWND box = kbtest::WaitForTopWindow(L"#32770");
+    kbtest::WindowDriver driver(L"#32770", [&](HWND box) {
         for (int i = 0; i < 300 && ticks < 3; ++i)
             Sleep(10);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -127,8 +126,7 @@ TEST_F(ApplicationTest, ErrorBoxIsCaptionedWithTheTitle) {
     Application.OnException = nullptr;
     Application.SetTitle("テスト題名");
     std::string caption, text;
-    kbtest::Driver driver([&] {
-        HWND box = kbtest::WaitForTopWindow(L"#32770");
+    kbtest::WindowDriver driver(L"#32770", [&](HWND box) {
         caption = kbtest::WindowText(box);
         if (kbtest::FindChildWindow(box, L"Static", "箱のエラー"))
             text = "箱のエラー";

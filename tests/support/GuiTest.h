@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace kbtest {
 
@@ -66,6 +67,8 @@ private:
     void Watch(const std::wstring& className, const std::function<void(HWND)>& act, int timeoutMs);
 
     std::atomic<bool> stop_{false}, acted_{false};
+    // Taken before the helper thread starts, which may be after the window opened.
+    std::vector<HWND> before_;
     std::thread thread_;
 };
 

@@ -121,7 +121,8 @@ void CloseBlockingWindow(HWND window, const std::wstring& className) {
 } // namespace
 
 WindowDriver::WindowDriver(std::wstring className, std::function<void(HWND)> act, int timeoutMs)
-    : thread_([this, className = std::move(className), act = std::move(act), timeoutMs] {
+    : before_(OpenWindows(className)),
+      thread_([this, className = std::move(className), act = std::move(act), timeoutMs] {
           Watch(className, act, timeoutMs);
       }) {}
 
@@ -133,12 +134,11 @@ WindowDriver::~WindowDriver() {
 void WindowDriver::Watch(const std::wstring& className, const std::function<void(HWND)>& act,
                          int timeoutMs) {
     using Clock = std::chrono::steady_clock;
-    const std::vector<HWND> before = OpenWindows(className);
     auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     bool handled = false;
     while (!stop_) {
         for (HWND w : OpenWindows(className)) {
-            if (!handled && std::find(before.begin(), before.end(), w) == before.end()) {
+            if (!handled && std::find(before_.begin(), before_.end(), w) == before_.end()) {
                 handled = true;
                 act(w);
                 acted_ = true;

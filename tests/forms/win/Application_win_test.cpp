@@ -118,7 +118,7 @@ TEST_F(ApplicationTest, ErrorInATimerIsCaught) {
         timer.SetEnabled(false);
         throw Exception("タイマー");
     };
-    EXPECT_TRUE(PumpUntil([&] { return !errors.empty(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !errors.empty(); }));
     EXPECT_EQ(errors.front(), "タイマー");
 }
 

@@ -52,7 +52,9 @@ function(kb_test name dir)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE ${T_LIBS} kb_test_support GTest::gmock)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "KB_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+    # A hung program (a menu or box nobody closes) fails the run instead of stalling it.
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "KB_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+                                            TIMEOUT 600)
     if(T_GUI AND WIN32)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
     endif()

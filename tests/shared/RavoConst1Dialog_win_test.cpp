@@ -52,10 +52,7 @@ protected:
     // Shows the message, reads the dialog and presses the button with that caption.
     int ShowAndPress(std::string_view msg, std::string_view title, forms::TMsgDlgButtons buttons,
                      TMsgDlgType type, int x, int y, const std::string& press) {
-        kbtest::Driver watcher([&] {
-            const HWND dialog = kbtest::WaitForTopWindow(L"TMessageForm");
-            if (!dialog)
-                return;
+        kbtest::WindowDriver watcher(L"TMessageForm", [&](HWND dialog) {
             Sleep(50);
             view = Read(dialog);
             PostMessageW(kbtest::FindChildWindow(dialog, L"TButton", press), BM_CLICK, 0, 0);

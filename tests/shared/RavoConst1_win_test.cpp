@@ -168,8 +168,11 @@ TEST(KeyStateWin, HeldKeyIsDownUntilReleased) {
     StandIn target(L"KbKeyTarget", RECT{100, 100, 300, 200});
     SetForegroundWindow(target.Handle());
     ASSERT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == target.Handle(); }));
-    // Wine sets the key state from the X server's when the focus arrives: let that pass first.
-    kbtest::Pump(300);
+    // Wine sets the key state from the X server's when the X focus arrives, which would undo a
+    // key pressed before. A pointer move makes a round trip to the X server on this thread and
+    // then handles the events it brought, the focus's among them. The point is off our windows,
+    // whose entering would bring a key state again.
+    kbtest::MovePointerTo(700, 500);
     HeldInput input;
     input.Key(VK_F13);
     EXPECT_TRUE(kbtest::PumpUntil([] { return IsKeyDown(VK_F13); }));

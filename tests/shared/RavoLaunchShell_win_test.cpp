@@ -22,6 +22,7 @@
 
 #include <chrono>
 #include <optional>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -78,12 +79,22 @@ public:
     // The report, once the program has written it; none after a generous wait.
     std::optional<MarkerReport> Wait() const {
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (!kbtest::Exists(report_)) {
+        std::string text;
+        for (;;) {
+            // The file may be there but not yet openable: the program's rename (or a second
+            // run's) can still hold it.
+            if (kbtest::Exists(report_)) {
+                try {
+                    text = kbtest::ReadBytes(report_);
+                    break;
+                } catch (const std::runtime_error&) {
+                }
+            }
             if (std::chrono::steady_clock::now() > end)
                 return std::nullopt;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
-        const std::vector<std::string> lines = forms::Split(kbtest::ReadBytes(report_), '\n');
+        const std::vector<std::string> lines = forms::Split(text, '\n');
         MarkerReport report;
         report.args = lines.size() > 0 ? lines[0] : "";
         report.folder = lines.size() > 1 ? lines[1] : "";

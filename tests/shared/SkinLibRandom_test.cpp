@@ -20,7 +20,6 @@ using namespace kbtest;
 
 namespace {
 
-
 const std::vector<std::string> kLines = {"[Style]",
                                          "[About]",
                                          "[style]",

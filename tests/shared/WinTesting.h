@@ -89,7 +89,7 @@ private:
 // Puts the pointer at a screen point, once the system has taken every earlier move.
 inline void PointAt(int x, int y) {
     for (int attempt = 0; attempt < 10; ++attempt) {
-        SetCursorPos(x, y);
+        kbtest::MovePointerTo(x, y);
         kbtest::Pump(30);
         POINT p{};
         if (GetCursorPos(&p) && p.x == x && p.y == y)

@@ -26,10 +26,7 @@ struct Seen {
 // Shows the box and answers it with press once it is up; returns the box's result.
 int ShowAndPress(const char* text, const std::string& caption, int kind, int buttons, void* owner,
                  int press, Seen& seen) {
-    kbtest::Driver watcher([&, press] {
-        const HWND box = kbtest::WaitForTopWindow(L"#32770");
-        if (!box)
-            return;
+    kbtest::WindowDriver watcher(L"#32770", [&, press](HWND box) {
         seen.found = kbtest::WindowText(box) == caption;
         seen.text = kbtest::WindowText(GetDlgItem(box, kTextId));
         seen.icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, kIconId, STM_GETICON, 0, 0));
@@ -38,6 +35,9 @@ int ShowAndPress(const char* text, const std::string& caption, int kind, int but
                 seen.buttons.insert(id);
         seen.owner = GetWindow(box, GW_OWNER);
         seen.topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        // The box is visible a moment before its activation ends.
+        for (int i = 0; i < 500 && GetForegroundWindow() != box; ++i)
+            Sleep(10);
         seen.foreground = GetForegroundWindow() == box;
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(press, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(box, press)));

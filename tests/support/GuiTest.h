@@ -5,9 +5,11 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace kbtest {
 
@@ -15,8 +17,6 @@ namespace kbtest {
 HWND FindTopWindow(const std::wstring& className, const std::string& text = "");
 // A descendant of parent with the class name (and text), depth first.
 HWND FindChildWindow(HWND parent, const std::wstring& className, const std::string& text = "");
-// Polls (without pumping; for helper threads) until the top-level window appears.
-HWND WaitForTopWindow(const std::wstring& className, int timeoutMs = 5000);
 std::string WindowText(HWND window);
 std::wstring ClassNameOf(HWND window);
 RECT ScreenRectOf(HWND window);       // the whole window on the screen
@@ -29,8 +29,10 @@ void Pump(int ms = 50);
 // Puts the window in front of everything and makes it the foreground window.
 void BringToFront(HWND window);
 
-// Real input through SendInput, at client coordinates of window.
+// Real input through SendInput, at client coordinates of window. Every move first lets the
+// desktop process catch up with the X server, so no older pointer event lands after it.
 void MoveMouseTo(HWND window, int x, int y);
+void MovePointerTo(int x, int y); // at a screen point
 void ClickAt(HWND window, int x, int y, bool right = false);
 void DoubleClickAt(HWND window, int x, int y);
 void PressKey(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
@@ -45,19 +47,28 @@ COLORREF ReadPixel(HWND window, int x, int y);
 // folder; returns the file's path.
 std::string SaveWindowPicture(HWND window, const std::string& name);
 
-// Runs work on a helper thread (for driving modal loops, menus and boxes from outside) and
-// joins it when the scope ends.
-class Driver {
+// Drives a window that blocks the test's thread (a pop-up menu, a box, a modal dialog) from a
+// helper thread: waits for a visible top-level window of this process with the class name, one
+// that was not open when the driver started, and hands it to act. Whatever happens, the window
+// goes: one still open a while after act, or one that nobody acted on in time (it never came,
+// came late, or act failed), is closed (a menu cancelled, a dialog given Cancel), so that a test
+// fails instead of hanging. The watch ends with the scope, after the blocking call returned.
+class WindowDriver {
 public:
-    explicit Driver(std::function<void()> work) : thread_(std::move(work)) {}
-    ~Driver() {
-        if (thread_.joinable())
-            thread_.join();
-    }
-    Driver(const Driver&) = delete;
-    Driver& operator=(const Driver&) = delete;
+    WindowDriver(std::wstring className, std::function<void(HWND)> act, int timeoutMs = 10000);
+    ~WindowDriver();
+    WindowDriver(const WindowDriver&) = delete;
+    WindowDriver& operator=(const WindowDriver&) = delete;
+
+    // act has run (on the helper thread) and returned.
+    [[nodiscard]] bool Acted() const { return acted_; }
 
 private:
+    void Watch(const std::wstring& className, const std::function<void(HWND)>& act, int timeoutMs);
+
+    std::atomic<bool> stop_{false}, acted_{false};
+    // Taken before the helper thread starts, which may be after the window opened.
+    std::vector<HWND> before_;
     std::thread thread_;
 };
 

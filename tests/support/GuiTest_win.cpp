@@ -4,7 +4,12 @@
 #include "forms/gfx/Bitmap.h"
 #include "forms/win/Application.h"
 
+#include <array>
+#include <atomic>
+#include <algorithm>
 #include <chrono>
+#include <optional>
+#include <thread>
 #include <vector>
 
 namespace kbtest {
@@ -82,27 +87,70 @@ HWND FindChildWindow(HWND parent, const std::wstring& className, const std::stri
     return s.found;
 }
 
-HWND WaitForTopWindow(const std::wstring& className, int timeoutMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    do {
-        Search s{className, ""};
-        EnumWindows(
-            [](HWND h, LPARAM lp) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lp);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(h, &pid);
-                if (pid == GetCurrentProcessId() && IsWindowVisible(h) && Matches(h, *s)) {
-                    s->found = h;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&s));
-        if (s.found)
-            return s.found;
+namespace {
+// The visible top-level windows of this process with the class name.
+std::vector<HWND> OpenWindows(const std::wstring& className) {
+    struct Found {
+        const std::wstring* className;
+        std::vector<HWND> windows;
+    } found{&className, {}};
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* f = reinterpret_cast<Found*>(lp);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            if (pid == GetCurrentProcessId() && IsWindowVisible(h) &&
+                ClassNameOf(h) == *f->className)
+                f->windows.push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.windows;
+}
+
+// Ends a blocking window from another thread: a menu's loop ends on WM_CANCELMODE; a box takes
+// Cancel as its answer whatever its buttons; our own forms take WM_CLOSE as Cancel.
+void CloseBlockingWindow(HWND window, const std::wstring& className) {
+    if (className == L"#32768") {
+        PostMessageW(window, WM_CANCELMODE, 0, 0);
+        return;
+    }
+    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
+} // namespace
+
+WindowDriver::WindowDriver(std::wstring className, std::function<void(HWND)> act, int timeoutMs)
+    : before_(OpenWindows(className)),
+      thread_([this, className = std::move(className), act = std::move(act), timeoutMs] {
+          Watch(className, act, timeoutMs);
+      }) {}
+
+WindowDriver::~WindowDriver() {
+    stop_ = true;
+    thread_.join();
+}
+
+void WindowDriver::Watch(const std::wstring& className, const std::function<void(HWND)>& act,
+                         int timeoutMs) {
+    using Clock = std::chrono::steady_clock;
+    auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    bool handled = false;
+    while (!stop_) {
+        for (HWND w : OpenWindows(className)) {
+            if (!handled && std::find(before_.begin(), before_.end(), w) == before_.end()) {
+                handled = true;
+                act(w);
+                acted_ = true;
+                deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+            } else if (Clock::now() > deadline) {
+                CloseBlockingWindow(w, className);
+            }
+        }
+        if (!handled && Clock::now() > deadline)
+            handled = true; // too late: whatever opens now is closed
         Sleep(20);
-    } while (std::chrono::steady_clock::now() < end);
-    return nullptr;
+    }
 }
 
 RECT ScreenRectOf(HWND window) {
@@ -166,15 +214,128 @@ void SendKey(WORD vk, bool up) {
 }
 } // namespace
 
+namespace {
+// Under Wine's virtual desktop every warp of the X pointer (SetCursorPos, SendInput) grabs the
+// pointer for a moment, and the X server tells the desktop process that the pointer entered the
+// desktop where it was before. That process turns this into a pointer move to the old place, on
+// its own time: handled after our move, it takes the system's cursor back there while the X
+// pointer stays where we put it, and the next WM_MOUSEMOVE, hint or click goes astray. Windows
+// that vanish under the pointer cause the same. So a move runs in steps that the desktop process
+// must acknowledge: it reports every move of its own to a low-level hook, in the order of the X
+// server's events. The taskbar is its window, so a visit there is reported for certain.
+class DesktopEcho {
+public:
+    DesktopEcho() {
+        instance_ = this;
+        HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        thread_ = std::thread([this, ready] {
+            MSG m;
+            PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE); // a queue before anyone posts to it
+            threadId_ = GetCurrentThreadId();
+            HHOOK hook = SetWindowsHookExW(WH_MOUSE_LL, Hook, GetModuleHandleW(nullptr), 0);
+            hooked_ = hook != nullptr;
+            SetEvent(ready);
+            if (!hook)
+                return;
+            while (GetMessageW(&m, nullptr, 0, 0) > 0) {
+                // Posted by the hook, so taken only after its answer has gone to the server.
+                if (m.message == WM_APP && count_ < echoes_.size()) {
+                    echoes_[count_] =
+                        POINT{static_cast<LONG>(m.wParam), static_cast<LONG>(m.lParam)};
+                    ++count_;
+                }
+            }
+            UnhookWindowsHookEx(hook);
+        });
+        WaitForSingleObject(ready, INFINITE);
+        CloseHandle(ready);
+    }
+    ~DesktopEcho() {
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+        instance_ = nullptr;
+    }
+    DesktopEcho(const DesktopEcho&) = delete;
+    DesktopEcho& operator=(const DesktopEcho&) = delete;
+
+    // Waits for the next move of the desktop process to p; false when none came in time.
+    bool WaitFor(POINT p) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (hooked_ && std::chrono::steady_clock::now() < end) {
+            while (seen_ < count_) {
+                const POINT e = echoes_[seen_++];
+                if (e.x == p.x && e.y == p.y)
+                    return true;
+            }
+            Sleep(2);
+        }
+        return false;
+    }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+        if (code == HC_ACTION && wParam == WM_MOUSEMOVE && !(info->flags & LLMHF_INJECTED) &&
+            instance_)
+            PostThreadMessageW(instance_->threadId_, WM_APP, static_cast<WPARAM>(info->pt.x),
+                               info->pt.y);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline DesktopEcho* instance_ = nullptr;
+    std::thread thread_;
+    std::atomic<DWORD> threadId_{0};
+    std::atomic<bool> hooked_{false};
+    // Written by the hook thread only; count_ publishes them.
+    std::array<POINT, 256> echoes_{};
+    std::atomic<size_t> count_{0};
+    size_t seen_ = 0;
+};
+
+// A point on the taskbar with nothing of ours over it, or none.
+std::optional<POINT> TaskbarSpot(POINT avoid) {
+    HWND bar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!bar || !IsWindowVisible(bar))
+        return std::nullopt;
+    const RECT r = ScreenRectOf(bar);
+    for (LONG dx : {10, 18}) {
+        const POINT p{r.right - dx, r.top + (r.bottom - r.top) / 2};
+        if (p.x == avoid.x && p.y == avoid.y)
+            continue; // the pointer must really move there
+        DWORD pid = 0;
+        GetWindowThreadProcessId(WindowFromPoint(p), &pid);
+        if (pid != 0 && pid != GetCurrentProcessId())
+            return p;
+    }
+    return std::nullopt;
+}
+} // namespace
+
+void MovePointerTo(int x, int y) {
+    POINT now{};
+    GetCursorPos(&now);
+    const std::optional<POINT> spot = TaskbarSpot(now);
+    if (!spot) {
+        SetCursorPos(x, y);
+        return;
+    }
+    {
+        // The hook makes SendInput wait for it, so the steps use SetCursorPos, which moves the X
+        // pointer at once.
+        DesktopEcho echo;
+        SetCursorPos(spot->x, spot->y);
+        echo.WaitFor(*spot); // every older event of the desktop process is handled now
+        SetCursorPos(x, y);
+        echo.WaitFor(*spot); // its echo of leaving the taskbar, which puts the cursor back there
+        SetCursorPos(x, y);  // for good: an echo of this move can only say where we are
+    }
+    // This thread's own X events of the steps are handled before anything else moves.
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
+}
+
 void MoveMouseTo(HWND window, int x, int y) {
-    // One absolute move, so that no second, stale move event follows it.
     const POINT p = ToScreen(window, x, y);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &in, sizeof in);
+    MovePointerTo(p.x, p.y);
 }
 
 void ClickAt(HWND window, int x, int y, bool right) {

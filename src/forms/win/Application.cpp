@@ -447,8 +447,14 @@ void TApplication::HintTimer(UINT_PTR id) {
 }
 
 void TApplication::ActivateHint() {
-    if (!showHint_ || !hintControl_ || hintControlLife_.expired() || !CursorOver(hintControl_))
+    if (!showHint_ || !hintControl_ || hintControlLife_.expired())
         return;
+    if (!CursorOver(hintControl_)) {
+        // The pointer left without a move of ours seeing it: forget the control, so that the
+        // next move onto it starts the pause again.
+        hintControl_ = nullptr;
+        return;
+    }
     std::string text = ShortHint(hintControl_->Hint());
     POINT cursor;
     GetCursorPos(&cursor);

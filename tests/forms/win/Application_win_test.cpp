@@ -102,8 +102,7 @@ TEST_F(ApplicationTest, TimersTickInsideASystemBox) {
     timer.SetInterval(10);
     std::atomic<int> ticks{0};
     timer.OnTimer = [&](TComponent*) { ++ticks; };
-    kbtest::Driver driver([&] {
-        HWND box = kbtest::WaitForTopWindow(L"#32770");
+    kbtest::WindowDriver driver(L"#32770", [&](HWND box) {
         for (int i = 0; i < 300 && ticks < 3; ++i)
             Sleep(10);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -119,7 +118,7 @@ TEST_F(ApplicationTest, ErrorInATimerIsCaught) {
         timer.SetEnabled(false);
         throw Exception("タイマー");
     };
-    EXPECT_TRUE(PumpUntil([&] { return !errors.empty(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !errors.empty(); }));
     EXPECT_EQ(errors.front(), "タイマー");
 }
 
@@ -127,8 +126,7 @@ TEST_F(ApplicationTest, ErrorBoxIsCaptionedWithTheTitle) {
     Application.OnException = nullptr;
     Application.SetTitle("テスト題名");
     std::string caption, text;
-    kbtest::Driver driver([&] {
-        HWND box = kbtest::WaitForTopWindow(L"#32770");
+    kbtest::WindowDriver driver(L"#32770", [&](HWND box) {
         caption = kbtest::WindowText(box);
         if (kbtest::FindChildWindow(box, L"Static", "箱のエラー"))
             text = "箱のエラー";
@@ -167,6 +165,26 @@ TEST_F(ApplicationTest, HintShowsTheShortPartOverTheControl) {
     EXPECT_NE(GetForegroundWindow(), hint->Handle());
     kbtest::ClickAt(panel->Handle(), 30, 30);
     EXPECT_TRUE(PumpUntil([&] { return !hint->IsHintVisible(); }));
+    Application.HintPause = 100;
+}
+
+TEST_F(ApplicationTest, HintPauseEndingWithThePointerElsewhereStartsAgainOnItsReturn) {
+    auto f = ShownForm(200, 150);
+    auto* panel = MakeOwned<TPanel>(f.get());
+    panel->SetBounds(10, 10, 100, 60);
+    panel->SetHint("ヒント");
+    panel->SetShowHint(true);
+    panel->SetParent(f.get());
+    Application.HintPause = 20;
+    kbtest::MoveMouseTo(f->Handle(), 150, 120); // off the panel
+    Pump(50);
+    // A move that the pointer is no longer at when the pause ends (it left to another program).
+    PostMessageW(panel->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 30));
+    Pump(100);
+    EXPECT_FALSE(Application.HintWindow() && Application.HintWindow()->IsHintVisible());
+    kbtest::MoveMouseTo(panel->Handle(), 30, 30);
+    EXPECT_TRUE(PumpUntil(
+        [] { return Application.HintWindow() && Application.HintWindow()->IsHintVisible(); }));
     Application.HintPause = 100;
 }
 

@@ -16,11 +16,8 @@ struct ItemState {
 
 // Reads the open menu and then chooses the item at 'choose' (0-based among the entries that
 // can be chosen, by pressing Down that many times and Enter), or closes it (-1).
-std::vector<ItemState> DriveMenu(int choose) {
+std::vector<ItemState> DriveMenu(HWND menuWindow, int choose) {
     std::vector<ItemState> items;
-    HWND menuWindow = kbtest::WaitForTopWindow(L"#32768");
-    if (!menuWindow)
-        return items;
     HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         wchar_t text[128] = {};
@@ -63,7 +60,7 @@ TEST_F(MenuTest, PopupShowsVisibleItemsWithTheirStates) {
     menu->OnPopup = [&](TComponent*) { ++popups; };
     std::vector<ItemState> items;
     {
-        kbtest::Driver d([&] { items = DriveMenu(-1); });
+        kbtest::WindowDriver d(L"#32768", [&](HWND m) { items = DriveMenu(m, -1); });
         menu->Popup(150, 150);
     }
     EXPECT_EQ(popups, 1);
@@ -88,7 +85,7 @@ TEST_F(MenuTest, ChosenItemClicksAfterTheMenuIsGone) {
         delete sender; // a handler may free its item
     });
     {
-        kbtest::Driver d([&] { DriveMenu(1); });
+        kbtest::WindowDriver d(L"#32768", [](HWND m) { DriveMenu(m, 1); });
         menu->Popup(150, 150);
     }
     EXPECT_EQ(clicks, (std::vector<std::string>{"closed"}));
@@ -135,7 +132,7 @@ TEST_F(MenuTest, RightClickOpensTheControlsMenu) {
     std::atomic<bool> chosen{false};
     menu->Items().Add("選ぶ", [&](TComponent*) { chosen = true; });
     f->SetPopupMenu(menu);
-    kbtest::Driver d([&] { DriveMenu(0); });
+    kbtest::WindowDriver d(L"#32768", [](HWND m) { DriveMenu(m, 0); });
     kbtest::PostClick(f->Handle(), 50, 50, true);
     EXPECT_TRUE(kbtest::PumpUntil([&] { return chosen.load(); }));
     EXPECT_EQ(menu->PopupComponent(), f.get());

@@ -39,10 +39,7 @@ DialogView Read(HWND dialog) {
 // Shows the dialog, reads it, then does 'act' with it; returns the modal result.
 int Drive(const std::function<int()>& show, DialogView& view,
           const std::function<void(HWND)>& act) {
-    kbtest::Driver d([&] {
-        HWND dialog = kbtest::WaitForTopWindow(L"TMessageForm");
-        if (!dialog)
-            return;
+    kbtest::WindowDriver d(L"TMessageForm", [&](HWND dialog) {
         Sleep(50);
         view = Read(dialog);
         act(dialog);
@@ -82,7 +79,7 @@ TEST_F(MessageDialogTest, EveryButtonGivesItsResult) {
         const int got = Drive(
             [&] { return ShowMessageDialog("x", TMsgDlgType::mtCustom, {button}); }, v,
             [&](HWND d) { PostMessageW(kbtest::FindChildWindow(d, L"TButton"), BM_CLICK, 0, 0); });
-        EXPECT_EQ(got, result) << v.buttons.front();
+        EXPECT_EQ(got, result) << (v.buttons.empty() ? "no dialog seen" : v.buttons.front());
     }
 }
 
@@ -226,8 +223,7 @@ TEST_F(MessageDialogTest, ModalBracketReenablesOnEveryPath) {
 TEST_F(MessageDialogTest, ShowMessageUsesTheTitle) {
     Application.SetTitle("題名");
     std::string caption;
-    kbtest::Driver d([&] {
-        HWND box = kbtest::WaitForTopWindow(L"#32770");
+    kbtest::WindowDriver d(L"#32770", [&](HWND box) {
         caption = kbtest::WindowText(box);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });

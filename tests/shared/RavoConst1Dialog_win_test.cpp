@@ -7,39 +7,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 using forms::TMsgDlgBtn;
 using forms::TMsgDlgType;
 
 namespace {
-// What the watcher saw of the dialog.
-struct DialogView {
-    bool found = false;
-    std::string caption, text;
-    std::vector<std::string> buttons; // left to right
-    RECT rect{};
-};
-
-DialogView Read(HWND dialog) {
-    DialogView v;
-    v.found = true;
-    v.caption = kbtest::WindowText(dialog);
-    v.rect = kbtest::ScreenRectOf(dialog);
-    if (HWND label = kbtest::FindChildWindow(dialog, L"TLabel"))
-        v.text = kbtest::WindowText(label);
-    std::vector<std::pair<LONG, std::string>> found;
-    for (HWND b = GetWindow(dialog, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
-        if (kbtest::ClassNameOf(b) == L"TButton")
-            found.emplace_back(kbtest::ScreenRectOf(b).left, kbtest::WindowText(b));
-    std::sort(found.begin(), found.end());
-    for (auto& f : found)
-        v.buttons.push_back(f.second);
-    return v;
-}
+using DialogView = kbtest::MessageDialogView;
 
 class TitledMessage : public testing::Test {
 protected:
@@ -54,7 +29,7 @@ protected:
                      TMsgDlgType type, int x, int y, const std::string& press) {
         kbtest::WindowDriver watcher(L"TMessageForm", [&](HWND dialog) {
             Sleep(50);
-            view = Read(dialog);
+            view = kbtest::ReadMessageDialog(dialog);
             PostMessageW(kbtest::FindChildWindow(dialog, L"TButton", press), BM_CLICK, 0, 0);
         });
         return ShowTitledMessage(msg, title, buttons, type, x, y);

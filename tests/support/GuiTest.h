@@ -72,6 +72,16 @@ private:
     std::thread thread_;
 };
 
+// What a person sees of a message dialog (class TMessageForm): caption, text, buttons left to
+// right, and where it stands. found is false for a view that was never read.
+struct MessageDialogView {
+    bool found = false;
+    std::string caption, text;
+    std::vector<std::string> buttons;
+    RECT rect{};
+};
+MessageDialogView ReadMessageDialog(HWND dialog);
+
 // GDI objects and user objects of this process (for leak checks).
 DWORD GdiObjects();
 DWORD UserObjects();

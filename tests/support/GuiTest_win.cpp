@@ -398,6 +398,23 @@ COLORREF ReadPixel(HWND window, int x, int y) {
     return c;
 }
 
+MessageDialogView ReadMessageDialog(HWND dialog) {
+    MessageDialogView v;
+    v.found = true;
+    v.caption = WindowText(dialog);
+    v.rect = ScreenRectOf(dialog);
+    if (HWND label = FindChildWindow(dialog, L"TLabel"))
+        v.text = WindowText(label);
+    std::vector<std::pair<LONG, std::string>> found;
+    for (HWND b = GetWindow(dialog, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
+        if (ClassNameOf(b) == L"TButton")
+            found.emplace_back(ScreenRectOf(b).left, WindowText(b));
+    std::sort(found.begin(), found.end());
+    for (auto& f : found)
+        v.buttons.push_back(f.second);
+    return v;
+}
+
 std::string SaveWindowPicture(HWND window, const std::string& name) {
     const RECT r = ScreenRectOf(window);
     forms::TBitmap picture;

@@ -6,42 +6,19 @@
 #include "forms/win/MessageDialog.h"
 #include "forms/win/Screen.h"
 
-#include <algorithm>
 #include <atomic>
 
 using namespace forms;
 
 namespace {
-struct DialogView {
-    std::string caption, text;
-    std::vector<std::string> buttons;
-    RECT rect{};
-    std::string focused;
-};
-
-DialogView Read(HWND dialog) {
-    DialogView v;
-    v.caption = kbtest::WindowText(dialog);
-    v.rect = kbtest::ScreenRectOf(dialog);
-    if (HWND label = kbtest::FindChildWindow(dialog, L"TLabel"))
-        v.text = kbtest::WindowText(label);
-    // Left to right, as the user sees them.
-    std::vector<std::pair<LONG, std::string>> found;
-    for (HWND b = GetWindow(dialog, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
-        if (kbtest::ClassNameOf(b) == L"TButton")
-            found.emplace_back(kbtest::ScreenRectOf(b).left, kbtest::WindowText(b));
-    std::sort(found.begin(), found.end());
-    for (auto& f : found)
-        v.buttons.push_back(f.second);
-    return v;
-}
+using DialogView = kbtest::MessageDialogView;
 
 // Shows the dialog, reads it, then does 'act' with it; returns the modal result.
 int Drive(const std::function<int()>& show, DialogView& view,
           const std::function<void(HWND)>& act) {
     kbtest::WindowDriver d(L"TMessageForm", [&](HWND dialog) {
         Sleep(50);
-        view = Read(dialog);
+        view = kbtest::ReadMessageDialog(dialog);
         act(dialog);
     });
     return show();

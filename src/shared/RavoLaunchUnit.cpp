@@ -658,12 +658,7 @@ bool TLaunchList::LoadOlderForm() {
         return false;
     uint8_t header[kHeaderBytes];
     file.ReadBuffer(header, sizeof header);
-    const auto entry = [&](int k) {
-        const uint8_t* b = header + 4 * k;
-        return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-                                    static_cast<uint32_t>(b[2]) << 16 |
-                                    static_cast<uint32_t>(b[3]) << 24);
-    };
+    const auto entry = [&](int k) { return forms::Int32LE(header + 4 * k); };
     for (int k = 0; k < kSections; ++k) {
         const int64_t size = entry(k), offset = entry(11 + k);
         if (size < 0 || offset < 0 || offset + size > fileSize)

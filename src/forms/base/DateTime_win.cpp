@@ -14,11 +14,7 @@ std::optional<std::string> LocaleText(LCTYPE type) {
     const int n = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 256);
     if (n <= 0)
         return std::nullopt; // an empty text (n = 1) is a value too
-    bool lossy = false;
-    std::string text = cp932::Narrow(std::wstring_view(buffer, static_cast<size_t>(n - 1)), &lossy);
-    if (lossy)
-        return std::nullopt;
-    return text;
+    return cp932::NarrowExact(std::wstring_view(buffer, static_cast<size_t>(n - 1)));
 }
 
 void Take(std::string& field, LCTYPE type) {

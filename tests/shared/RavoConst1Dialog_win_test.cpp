@@ -3,7 +3,7 @@
 
 #include "forms/win/Application.h"
 #include "forms/win/MessageDialog.h"
-#include "WinTesting.h"
+#include "support/WinTesting.h"
 
 #include <gtest/gtest.h>
 

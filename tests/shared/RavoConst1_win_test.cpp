@@ -2,7 +2,7 @@
 // version on the real system (the test desktop: 1024 x 768, taskbar at the bottom).
 #include "shared/RavoConst1.h"
 
-#include "WinTesting.h"
+#include "support/WinTesting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The system message box, watched and answered from a helper thread.
 #include "shared/rvdlgs.h"
 
-#include "WinTesting.h"
+#include "support/WinTesting.h"
 
 #include <gtest/gtest.h>
 

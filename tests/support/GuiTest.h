@@ -35,11 +35,16 @@ void MoveMouseTo(HWND window, int x, int y);
 void MovePointerTo(int x, int y); // at a screen point
 void ClickAt(HWND window, int x, int y, bool right = false);
 void DoubleClickAt(HWND window, int x, int y);
+// Turns the wheel over client point (x, y) of window by delta (120 a notch; positive away from
+// the user), after moving the pointer there.
+void WheelAt(HWND window, int x, int y, int delta);
 void PressKey(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
 void TypeChar(wchar_t ch);
 // Posted messages (no focus needed): a click or a key to the window itself.
 void PostClick(HWND window, int x, int y, bool right = false);
 void PostKey(HWND window, WORD vk);
+// A WM_MOUSEWHEEL of delta at client point (x, y) of window, with the MK_ keys held.
+void PostWheel(HWND window, int x, int y, int delta, WORD keys = 0);
 
 // A pixel of the screen at client coordinates of window (what the user sees there).
 COLORREF ReadPixel(HWND window, int x, int y);

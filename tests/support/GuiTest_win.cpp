@@ -197,10 +197,11 @@ POINT ToScreen(HWND window, int x, int y) {
     return p;
 }
 
-void SendMouse(DWORD flags) {
+void SendMouse(DWORD flags, DWORD data = 0) {
     INPUT in{};
     in.type = INPUT_MOUSE;
     in.mi.dwFlags = flags;
+    in.mi.mouseData = data;
     SendInput(1, &in, sizeof in);
 }
 
@@ -348,6 +349,17 @@ void DoubleClickAt(HWND window, int x, int y) {
     ClickAt(window, x, y);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void WheelAt(HWND window, int x, int y, int delta) {
+    MoveMouseTo(window, x, y);
+    SendMouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
+}
+
+void PostWheel(HWND window, int x, int y, int delta, WORD keys) {
+    const POINT p = ToScreen(window, x, y);
+    PostMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(keys, static_cast<WORD>(delta)),
+                 MAKELPARAM(p.x, p.y));
 }
 
 void PressKey(WORD vk, bool shift, bool ctrl, bool alt) {

@@ -1,5 +1,5 @@
 // The application's pump, its message filter, activation, timers and ordinary hints.
-#include "WinTest.h"
+#include "support/WinTest.h"
 
 #include "forms/base/Exceptions.h"
 #include "forms/win/HintWindow.h"

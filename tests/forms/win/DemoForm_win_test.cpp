@@ -1,6 +1,6 @@
 // The demo form driven end to end with real input while the application runs.
 #include "DemoForm.h"
-#include "WinTest.h"
+#include "support/WinTest.h"
 
 #include "forms/base/StrUtils.h"
 

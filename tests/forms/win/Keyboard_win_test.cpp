@@ -1,5 +1,5 @@
 // The key pipeline: form preview, the focused control, translation, dialog keys, tab order.
-#include "WinTest.h"
+#include "support/WinTest.h"
 
 #include "forms/win/Button.h"
 #include "forms/win/Label.h"

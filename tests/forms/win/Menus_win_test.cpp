@@ -1,4 +1,4 @@
-#include "WinTest.h"
+#include "support/WinTest.h"
 
 #include "forms/base/Exceptions.h"
 #include "forms/win/Menus.h"

@@ -1,5 +1,5 @@
 // The message dialog and modal forms, driven from a helper thread while the modal loop runs.
-#include "WinTest.h"
+#include "support/WinTest.h"
 
 #include "forms/base/Exceptions.h"
 #include "forms/win/Button.h"

@@ -1,5 +1,5 @@
 // What reaches the screen: pixels read back from the screen after painting.
-#include "WinTest.h"
+#include "support/WinTest.h"
 
 #include "forms/gfx/Bitmap.h"
 #include "forms/win/Label.h"

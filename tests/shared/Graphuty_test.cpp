@@ -1,6 +1,6 @@
 #include "shared/Graphuty.h"
 
-#include "shared/PixelTesting.h"
+#include "support/PixelTesting.h"
 
 #include "forms/gfx/PixelPainter.h"
 

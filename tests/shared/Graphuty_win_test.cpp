@@ -1,8 +1,8 @@
 // The drawing utilities on real bitmap canvases through GDI.
 #include "shared/Graphuty.h"
 
-#include "shared/BitmapTesting.h"
-#include "shared/PixelTesting.h"
+#include "support/BitmapTesting.h"
+#include "support/PixelTesting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "shared/GrpUnit.h"
 
-#include "shared/PixelTesting.h"
+#include "support/PixelTesting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Bitmap processing on real bitmaps and canvases.
 #include "shared/GrpUnit.h"
 
-#include "shared/BitmapTesting.h"
+#include "support/BitmapTesting.h"
 
 #include "forms/gfx/Icon.h"
 

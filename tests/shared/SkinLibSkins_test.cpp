@@ -1,6 +1,6 @@
 #include "shared/SkinLib.h"
 
-#include "shared/PixelTesting.h"
+#include "support/PixelTesting.h"
 
 #include <gtest/gtest.h>
 

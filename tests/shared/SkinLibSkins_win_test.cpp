@@ -1,8 +1,8 @@
 // Strip cells and skin parts on real bitmaps and canvases.
 #include "shared/SkinLib.h"
 
-#include "shared/BitmapTesting.h"
-#include "shared/PixelTesting.h"
+#include "support/BitmapTesting.h"
+#include "support/PixelTesting.h"
 #include "shared/StyleFiles.h"
 #include "support/GuiTest.h"
 

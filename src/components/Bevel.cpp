@@ -1,6 +1,6 @@
 #include "components/Bevel.h"
 
-#include "shared/Graphuty.h"
+#include "shared/Drawing.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "forms/base/Codepage.h"
 #include "forms/base/Paths.h"
 #include "forms/win/MessageDialog.h"
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 
 #include <windows.h>
 

@@ -8,7 +8,7 @@
 #include "forms/base/Paths.h"
 #include "forms/base/StrUtils.h"
 #include "forms/base/Strings.h"
-#include "shared/StrUtil.h"
+#include "shared/TextSearch.h"
 
 const std::array<TRootFolderEntry, 26> kRootFolders = {{
     {rfDesktop, "rfDesktop", 0},

@@ -2,7 +2,7 @@
 
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 
 bool TShell::IsDirectory(std::string_view path) {
     return ::IsDirectory(path);

@@ -64,13 +64,13 @@ public:
     // The shell's display name of a path or an item; none when the shell gives none.
     virtual std::optional<std::string> DisplayName(std::string_view path) = 0;
     virtual std::optional<std::string> DisplayNameOf(const TShellPidl& pidl) = 0;
-    // GetDriveKind and GetShellOpenCommand of FileUty.
+    // GetDriveKind and GetShellOpenCommand of FileUtils.h.
     virtual int DriveKind(char letter) = 0;
     virtual std::string ShellOpenCommand(std::string_view url) = 0;
     // The program that the system associates with the file; none when there is none.
     virtual std::optional<std::string> AssociatedExe(std::string_view fileName) = 0;
 
-    // The local file system, unless a stand-in overrides them; IsDirectory is FileUty's.
+    // The local file system, unless a stand-in overrides them; IsDirectory is FileUtils.h's.
     virtual bool IsDirectory(std::string_view path);
     virtual bool FileExists(std::string_view path);
     // The file's bytes; none when it does not exist or cannot be read.

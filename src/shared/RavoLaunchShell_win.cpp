@@ -10,7 +10,7 @@
 #include "forms/shell/ComInit.h"
 #include "forms/shell/ComPtr.h"
 #include "forms/shell/Pidl.h"
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 // comma-separated text in code page 932, and an older binary form that is still read. Then the
 // slots' side of the shell: classifying paths, links, special folders, running, icons.
 #include "forms/base/ObjectList.h"
-#include "shared/ListUnit.h"
+#include "shared/DataItem.h"
 #include "shared/RavoLaunchShell.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #include "shared/SkinLib.h"
 
-#include "shared/Graphuty.h"
-#include "shared/GrpUnit.h"
-#include "shared/StrUtil.h"
+#include "shared/BitmapEffects.h"
+#include "shared/Drawing.h"
+#include "shared/TextSearch.h"
 
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"

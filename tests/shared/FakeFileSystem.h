@@ -4,7 +4,7 @@
 // drive root cannot be searched itself.
 #include "forms/base/Paths.h"
 #include "forms/base/StrUtils.h"
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 
 #include <algorithm>
 #include <set>

@@ -5,7 +5,7 @@
 // ("item:<list>", "file:<file>,<index>", "program:<name>").
 #include "forms/base/Exceptions.h"
 #include "forms/base/StrUtils.h"
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 #include "shared/RavoLaunchShell.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "shared/RavoConst1.h"
 
 #include "forms/base/Codepage.h"
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -9,7 +9,7 @@
 #include "forms/base/Paths.h"
 #include "forms/base/StrUtils.h"
 #include "forms/gfx/Icon.h"
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>

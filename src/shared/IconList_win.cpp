@@ -1,4 +1,4 @@
-#include "shared/ListUnit.h"
+#include "shared/IconList.h"
 
 #include "forms/gfx/Icon.h"
 

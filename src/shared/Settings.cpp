@@ -1,11 +1,11 @@
-#include "shared/qvtconst.h"
+#include "shared/Settings.h"
 
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"
 #include "forms/base/IntText.h"
 #include "forms/base/Paths.h"
 #include "forms/base/SettingsFile.h"
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 
 namespace {
 

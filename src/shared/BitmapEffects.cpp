@@ -1,4 +1,4 @@
-#include "shared/GrpUnit.h"
+#include "shared/BitmapEffects.h"
 
 #include <cstring>
 #include <stdexcept>

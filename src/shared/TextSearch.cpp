@@ -1,4 +1,4 @@
-#include "shared/StrUtil.h"
+#include "shared/TextSearch.h"
 
 #include "forms/base/Paths.h"
 #include "forms/base/StrUtils.h"

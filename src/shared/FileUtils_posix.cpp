@@ -1,6 +1,6 @@
 // The host build has no Windows file system: its stand-in finds nothing, so paths come back as
 // they were given.
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 
 #include "forms/base/Files.h"
 

@@ -1,5 +1,5 @@
 // Bitmap processing on real bitmaps and canvases.
-#include "shared/GrpUnit.h"
+#include "shared/BitmapEffects.h"
 
 #include "support/BitmapTesting.h"
 
@@ -18,7 +18,7 @@ TPoint Outside(TPoint, const void*) {
 }
 } // namespace
 
-TEST(GrpUnitWin, RotateBitmap_GivesANewBitmapOfTheSameFormatAndPalette) {
+TEST(BitmapEffectsWin, RotateBitmap_GivesANewBitmapOfTheSameFormatAndPalette) {
     auto source = Plain(6, 3, clWhite);
     source->Canvas().Brush().SetColor(clRed);
     source->Canvas().FillRect(Rect(0, 0, 1, 1));
@@ -37,7 +37,7 @@ TEST(GrpUnitWin, RotateBitmap_GivesANewBitmapOfTheSameFormatAndPalette) {
     EXPECT_THROW((void)RotateBitmap(*source, 5), std::invalid_argument);
 }
 
-TEST(GrpUnitWin, RemapBitmap_FillsWhatLiesOutsideTheSource) {
+TEST(BitmapEffectsWin, RemapBitmap_FillsWhatLiesOutsideTheSource) {
     auto source = Plain(4, 4, clWhite);
     const std::unique_ptr<TBitmap> out = RemapBitmap(*source, 5, 2, Outside, clTeal, nullptr);
     ASSERT_TRUE(out);
@@ -47,7 +47,7 @@ TEST(GrpUnitWin, RemapBitmap_FillsWhatLiesOutsideTheSource) {
     EXPECT_TRUE(All(*out, Rect(0, 0, 5, 2), clTeal));
 }
 
-TEST(GrpUnitWin, DrawGraphicHalf_BlendsTheGraphicWithTheCanvas) {
+TEST(BitmapEffectsWin, DrawGraphicHalf_BlendsTheGraphicWithTheCanvas) {
     auto canvas = Plain(10, 10, clRed);
     auto white = Plain(4, 4, clWhite);
     DrawGraphicHalf(canvas->Canvas(), 2, 3, *white, false);
@@ -58,7 +58,7 @@ TEST(GrpUnitWin, DrawGraphicHalf_BlendsTheGraphicWithTheCanvas) {
     EXPECT_EQ(canvas->Canvas().Pixels(5, 7), clRed);
 }
 
-TEST(GrpUnitWin, DrawGraphicHalf_GraphicsOwnTransparencyShowsTheBackground) {
+TEST(BitmapEffectsWin, DrawGraphicHalf_GraphicsOwnTransparencyShowsTheBackground) {
     auto canvas = Plain(10, 10, clBlue);
     auto glyph = Plain(4, 4, clWhite);
     glyph->Canvas().Brush().SetColor(clLime);
@@ -69,7 +69,7 @@ TEST(GrpUnitWin, DrawGraphicHalf_GraphicsOwnTransparencyShowsTheBackground) {
     EXPECT_EQ(canvas->Canvas().Pixels(1, 1), 0x007F8000); // blue 127, green 128
 }
 
-TEST(GrpUnitWin, DrawGraphicHalf_TransparentLeavesOutTheBottomLeftColour) {
+TEST(BitmapEffectsWin, DrawGraphicHalf_TransparentLeavesOutTheBottomLeftColour) {
     // Left half red, right half blue; the blend's bottom-left colour is white over red.
     auto opaque = Plain(8, 4, clBlue);
     opaque->Canvas().Brush().SetColor(clRed);
@@ -85,7 +85,7 @@ TEST(GrpUnitWin, DrawGraphicHalf_TransparentLeavesOutTheBottomLeftColour) {
     EXPECT_EQ(seeThrough->Canvas().Pixels(6, 1), 0x00FF8080);
 }
 
-TEST(GrpUnitWin, DrawGraphicHalf_ZeroSizeGraphicDrawsNothing) {
+TEST(BitmapEffectsWin, DrawGraphicHalf_ZeroSizeGraphicDrawsNothing) {
     auto canvas = Plain(4, 4, clRed);
     TBitmap empty;
     TIcon none;

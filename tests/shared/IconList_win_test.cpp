@@ -1,5 +1,5 @@
 // The icon list: its ownership of the icons and its index checks.
-#include "shared/ListUnit.h"
+#include "shared/IconList.h"
 
 #include "forms/gfx/Icon.h"
 

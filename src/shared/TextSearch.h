@@ -1,6 +1,8 @@
 #pragma once
-// Text routines shared by both programs. Texts are code page 932 and are searched character by
-// character: a trail byte is never taken for '@', '.', '|' or any other delimiter.
+// Searching text: the first mail address or URL in a text, a substring with or without case, an
+// extension in a list of extensions, and one field of a delimited text. Texts are code page 932
+// and are searched character by character: a trail byte is never taken for '@', '.', '|' or any
+// other delimiter.
 #include <string>
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "shared/qvtconst.h"
+#include "shared/Settings.h"
 
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"

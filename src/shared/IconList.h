@@ -1,23 +1,10 @@
 #pragma once
-// The common base of the data file's records (slot, status, page), and the icon list kept beside
-// the slots.
+// The icon list kept beside the launch slots, one icon per slot. Windows only.
 #include "forms/base/ObjectList.h"
 
 namespace forms {
 class TIcon;
-class TReader;
-class TWriter;
 } // namespace forms
-
-// Each record writes and reads its own fields as tagged filer values, in field order: the
-// encoding of the file's older form.
-class TBaseDataItem {
-public:
-    virtual ~TBaseDataItem();
-
-    virtual void WriteData(forms::TWriter& writer) const = 0;
-    virtual void ReadData(forms::TReader& reader) = 0;
-};
 
 #ifdef _WIN32
 // One icon per launch slot, in the flat slot order; the owner keeps it parallel to the slots. The

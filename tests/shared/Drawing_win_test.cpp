@@ -1,5 +1,5 @@
 // The drawing utilities on real bitmap canvases through GDI.
-#include "shared/Graphuty.h"
+#include "shared/Drawing.h"
 
 #include "support/BitmapTesting.h"
 #include "support/PixelTesting.h"
@@ -34,7 +34,7 @@ TRect InkBox(TBitmap& b) {
 }
 } // namespace
 
-TEST(GraphutyWin, DrawMarkStyle_KeepsTheCanvasPenAndBrushColours) {
+TEST(DrawingWin, DrawMarkStyle_KeepsTheCanvasPenAndBrushColours) {
     for (TMarkStyleEx style : {bmsNone, bmsLeftStopArrow, bmsFrame, bmsCircle, bmsCross}) {
         auto b = Plain(20, 20, clWhite);
         TCanvas& c = b->Canvas();
@@ -46,7 +46,7 @@ TEST(GraphutyWin, DrawMarkStyle_KeepsTheCanvasPenAndBrushColours) {
     }
 }
 
-TEST(GraphutyWin, DrawMarkStyle_RectAndFrameCoverTheirBoxes) {
+TEST(DrawingWin, DrawMarkStyle_RectAndFrameCoverTheirBoxes) {
     auto rect = Mark(bmsRect, 1);
     EXPECT_TRUE(All(*rect, Rect(4, 5, 16, 17), clRed));
     EXPECT_TRUE(All(*rect, Rect(0, 0, 20, 5), clWhite));
@@ -57,7 +57,7 @@ TEST(GraphutyWin, DrawMarkStyle_RectAndFrameCoverTheirBoxes) {
     EXPECT_TRUE(All(*frame, Rect(6, 6, 14, 14), clWhite));
 }
 
-TEST(GraphutyWin, DrawMarkStyle_StopArrowsHaveTheirBarsAndTips) {
+TEST(DrawingWin, DrawMarkStyle_StopArrowsHaveTheirBarsAndTips) {
     auto left = Mark(bmsLeftStopArrow);
     EXPECT_TRUE(All(*left, Rect(4, 4, 6, 16), clRed));
     EXPECT_TRUE(All(*left, Rect(13, 9, 16, 11), clRed));
@@ -68,7 +68,7 @@ TEST(GraphutyWin, DrawMarkStyle_StopArrowsHaveTheirBarsAndTips) {
     EXPECT_TRUE(All(*down, Rect(0, 0, 20, 4), clWhite));
 }
 
-TEST(GraphutyWin, DrawMarkStyle_CrossRestoresThePenWidth) {
+TEST(DrawingWin, DrawMarkStyle_CrossRestoresThePenWidth) {
     auto b = Plain(20, 20, clWhite);
     b->Canvas().Pen().SetWidth(3);
     DrawMarkStyle(b->Canvas(), Rect(0, 0, 20, 20), bmsCross, 4, 0, clRed);
@@ -77,7 +77,7 @@ TEST(GraphutyWin, DrawMarkStyle_CrossRestoresThePenWidth) {
     EXPECT_EQ(b->Canvas().Pixels(9, 3), clWhite);
 }
 
-TEST(GraphutyWin, DrawFrame3D_PaintsItsRingsAndShrinksTheRect) {
+TEST(DrawingWin, DrawFrame3D_PaintsItsRingsAndShrinksTheRect) {
     auto b = Plain(10, 10, clWhite);
     TRect r = Rect(0, 0, 10, 10);
     DrawFrame3D(b->Canvas(), r, clYellow, clNavy, 2);
@@ -90,7 +90,7 @@ TEST(GraphutyWin, DrawFrame3D_PaintsItsRingsAndShrinksTheRect) {
     EXPECT_TRUE(All(*b, r, clWhite));
 }
 
-TEST(GraphutyWin, DrawTabFace_SelectedTopTabJoinsTheAreaBelow) {
+TEST(DrawingWin, DrawTabFace_SelectedTopTabJoinsTheAreaBelow) {
     auto b = Plain(40, 20, clWhite);
     const TRect face = DrawTabFace(b->Canvas(), Rect(0, 0, 40, 20), 2, clSilver, clYellow, clNavy,
                                    teTop, true, false);
@@ -101,7 +101,7 @@ TEST(GraphutyWin, DrawTabFace_SelectedTopTabJoinsTheAreaBelow) {
     EXPECT_TRUE(All(*b, Rect(39, 4, 40, 20), clNavy));
 }
 
-TEST(GraphutyWin, GradientRect_RunsInTheModesDirection) {
+TEST(DrawingWin, GradientRect_RunsInTheModesDirection) {
     auto b = Plain(64, 64, clWhite);
     ASSERT_TRUE(GradientRect(b->Canvas(), Rect(0, 0, 64, 64), clBlack, clRed, 0));
     EXPECT_LT(b->Canvas().Pixels(30, 0) & 0xFF, 8);
@@ -113,7 +113,7 @@ TEST(GraphutyWin, GradientRect_RunsInTheModesDirection) {
     EXPECT_FALSE(GradientRect(b->Canvas(), Rect(0, 0, 64, 64), clWhite, clWhite, 2));
 }
 
-TEST(GraphutyWin, GetEdgeFont_TurnsVerticalEdgesOnly) {
+TEST(DrawingWin, GetEdgeFont_TurnsVerticalEdgesOnly) {
     TFont font;
     font.SetHeight(-14);
     for (TTabEdgePosition edge : {teTop, teBottom, teLeft, teRight}) {
@@ -133,7 +133,7 @@ TEST(GraphutyWin, GetEdgeFont_TurnsVerticalEdgesOnly) {
     DeleteObject(turned);
 }
 
-TEST(GraphutyWin, GetEdgeFont_CaptionOnAVerticalEdgeRunsDownwards) {
+TEST(DrawingWin, GetEdgeFont_CaptionOnAVerticalEdgeRunsDownwards) {
     auto upright = Plain(120, 120, clWhite);
     auto turned = Plain(120, 120, clWhite);
     TFont font; // "ＭＳ Ｐゴシック", a TrueType face in the test prefix
@@ -154,7 +154,7 @@ TEST(GraphutyWin, GetEdgeFont_CaptionOnAVerticalEdgeRunsDownwards) {
     EXPECT_NEAR(down.Height(), across.Width(), 2);
 }
 
-TEST(GraphutyWin, DrawRotatedBitmap_DrawsTheTurnedPictureAtThePoint) {
+TEST(DrawingWin, DrawRotatedBitmap_DrawsTheTurnedPictureAtThePoint) {
     PixelBuffer pair = pixeltesting::Bands({clRed, clBlue}, 1, 1);
     auto source = Of(pair);
     auto b = Plain(10, 10, clWhite);
@@ -167,7 +167,7 @@ TEST(GraphutyWin, DrawRotatedBitmap_DrawsTheTurnedPictureAtThePoint) {
     EXPECT_EQ(b->Canvas().Pixels(1, 0), clRed);
 }
 
-TEST(GraphutyWin, DrawRotatedBitmap_MissingOrEmptyBitmapDrawsNothing) {
+TEST(DrawingWin, DrawRotatedBitmap_MissingOrEmptyBitmapDrawsNothing) {
     auto b = Plain(10, 10, clWhite);
     TBitmap empty;
     DrawRotatedBitmap(b->Canvas(), 0, 0, 90, nullptr, clRed);

@@ -1,6 +1,9 @@
 #pragma once
-// File, folder and shell routines shared by both programs. Paths are code-page-932 text in the
-// Windows form: '\' and ':' delimit, a trail byte 5C inside a double-byte character does not.
+// File, folder and shell routines shared by both programs: the file system behind TFileSystem,
+// long path names, folder creation and listing, dropped items, the shell's file operations, drive
+// kinds, file and URL associations, the recycle bin, the recent documents and the logged-on user.
+// Paths are code-page-932 text in the Windows form: '\' and ':' delimit, a trail byte 5C inside a
+// double-byte character does not.
 #include "forms/base/Strings.h"
 
 #include <cstdint>

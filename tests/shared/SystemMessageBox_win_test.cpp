@@ -1,5 +1,5 @@
 // The system message box, watched and answered from a helper thread.
-#include "shared/rvdlgs.h"
+#include "shared/SystemMessageBox.h"
 
 #include "support/WinTesting.h"
 

@@ -1,4 +1,4 @@
-#include "shared/Graphuty.h"
+#include "shared/Drawing.h"
 
 HFONT GetEdgeFont(const forms::TFont& font, TTabEdgePosition edge) {
     const bool vertical = edge == teLeft || edge == teRight;

@@ -1,4 +1,4 @@
-#include "shared/StrUtil.h"
+#include "shared/TextSearch.h"
 
 #include "forms/base/StrUtils.h"
 
@@ -57,28 +57,28 @@ std::string Field(char delim, std::string_view text, int index) {
 }
 } // namespace
 
-TEST(StrUtil, MailAddressRunsUpToTheFirstCharacterOutsideTheSet) {
+TEST(TextSearch, MailAddressRunsUpToTheFirstCharacterOutsideTheSet) {
     EXPECT_EQ(Mail("mail: john@example.com, next"), (Found{true, 7, 17})); // comma included
     EXPECT_EQ(Mail("a@b.c."), (Found{true, 1, 6}));
     EXPECT_EQ(Mail("x@y z@w.v"), (Found{true, 5, 5}));
     EXPECT_EQ(Mail("@@a@b.c"), (Found{true, 3, 5})); // an address never starts with '@'
 }
 
-TEST(StrUtil, RunsWithoutADotAfterTheAtAreNoAddress) {
+TEST(TextSearch, RunsWithoutADotAfterTheAtAreNoAddress) {
     EXPECT_EQ(Mail("john@example"), (Found{false, 0, 0}));
     EXPECT_EQ(Mail("a.b@c"), (Found{false, 0, 0}));
     EXPECT_EQ(Mail("plain text"), (Found{false, 0, 0}));
     EXPECT_EQ(Mail(""), (Found{false, 0, 0}));
 }
 
-TEST(StrUtil, MailSearchStepsOverDoubleByteCharacters) {
+TEST(TextSearch, MailSearchStepsOverDoubleByteCharacters) {
     // ア is 83 41: its trail byte 'A' belongs to no run.
     EXPECT_EQ(Mail("ア@b.c"), (Found{false, 0, 0}));
     EXPECT_EQ(Mail("連絡先：taro@x.jp"), (Found{true, 9, 9}));
     EXPECT_EQ(Mail("taro@x.jpです"), (Found{true, 1, 9}));
 }
 
-TEST(StrUtil, MailSearchOfALongTextWithoutAddressEnds) {
+TEST(TextSearch, MailSearchOfALongTextWithoutAddressEnds) {
     std::string text;
     for (int i = 0; i < 100000; ++i)
         text += "a@";
@@ -86,7 +86,7 @@ TEST(StrUtil, MailSearchOfALongTextWithoutAddressEnds) {
     EXPECT_EQ(Mail(text + ".x"), (Found{true, 1, static_cast<int>(text.size()) + 2}));
 }
 
-TEST(StrUtil, MailSearchAgreesWithThePlainAlgorithm) {
+TEST(TextSearch, MailSearchAgreesWithThePlainAlgorithm) {
     static const std::array<const char*, 12> kPieces{"a",  "Z",  "@", ".",    ",", " ",
                                                      "ア", "表", "-", "\x83", "~", "9"};
     std::mt19937 rng(1109);
@@ -100,7 +100,7 @@ TEST(StrUtil, MailSearchAgreesWithThePlainAlgorithm) {
     }
 }
 
-TEST(StrUtil, FieldsAreCutButNotTrimmedOneByOne) {
+TEST(TextSearch, FieldsAreCutButNotTrimmedOneByOne) {
     EXPECT_EQ(Field(',', "a, b", 1), " b");
     EXPECT_EQ(Field(',', "a, b", 0), "a");
     EXPECT_EQ(Field(',', "  a,b \r\n", 1), "b");
@@ -109,23 +109,23 @@ TEST(StrUtil, FieldsAreCutButNotTrimmedOneByOne) {
     EXPECT_EQ(Field(',', "", 0), "");
 }
 
-TEST(StrUtil, AnIndexPastTheLastFieldGivesTheLastField) {
+TEST(TextSearch, AnIndexPastTheLastFieldGivesTheLastField) {
     EXPECT_EQ(Field(',', "a,b", 5), "b");
     EXPECT_EQ(Field(',', "a", 3), "a");
     EXPECT_EQ(Field(',', "a,b", 2147483647), "b");
 }
 
-TEST(StrUtil, ANegativeIndexLeavesTheFieldAlone) {
+TEST(TextSearch, ANegativeIndexLeavesTheFieldAlone) {
     EXPECT_EQ(Field(',', "a,b", -1), "<untouched>");
 }
 
-TEST(StrUtil, BlankDelimiterTakesRunsOfBlanksAsOne) {
+TEST(TextSearch, BlankDelimiterTakesRunsOfBlanksAsOne) {
     EXPECT_EQ(Field(' ', "a    b", 1), "b");
     EXPECT_EQ(Field(' ', "  a  b  c ", 2), "c");
     EXPECT_EQ(Field(',', "a  ,b", 0), "a  ");
 }
 
-TEST(StrUtil, DelimitersAreFoundOnlyAsWholeCharacters) {
+TEST(TextSearch, DelimitersAreFoundOnlyAsWholeCharacters) {
     // ポ is 83 7C and 表, ソ, 能, 予, 十 end in 5C.
     EXPECT_EQ(Field('|', "ポップ", 0), "ポップ");
     EXPECT_EQ(Field('|', "ポップ|Title", 1), "Title");
@@ -141,7 +141,7 @@ Found Url(std::string_view text) {
 }
 } // namespace
 
-TEST(StrUtil, StrPosICIsOneBasedAndZeroWhenAbsent) {
+TEST(TextSearch, StrPosICIsOneBasedAndZeroWhenAbsent) {
     EXPECT_EQ(StrPosIC("exe", "a.exe", 1), 3);
     EXPECT_EQ(StrPosIC(".EXE", "a.exe", 1), 2);
     EXPECT_EQ(StrPosIC("x", "abc", 1), 0);
@@ -149,13 +149,13 @@ TEST(StrUtil, StrPosICIsOneBasedAndZeroWhenAbsent) {
     EXPECT_EQ(StrPosIC("abcd", "abc", 1), 0);
 }
 
-TEST(StrUtil, StrPosICComparesBytesUnlessIgnoreCaseIsOne) {
+TEST(TextSearch, StrPosICComparesBytesUnlessIgnoreCaseIsOne) {
     EXPECT_EQ(StrPosIC("EXE", "a.exe", 0), 0);
     EXPECT_EQ(StrPosIC("EXE", "a.exe", 2), 0);
     EXPECT_EQ(StrPosIC("exe", "a.exe", 0), 3);
 }
 
-TEST(StrUtil, StrPosICNeverMatchesInsideACharacter) {
+TEST(TextSearch, StrPosICNeverMatchesInsideACharacter) {
     // ソ is 83 5C, ア 83 41: their trail bytes are no '\' and no 'a'.
     EXPECT_EQ(StrPosIC("\\", "ソ", 1), 0);
     EXPECT_EQ(StrPosIC("a", "ア", 1), 0);
@@ -164,7 +164,7 @@ TEST(StrUtil, StrPosICNeverMatchesInsideACharacter) {
     EXPECT_EQ(StrPosIC("ａ", "Ａ", 1), 0);
 }
 
-TEST(StrUtil, ExtInListIsASubstringTestWithoutCase) {
+TEST(TextSearch, ExtInListIsASubstringTestWithoutCase) {
     const char* programs = ".EXE.COM.SCR.ICO";
     EXPECT_TRUE(ExtInList("C:\\bin\\tool.exe", programs));
     EXPECT_TRUE(ExtInList("saver.SCR", programs));
@@ -174,20 +174,20 @@ TEST(StrUtil, ExtInListIsASubstringTestWithoutCase) {
     EXPECT_FALSE(ExtInList("readme.txt", programs));
 }
 
-TEST(StrUtil, ExtInListWithoutAnExtensionIsFalse) {
+TEST(TextSearch, ExtInListWithoutAnExtensionIsFalse) {
     EXPECT_FALSE(ExtInList("Makefile", ".EXE"));
     EXPECT_FALSE(ExtInList("name.", ".EXE"));
     EXPECT_FALSE(ExtInList("C:\\dir.exe\\file", ".EXE"));
     EXPECT_FALSE(ExtInList("", ".EXE"));
 }
 
-TEST(StrUtil, ExtInListTakesTheLastComponentAcrossDoubleByteNames) {
+TEST(TextSearch, ExtInListTakesTheLastComponentAcrossDoubleByteNames) {
     // 表 is 95 5C: the folder 表.d is no delimiter trouble.
     EXPECT_TRUE(ExtInList("C:\\表\\ソフト.exe", ".EXE"));
     EXPECT_FALSE(ExtInList("C:\\ソ.exe\\表", ".EXE"));
 }
 
-TEST(StrUtil, FindUrlFindsEachPrefixAndRunsOverTheUrlSet) {
+TEST(TextSearch, FindUrlFindsEachPrefixAndRunsOverTheUrlSet) {
     EXPECT_EQ(Url("see http://a.b/c?d=1&e=f#g now"), (Found{true, 5, 22}));
     EXPECT_EQ(Url("https://x.y/~u"), (Found{true, 1, 14}));
     EXPECT_EQ(Url("ftp://h/p"), (Found{true, 1, 9}));
@@ -195,19 +195,19 @@ TEST(StrUtil, FindUrlFindsEachPrefixAndRunsOverTheUrlSet) {
     EXPECT_EQ(Url("abcdefwww.x"), (Found{true, 7, 5}));
 }
 
-TEST(StrUtil, FindUrlIsLowerCaseOnlyAndNeedsTheWholePrefix) {
+TEST(TextSearch, FindUrlIsLowerCaseOnlyAndNeedsTheWholePrefix) {
     EXPECT_EQ(Url("HTTP://x"), (Found{false, 0, 0}));
     EXPECT_EQ(Url("http//x www x ftp"), (Found{false, 0, 0}));
     EXPECT_EQ(Url(""), (Found{false, 0, 0}));
     EXPECT_EQ(Url("ww"), (Found{false, 0, 0}));
 }
 
-TEST(StrUtil, FindUrlEndsAtADoubleByteCharacter) {
+TEST(TextSearch, FindUrlEndsAtADoubleByteCharacter) {
     EXPECT_EQ(Url("ここhttp://x.jp/です"), (Found{true, 5, 12}));
     EXPECT_EQ(Url("http://ア"), (Found{true, 1, 7}));
 }
 
-TEST(StrUtil, FindUrlNeverStartsOnATrailByte) {
+TEST(TextSearch, FindUrlNeverStartsOnATrailByte) {
     // ド is 83 68 ('h'), デ 83 66 ('f'), ヘ 83 77 ('w').
     ASSERT_EQ(std::string("ド")[1], 'h');
     EXPECT_EQ(Url("ドttp://x"), (Found{false, 0, 0}));

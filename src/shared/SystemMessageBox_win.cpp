@@ -1,4 +1,4 @@
-#include "shared/rvdlgs.h"
+#include "shared/SystemMessageBox.h"
 
 #include "forms/win/MessageDialog.h"
 

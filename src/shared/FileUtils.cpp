@@ -1,4 +1,4 @@
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"

@@ -1,5 +1,5 @@
 // The routines on the real file system and shell, in folders the tests make.
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
@@ -47,7 +47,7 @@ std::string LongRoot(const TempDir& dir) {
 }
 } // namespace
 
-TEST(FileUtyWin, LongPathTakesTheStoredLetterCase) {
+TEST(FileUtilsWin, LongPathTakesTheStoredLetterCase) {
     TempDir dir;
     MakeFolder(dir.File("MixedCase"));
     kbtest::WriteBytes(dir.File("MixedCase\\表ソ Data.Txt"), "x");
@@ -55,18 +55,18 @@ TEST(FileUtyWin, LongPathTakesTheStoredLetterCase) {
     EXPECT_EQ(GetLongPathNameStr(upper), LongRoot(dir) + "\\MixedCase\\表ソ Data.Txt");
 }
 
-TEST(FileUtyWin, LongPathOfADriveRootAndABareDrive) {
+TEST(FileUtilsWin, LongPathOfADriveRootAndABareDrive) {
     EXPECT_EQ(GetLongPathNameStr("C:\\"), "C:");
     EXPECT_EQ(GetLongPathNameStr("C:"), "C:");
 }
 
-TEST(FileUtyWin, LongPathOfAMissingPathComesBackUnchanged) {
+TEST(FileUtilsWin, LongPathOfAMissingPathComesBackUnchanged) {
     TempDir dir;
     const std::string missing = dir.File("nothing\\x.txt");
     EXPECT_EQ(GetLongPathNameStr(missing), missing);
 }
 
-TEST(FileUtyWin, IsDirectoryTellsFoldersFromFiles) {
+TEST(FileUtilsWin, IsDirectoryTellsFoldersFromFiles) {
     TempDir dir;
     kbtest::WriteBytes(dir.File("f.txt"), "x");
     EXPECT_TRUE(IsDirectory(dir.Path()));
@@ -75,7 +75,7 @@ TEST(FileUtyWin, IsDirectoryTellsFoldersFromFiles) {
     EXPECT_FALSE(IsDirectory(dir.File("none")));
 }
 
-TEST(FileUtyWin, ForceDirsCreatesEveryMissingLevel) {
+TEST(FileUtilsWin, ForceDirsCreatesEveryMissingLevel) {
     TempDir dir;
     const std::string deep = dir.File("表\\十\\data");
     EXPECT_TRUE(ForceDirs(deep + "\\"));
@@ -83,14 +83,14 @@ TEST(FileUtyWin, ForceDirsCreatesEveryMissingLevel) {
     EXPECT_TRUE(ForceDirs(deep));
 }
 
-TEST(FileUtyWin, ForceDirsBelowAFileIsFalse) {
+TEST(FileUtilsWin, ForceDirsBelowAFileIsFalse) {
     TempDir dir;
     kbtest::WriteBytes(dir.File("f.txt"), "x");
     EXPECT_FALSE(ForceDirs(dir.File("f.txt\\sub")));
     EXPECT_FALSE(forms::DirectoryExists(dir.File("f.txt\\sub")));
 }
 
-TEST(FileUtyWin, ListFilesAndExpandDropItemOnARealFolder) {
+TEST(FileUtilsWin, ListFilesAndExpandDropItemOnARealFolder) {
     TempDir dir;
     kbtest::WriteBytes(dir.File("a.sti"), "x");
     kbtest::WriteBytes(dir.File("B.STI"), "x");
@@ -112,14 +112,14 @@ TEST(FileUtyWin, ListFilesAndExpandDropItemOnARealFolder) {
     EXPECT_THAT(Sorted(paths), ElementsAre(dir.File("B.STI"), dir.File("a.sti")));
 }
 
-TEST(FileUtyWin, DriveListHoldsRootsWithABackslash) {
+TEST(FileUtilsWin, DriveListHoldsRootsWithABackslash) {
     const forms::TStringList drives = GetDriveList();
     EXPECT_NE(drives.IndexOf("C:\\"), -1);
     for (const std::string& d : drives.Lines())
         EXPECT_TRUE(d.size() == 3 && d[1] == ':' && d[2] == '\\') << d;
 }
 
-TEST(FileUtyWin, LogonUserNameIsTheSystemsOwn) {
+TEST(FileUtilsWin, LogonUserNameIsTheSystemsOwn) {
     wchar_t name[256];
     DWORD size = 256;
     ASSERT_TRUE(GetUserNameW(name, &size));
@@ -127,7 +127,7 @@ TEST(FileUtyWin, LogonUserNameIsTheSystemsOwn) {
     EXPECT_FALSE(GetLogonUserName().empty());
 }
 
-TEST(FileUtyWin, ShellCopiesAndMovesListsWithJapaneseNames) {
+TEST(FileUtilsWin, ShellCopiesAndMovesListsWithJapaneseNames) {
     TempDir dir;
     MakeFolder(dir.File("src"));
     MakeFolder(dir.File("copy"));
@@ -148,7 +148,7 @@ TEST(FileUtyWin, ShellCopiesAndMovesListsWithJapaneseNames) {
     EXPECT_FALSE(kbtest::Exists(dir.File("src\\表示.txt")));
 }
 
-TEST(FileUtyWin, AShellOperationTheUserCancelsIsAFailure) {
+TEST(FileUtilsWin, AShellOperationTheUserCancelsIsAFailure) {
     TempDir dir;
     MakeFolder(dir.File("dest"));
     kbtest::WriteBytes(dir.File("a.txt"), "new");
@@ -176,7 +176,7 @@ TEST(FileUtyWin, AShellOperationTheUserCancelsIsAFailure) {
     EXPECT_EQ(kbtest::ReadBytes(dir.File("dest\\a.txt")), "old");
 }
 
-TEST(FileUtyWin, ShellOperationsOnAnEmptyListDoNothing) {
+TEST(FileUtilsWin, ShellOperationsOnAnEmptyListDoNothing) {
     TempDir dir;
     EXPECT_EQ(ShellDeleteFiles(nullptr, forms::TStringList{}, false), kShellNothingToDo);
     EXPECT_EQ(ShellDeleteFiles(nullptr, forms::TStringList{""}, false), kShellNothingToDo);
@@ -184,7 +184,7 @@ TEST(FileUtyWin, ShellOperationsOnAnEmptyListDoNothing) {
               kShellNothingToDo);
 }
 
-TEST(FileUtyWin, ShellDeleteMovesFilesIntoTheRecycleBin) {
+TEST(FileUtilsWin, ShellDeleteMovesFilesIntoTheRecycleBin) {
     if (!RecycleBinIsPrivate())
         GTEST_SKIP() << "the recycle bin is not the test harness's own";
     TempDir dir;
@@ -197,7 +197,7 @@ TEST(FileUtyWin, ShellDeleteMovesFilesIntoTheRecycleBin) {
     EXPECT_EQ(EmptyRecycleBin(false), S_OK);
 }
 
-TEST(FileUtyWin, ClearRecentDocsForgetsTheRecentList) {
+TEST(FileUtilsWin, ClearRecentDocsForgetsTheRecentList) {
     const wchar_t* key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RecentDocs";
     HKEY h = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h,

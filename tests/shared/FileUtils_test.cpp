@@ -1,4 +1,4 @@
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 
 #include "FakeFileSystem.h"
 #include "forms/base/Exceptions.h"
@@ -37,26 +37,26 @@ std::vector<std::string> Lines(const forms::TStringList& list) {
 }
 } // namespace
 
-TEST(FileUty, LongPathTakesTheStoredLetterCase) {
+TEST(FileUtils, LongPathTakesTheStoredLetterCase) {
     const FakeFileSystem fs = MakeTree();
     EXPECT_EQ(GetLongPathNameStr("C:\\PROGRAM FILES\\kb\\QVTDOCK.EXE", fs),
               "C:\\Program Files\\KB\\qvtdock.exe");
     EXPECT_EQ(GetLongPathNameStr("C:\\表\\ソ.txt", fs), "C:\\表\\ソ.TXT");
 }
 
-TEST(FileUty, LongPathOfADriveRootDropsTheBackslash) {
+TEST(FileUtils, LongPathOfADriveRootDropsTheBackslash) {
     const FakeFileSystem fs = MakeTree();
     EXPECT_EQ(GetLongPathNameStr("C:\\", fs), "C:");
 }
 
-TEST(FileUty, LongPathOfABareDriveComesBackEvenWhenTheSearchFindsIt) {
+TEST(FileUtils, LongPathOfABareDriveComesBackEvenWhenTheSearchFindsIt) {
     FakeFileSystem fs = MakeTree();
     fs.findsBareDrive = true;
     EXPECT_EQ(GetLongPathNameStr("C:", fs), "C:");
     EXPECT_EQ(GetLongPathNameStr("c:\\program files", fs), "c:\\Program Files");
 }
 
-TEST(FileUty, LongPathOfAMissingPathComesBackUnchanged) {
+TEST(FileUtils, LongPathOfAMissingPathComesBackUnchanged) {
     const FakeFileSystem fs = MakeTree();
     EXPECT_EQ(GetLongPathNameStr("C:\\program files\\nothing\\x.txt", fs),
               "C:\\program files\\nothing\\x.txt");
@@ -64,14 +64,14 @@ TEST(FileUty, LongPathOfAMissingPathComesBackUnchanged) {
     EXPECT_EQ(GetLongPathNameStr("", fs), "");
 }
 
-TEST(FileUty, LongPathNeverSearchesForWildcards) {
+TEST(FileUtils, LongPathNeverSearchesForWildcards) {
     const FakeFileSystem fs = MakeTree();
     EXPECT_EQ(GetLongPathNameStr("C:\\Program Files\\KB\\*.exe", fs),
               "C:\\Program Files\\KB\\*.exe");
     EXPECT_TRUE(fs.searches.empty());
 }
 
-TEST(FileUty, IsDirectoryNeedsAVisibleEntryInTheListing) {
+TEST(FileUtils, IsDirectoryNeedsAVisibleEntryInTheListing) {
     const FakeFileSystem fs = MakeTree();
     EXPECT_TRUE(IsDirectory("C:\\Program Files\\KB", fs));
     EXPECT_TRUE(IsDirectory("C:\\program files\\kb\\", fs));
@@ -83,7 +83,7 @@ TEST(FileUty, IsDirectoryNeedsAVisibleEntryInTheListing) {
     EXPECT_FALSE(IsDirectory("", fs));
 }
 
-TEST(FileUty, ForceDirsCreatesTheMissingParents) {
+TEST(FileUtils, ForceDirsCreatesTheMissingParents) {
     FakeFileSystem fs = MakeTree();
     EXPECT_TRUE(ForceDirs("C:\\Program Files\\KB\\taro\\data\\", fs));
     EXPECT_TRUE(fs.FolderExists("C:\\Program Files\\KB\\taro"));
@@ -91,21 +91,21 @@ TEST(FileUty, ForceDirsCreatesTheMissingParents) {
     EXPECT_EQ(fs.creations, 2);
 }
 
-TEST(FileUty, ForceDirsSplitsDoubleByteNamesWhole) {
+TEST(FileUtils, ForceDirsSplitsDoubleByteNamesWhole) {
     FakeFileSystem fs = MakeTree();
     EXPECT_TRUE(ForceDirs("C:\\表\\十\\ソ", fs));
     EXPECT_TRUE(fs.FolderExists("C:\\表\\十"));
     EXPECT_TRUE(fs.FolderExists("C:\\表\\十\\ソ"));
 }
 
-TEST(FileUty, ForceDirsOfAnExistingFolderCreatesNothing) {
+TEST(FileUtils, ForceDirsOfAnExistingFolderCreatesNothing) {
     FakeFileSystem fs = MakeTree();
     EXPECT_TRUE(ForceDirs("C:\\Program Files\\KB", fs));
     EXPECT_TRUE(ForceDirs("C:\\Hidden", fs));
     EXPECT_EQ(fs.creations, 0);
 }
 
-TEST(FileUty, ForceDirsOfABareDriveIsTrueOnlyWhenTheDriveExists) {
+TEST(FileUtils, ForceDirsOfABareDriveIsTrueOnlyWhenTheDriveExists) {
     FakeFileSystem fs = MakeTree();
     EXPECT_TRUE(ForceDirs("C:", fs));
     EXPECT_TRUE(ForceDirs("C:\\", fs));
@@ -114,7 +114,7 @@ TEST(FileUty, ForceDirsOfABareDriveIsTrueOnlyWhenTheDriveExists) {
     EXPECT_EQ(fs.creations, 0);
 }
 
-TEST(FileUty, ForceDirsIsFalseWhenAFolderCannotBeMade) {
+TEST(FileUtils, ForceDirsIsFalseWhenAFolderCannotBeMade) {
     FakeFileSystem fs = MakeTree();
     EXPECT_FALSE(ForceDirs("C:\\Program Files\\KB\\qvtdock.exe\\sub", fs));
     fs.refuse.insert("C:\\locked");
@@ -122,7 +122,7 @@ TEST(FileUty, ForceDirsIsFalseWhenAFolderCannotBeMade) {
     EXPECT_FALSE(fs.Exists("C:\\locked\\sub"));
 }
 
-TEST(FileUty, ForceDirsOfAnEmptyPathRaises) {
+TEST(FileUtils, ForceDirsOfAnEmptyPathRaises) {
     FakeFileSystem fs = MakeTree();
     try {
         ForceDirs("", fs);
@@ -132,7 +132,7 @@ TEST(FileUty, ForceDirsOfAnEmptyPathRaises) {
     }
 }
 
-TEST(FileUty, ListFilesWithoutRecursionAddsBareNames) {
+TEST(FileUtils, ListFilesWithoutRecursionAddsBareNames) {
     const FakeFileSystem fs = MakeTree();
     forms::TStringList list;
     ListFiles(list, "C:\\Program Files\\KB\\", false, "*.*", true, fs);
@@ -142,7 +142,7 @@ TEST(FileUty, ListFilesWithoutRecursionAddsBareNames) {
     EXPECT_THAT(Lines(list), ElementsAre("qvtdock.exe", "format.sti"));
 }
 
-TEST(FileUty, ListFilesWithRecursionAddsFullPathsForFilesAndBareNamesForFolders) {
+TEST(FileUtils, ListFilesWithRecursionAddsFullPathsForFilesAndBareNamesForFolders) {
     const FakeFileSystem fs = MakeTree();
     forms::TStringList list;
     ListFiles(list, "C:\\Program Files\\KB", true, "*.*", true, fs);
@@ -152,7 +152,7 @@ TEST(FileUty, ListFilesWithRecursionAddsFullPathsForFilesAndBareNamesForFolders)
                                          "C:\\Program Files\\KB\\Styles\\Old.sti\\b.sti"));
 }
 
-TEST(FileUty, ListFilesRecursesOnlyIntoFoldersThatMatchTheMask) {
+TEST(FileUtils, ListFilesRecursesOnlyIntoFoldersThatMatchTheMask) {
     const FakeFileSystem fs = MakeTree();
     forms::TStringList list;
     ListFiles(list, "C:\\Program Files\\KB\\Styles", true, "*.STI", false, fs);
@@ -163,14 +163,14 @@ TEST(FileUty, ListFilesRecursesOnlyIntoFoldersThatMatchTheMask) {
     EXPECT_THAT(Lines(list), ElementsAre("C:\\Program Files\\KB\\format.sti"));
 }
 
-TEST(FileUty, ListFilesOfAMissingFolderAddsNothing) {
+TEST(FileUtils, ListFilesOfAMissingFolderAddsNothing) {
     const FakeFileSystem fs = MakeTree();
     forms::TStringList list{"kept"};
     ListFiles(list, "C:\\Nothing", true, "*.*", true, fs);
     EXPECT_THAT(Lines(list), ElementsAre("kept"));
 }
 
-TEST(FileUty, ExpandDropItemOfAFolderAddsFullPaths) {
+TEST(FileUtils, ExpandDropItemOfAFolderAddsFullPaths) {
     const FakeFileSystem fs = MakeTree();
     forms::TStringList names{"n"}, paths;
     const std::string base =
@@ -180,7 +180,7 @@ TEST(FileUty, ExpandDropItemOfAFolderAddsFullPaths) {
     EXPECT_THAT(Lines(names), ElementsAre("n"));
 }
 
-TEST(FileUty, ExpandDropItemOfAFolderWithRecursionKeepsListFilesEntries) {
+TEST(FileUtils, ExpandDropItemOfAFolderWithRecursionKeepsListFilesEntries) {
     const FakeFileSystem fs = MakeTree();
     forms::TStringList paths;
     ExpandDropItem(nullptr, &paths, "C:\\Program Files\\KB\\Styles", true, "*.*", true, fs);
@@ -188,7 +188,7 @@ TEST(FileUty, ExpandDropItemOfAFolderWithRecursionKeepsListFilesEntries) {
                                           "C:\\Program Files\\KB\\Styles\\Old.sti\\b.sti"));
 }
 
-TEST(FileUty, ExpandDropItemOfAFileAddsItsNameAndPath) {
+TEST(FileUtils, ExpandDropItemOfAFileAddsItsNameAndPath) {
     const FakeFileSystem fs = MakeTree();
     forms::TStringList names, paths;
     EXPECT_EQ(ExpandDropItem(&names, &paths, "C:\\表\\ソ.TXT", true, "*.*", true, fs), "C:\\表\\");
@@ -197,27 +197,27 @@ TEST(FileUty, ExpandDropItemOfAFileAddsItsNameAndPath) {
     EXPECT_EQ(ExpandDropItem(nullptr, nullptr, "C:\\x.txt", false, "*.*", false, fs), "C:\\");
 }
 
-TEST(FileUty, ShellFileListConvertsEachPathAndEndsWithTwoNuls) {
+TEST(FileUtils, ShellFileListConvertsEachPathAndEndsWithTwoNuls) {
     const forms::TStringList files{"C:\\表.txt", "", "C:\\b"};
     EXPECT_EQ(ShellFileList(files), std::u16string(u"C:\\\u8868.txt\0C:\\b\0\0", 15));
     EXPECT_EQ(ShellFileList(forms::TStringList{}), u"");
     EXPECT_EQ(ShellFileList(forms::TStringList{""}), u"");
 }
 
-TEST(FileUty, ACancelledShellOperationIsAFailure) {
+TEST(FileUtils, ACancelledShellOperationIsAFailure) {
     EXPECT_EQ(ShellOperationResult(0, true), kShellCancelled);
     EXPECT_EQ(ShellOperationResult(1223, true), kShellCancelled);
     EXPECT_EQ(ShellOperationResult(0, false), 0);
     EXPECT_EQ(ShellOperationResult(2, false), 2);
 }
 
-TEST(FileUty, AUserNameOutsideTheCodePageIsNoName) {
+TEST(FileUtils, AUserNameOutsideTheCodePageIsNoName) {
     EXPECT_EQ(LogonNameFromUtf16(u"taro"), "taro");
     EXPECT_EQ(LogonNameFromUtf16(u"\u5C71\u7530"), "山田");
     EXPECT_EQ(LogonNameFromUtf16(u"Jos\u00E9"), "");
 }
 
-TEST(FileUty, DriveKindTellsFloppiesByTheirDisplayName) {
+TEST(FileUtils, DriveKindTellsFloppiesByTheirDisplayName) {
     EXPECT_EQ(DriveKindOf(kDriveRemovable, "3.5 インチ FD (A:)"), 0);
     EXPECT_EQ(DriveKindOf(kDriveRemovable, "fd drive"), 0);
     EXPECT_EQ(DriveKindOf(kDriveRemovable, "リムーバブル ディスク (E:)"), 1);
@@ -225,18 +225,18 @@ TEST(FileUty, DriveKindTellsFloppiesByTheirDisplayName) {
     EXPECT_EQ(DriveKindOf(kDriveCdRom, "FD"), 2);
 }
 
-TEST(FileUty, DriveKindOfEveryOtherTypeIsMinusOne) {
+TEST(FileUtils, DriveKindOfEveryOtherTypeIsMinusOne) {
     for (const uint32_t type : {0u, 1u, 3u, 4u, 6u, 99u})
         EXPECT_EQ(DriveKindOf(type, "FD"), -1) << type;
 }
 
-TEST(FileUty, OpenCommandKeyIsTheSchemeBeforeTheFirstColon) {
+TEST(FileUtils, OpenCommandKeyIsTheSchemeBeforeTheFirstColon) {
     EXPECT_EQ(ShellOpenCommandKey("http://example.com:80/"), "http\\shell\\open\\command");
     EXPECT_EQ(ShellOpenCommandKey("  mailto:x@y.z "), "mailto\\shell\\open\\command");
     EXPECT_EQ(ShellOpenCommandKey("www.example.com"), "www.example.com\\shell\\open\\command");
 }
 
-TEST(FileUty, OpenCommandKeyOfAnEmptySchemeIsEmpty) {
+TEST(FileUtils, OpenCommandKeyOfAnEmptySchemeIsEmpty) {
     EXPECT_EQ(ShellOpenCommandKey(""), "");
     EXPECT_EQ(ShellOpenCommandKey("   "), "");
     EXPECT_EQ(ShellOpenCommandKey(":x"), "");

@@ -1,4 +1,4 @@
-#include "shared/GrpUnit.h"
+#include "shared/BitmapEffects.h"
 
 #include "support/PixelTesting.h"
 
@@ -43,7 +43,7 @@ bool SameValues(const PixelBuffer& a, const PixelBuffer& b) {
 
 } // namespace
 
-TEST(GrpUnit, RemapPixels_PointsOutsideTakeTheFillAsEachDepthStoresIt) {
+TEST(BitmapEffects, RemapPixels_PointsOutsideTakeTheFillAsEachDepthStoresIt) {
     const TColor fill = 0x00ABCDEF;
     const struct {
         int bits;
@@ -59,13 +59,13 @@ TEST(GrpUnit, RemapPixels_PointsOutsideTakeTheFillAsEachDepthStoresIt) {
     }
 }
 
-TEST(GrpUnit, RemapPixels_TwentyFourBitFillKeepsTheColour) {
+TEST(BitmapEffects, RemapPixels_TwentyFourBitFillKeepsTheColour) {
     const PixelBuffer source(1, 1, 24);
     const PixelBuffer out = RemapPixels(source.View(), 1, 1, Outside, clTeal, nullptr);
     EXPECT_EQ(At(out, 0, 0), clTeal);
 }
 
-TEST(GrpUnit, RemapPixels_CopiesStoredValuesAndThePalette) {
+TEST(BitmapEffects, RemapPixels_CopiesStoredValuesAndThePalette) {
     PixelBuffer source(4, 1, 8);
     source.Palette()[9] = RgbQuadFromColor(clPurple);
     source.View().SetRaw(1, 0, 9);
@@ -76,14 +76,14 @@ TEST(GrpUnit, RemapPixels_CopiesStoredValuesAndThePalette) {
     EXPECT_EQ(out.View().Raw(3, 0), 200u); // (4, 0) lies outside
 }
 
-TEST(GrpUnit, RemapPixels_EmptySourceOrSizeGivesNothing) {
+TEST(BitmapEffects, RemapPixels_EmptySourceOrSizeGivesNothing) {
     const PixelBuffer source(2, 2, 24);
     EXPECT_TRUE(RemapPixels(PixelView(), 2, 2, Outside, 0, nullptr).Empty());
     EXPECT_TRUE(RemapPixels(source.View(), 0, 2, Outside, 0, nullptr).Empty());
     EXPECT_TRUE(RemapPixels(source.View(), 2, -1, Outside, 0, nullptr).Empty());
 }
 
-TEST(GrpUnit, RotatePixels_HalfTurnKeepsTheSizeQuarterTurnsSwapIt) {
+TEST(BitmapEffects, RotatePixels_HalfTurnKeepsTheSizeQuarterTurnsSwapIt) {
     const PixelBuffer source(5, 3, 24);
     EXPECT_EQ(RotatePixels(source.View(), 1).Width(), 5);
     EXPECT_EQ(RotatePixels(source.View(), 1).Height(), 3);
@@ -94,7 +94,7 @@ TEST(GrpUnit, RotatePixels_HalfTurnKeepsTheSizeQuarterTurnsSwapIt) {
     }
 }
 
-TEST(GrpUnit, RotatePixels_ModesTurnClockwiseHalfAndCounterClockwise) {
+TEST(BitmapEffects, RotatePixels_ModesTurnClockwiseHalfAndCounterClockwise) {
     PixelBuffer source = Picture(3, 2, clWhite);
     source.View().SetColor(0, 0, clRed); // top-left
     const PixelBuffer clockwise = RotatePixels(source.View(), 0);
@@ -105,7 +105,7 @@ TEST(GrpUnit, RotatePixels_ModesTurnClockwiseHalfAndCounterClockwise) {
     EXPECT_EQ(At(counter, 0, 2), clRed); // bottom-left
 }
 
-TEST(GrpUnit, RotatePixels_ClockwiseThenCounterClockwiseGivesBackEveryDepth) {
+TEST(BitmapEffects, RotatePixels_ClockwiseThenCounterClockwiseGivesBackEveryDepth) {
     for (int bits : {1, 4, 8, 16, 24, 32}) {
         const PixelBuffer source = Noise(7, 5, bits, static_cast<unsigned>(bits));
         const PixelBuffer there = RotatePixels(source.View(), 0);
@@ -117,13 +117,13 @@ TEST(GrpUnit, RotatePixels_ClockwiseThenCounterClockwiseGivesBackEveryDepth) {
     }
 }
 
-TEST(GrpUnit, RotatePixels_OtherModesAreRefused) {
+TEST(BitmapEffects, RotatePixels_OtherModesAreRefused) {
     const PixelBuffer source(2, 2, 24);
     EXPECT_THROW((void)RotatePixels(source.View(), 3), std::invalid_argument);
     EXPECT_THROW((void)RotatePixels(source.View(), -1), std::invalid_argument);
 }
 
-TEST(GrpUnit, BlendHalf_EachByteIsHalfPictureAndHalfBackground) {
+TEST(BitmapEffects, BlendHalf_EachByteIsHalfPictureAndHalfBackground) {
     PixelBuffer picture = Picture(3, 2, 0x00FF00C8);          // blue 255, green 0, red 200
     const PixelBuffer background = Picture(3, 2, 0x00FFFF64); // 255, 255, 100
     BlendHalf(picture.View(), background.View());
@@ -132,14 +132,14 @@ TEST(GrpUnit, BlendHalf_EachByteIsHalfPictureAndHalfBackground) {
     EXPECT_EQ(At(picture, 2, 1), 0x00FF7F96);
 }
 
-TEST(GrpUnit, BlendHalf_RoundsTowardsThePicture) {
+TEST(BitmapEffects, BlendHalf_RoundsTowardsThePicture) {
     PixelBuffer picture = Picture(1, 1, clWhite, 32);
     const PixelBuffer background = Picture(1, 1, clBlack, 32);
     BlendHalf(picture.View(), background.View());
     EXPECT_EQ(At(picture, 0, 0), 0x00808080);
 }
 
-TEST(GrpUnit, BlendHalf_UnlikePicturesAreLeftAlone) {
+TEST(BitmapEffects, BlendHalf_UnlikePicturesAreLeftAlone) {
     PixelBuffer picture = Picture(2, 2, clWhite);
     BlendHalf(picture.View(), Picture(3, 2, clBlack).View());
     BlendHalf(picture.View(), Picture(2, 2, clBlack, 32).View());

@@ -1,4 +1,4 @@
-#include "shared/Graphuty.h"
+#include "shared/Drawing.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // The Win32 file system and the shell routines, through the W functions.
-#include "shared/FileUty.h"
+#include "shared/FileUtils.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/shell/ComInit.h"

@@ -1,4 +1,4 @@
-#include "shared/Graphuty.h"
+#include "shared/Drawing.h"
 
 #include "support/PixelTesting.h"
 
@@ -46,13 +46,13 @@ bool SameMoved(const PixelBuffer& a, const PixelBuffer& b, int dx, int dy) {
 
 // ---- colours ----
 
-TEST(Graphuty, InvertColor_InvertsLowBitsAndKeepsTheHighByte) {
+TEST(Drawing, InvertColor_InvertsLowBitsAndKeepsTheHighByte) {
     EXPECT_EQ(InvertColor(0x00FF0000), 0x0000FFFF);
     EXPECT_EQ(InvertColor(static_cast<TColor>(0xFF000005)), static_cast<TColor>(0xFFFFFFFA));
     EXPECT_EQ(InvertColor(InvertColor(0x00123456)), 0x00123456);
 }
 
-TEST(Graphuty, ColorToTriVertex_IsEachRgbByteTimes256) {
+TEST(Drawing, ColorToTriVertex_IsEachRgbByteTimes256) {
     uint16_t r = 1, g = 1, b = 1;
     ColorToTriVertex(0x00112233, r, g, b);
     EXPECT_EQ(r, 0x3300);
@@ -62,7 +62,7 @@ TEST(Graphuty, ColorToTriVertex_IsEachRgbByteTimes256) {
     EXPECT_EQ(r, (SystemColorRGB(15) & 0xFF) << 8);
 }
 
-TEST(Graphuty, ColorToTriVertex_InvertedSystemColoursAreBlackNeverOutOfRange) {
+TEST(Drawing, ColorToTriVertex_InvertedSystemColoursAreBlackNeverOutOfRange) {
     for (int index = 0; index < 256; ++index) {
         uint16_t r = 1, g = 1, b = 1;
         ColorToTriVertex(InvertColor(MakeSystemColor(index)), r, g, b);
@@ -76,7 +76,7 @@ TEST(Graphuty, ColorToTriVertex_InvertedSystemColoursAreBlackNeverOutOfRange) {
 
 // ---- gradients ----
 
-TEST(Graphuty, GradientRect_ModeZeroRunsFromTopToBottom) {
+TEST(Drawing, GradientRect_ModeZeroRunsFromTopToBottom) {
     Sheet s(10, 50);
     ASSERT_TRUE(GradientRect(s.painter, Rect(0, 0, 10, 50), clBlack, clBlue, 0));
     EXPECT_EQ(s(5, 0), clBlack);
@@ -84,7 +84,7 @@ TEST(Graphuty, GradientRect_ModeZeroRunsFromTopToBottom) {
     EXPECT_EQ(s(0, 20), s(9, 20)); // rows are even
 }
 
-TEST(Graphuty, GradientRect_ModeOneRunsFromLeftToRight) {
+TEST(Drawing, GradientRect_ModeOneRunsFromLeftToRight) {
     Sheet s(50, 10);
     ASSERT_TRUE(GradientRect(s.painter, Rect(0, 0, 50, 10), clRed, clBlack, 1));
     EXPECT_EQ(s(0, 5), clRed);
@@ -92,7 +92,7 @@ TEST(Graphuty, GradientRect_ModeOneRunsFromLeftToRight) {
     EXPECT_EQ(s(20, 0), s(20, 9));
 }
 
-TEST(Graphuty, GradientRect_OtherModesFailAndDrawNothing) {
+TEST(Drawing, GradientRect_OtherModesFailAndDrawNothing) {
     Sheet s;
     EXPECT_FALSE(GradientRect(s.painter, Rect(0, 0, 20, 20), clRed, clBlue, 2));
     EXPECT_FALSE(GradientRect(s.painter, Rect(0, 0, 20, 20), clRed, clBlue, 255));
@@ -101,7 +101,7 @@ TEST(Graphuty, GradientRect_OtherModesFailAndDrawNothing) {
 
 // ---- marks ----
 
-TEST(Graphuty, DrawMarkStyle_NoneDrawsNothingAndTouchesNoState) {
+TEST(Drawing, DrawMarkStyle_NoneDrawsNothingAndTouchesNoState) {
     Sheet s;
     s.painter.SetPenColor(clLime);
     s.painter.SetBrushStyle(TBrushStyle::bsClear);
@@ -111,7 +111,7 @@ TEST(Graphuty, DrawMarkStyle_NoneDrawsNothingAndTouchesNoState) {
     EXPECT_EQ(s.painter.BrushStyle(), TBrushStyle::bsClear);
 }
 
-TEST(Graphuty, DrawMarkStyle_EveryStyleRestoresPenAndBrushColours) {
+TEST(Drawing, DrawMarkStyle_EveryStyleRestoresPenAndBrushColours) {
     for (TMarkStyleEx style : kAllMarks) {
         Sheet s;
         s.painter.SetPenColor(clLime);
@@ -125,13 +125,13 @@ TEST(Graphuty, DrawMarkStyle_EveryStyleRestoresPenAndBrushColours) {
     }
 }
 
-TEST(Graphuty, DrawMarkStyle_RectFillsTheBoxInsideTheMargin) {
+TEST(Drawing, DrawMarkStyle_RectFillsTheBoxInsideTheMargin) {
     const Sheet s = Mark(bmsRect);
     EXPECT_TRUE(All(s.pixels, Rect(4, 4, 16, 16), clRed));
     EXPECT_EQ(Count(s.pixels, clRed), 144);
 }
 
-TEST(Graphuty, DrawMarkStyle_FrameIsTwoRingsAroundAnEmptyMiddle) {
+TEST(Drawing, DrawMarkStyle_FrameIsTwoRingsAroundAnEmptyMiddle) {
     const Sheet s = Mark(bmsFrame);
     EXPECT_TRUE(All(s.pixels, Rect(4, 4, 16, 6), clRed));
     EXPECT_TRUE(All(s.pixels, Rect(14, 4, 16, 16), clRed));
@@ -139,7 +139,7 @@ TEST(Graphuty, DrawMarkStyle_FrameIsTwoRingsAroundAnEmptyMiddle) {
     EXPECT_EQ(Count(s.pixels, clRed), 144 - 64);
 }
 
-TEST(Graphuty, DrawMarkStyle_CircleFillsTheMiddleNotTheCorners) {
+TEST(Drawing, DrawMarkStyle_CircleFillsTheMiddleNotTheCorners) {
     const Sheet s = Mark(bmsCircle);
     EXPECT_EQ(s(10, 10), clRed);
     EXPECT_EQ(s(4, 10), clRed);
@@ -148,7 +148,7 @@ TEST(Graphuty, DrawMarkStyle_CircleFillsTheMiddleNotTheCorners) {
     EXPECT_TRUE(All(s.pixels, Rect(0, 16, 20, 20), clWhite));
 }
 
-TEST(Graphuty, DrawMarkStyle_ArrowsPointTheirWay) {
+TEST(Drawing, DrawMarkStyle_ArrowsPointTheirWay) {
     const Sheet left = Mark(bmsLeftArrow);
     EXPECT_EQ(left(4, 10), clRed);  // the tip
     EXPECT_EQ(left(15, 5), clRed);  // the base
@@ -167,7 +167,7 @@ TEST(Graphuty, DrawMarkStyle_ArrowsPointTheirWay) {
     EXPECT_EQ(down(5, 14), clWhite);
 }
 
-TEST(Graphuty, DrawMarkStyle_StopArrowsAddATwoPixelBarWhereTheyPoint) {
+TEST(Drawing, DrawMarkStyle_StopArrowsAddATwoPixelBarWhereTheyPoint) {
     EXPECT_TRUE(All(Mark(bmsLeftStopArrow).pixels, Rect(4, 4, 6, 16), clRed));
     EXPECT_TRUE(All(Mark(bmsRightStopArrow).pixels, Rect(15, 4, 17, 16), clRed));
     EXPECT_TRUE(All(Mark(bmsUpStopArrow).pixels, Rect(4, 4, 16, 6), clRed));
@@ -175,7 +175,7 @@ TEST(Graphuty, DrawMarkStyle_StopArrowsAddATwoPixelBarWhereTheyPoint) {
     EXPECT_EQ(Mark(bmsLeftArrow)(5, 5), clWhite);
 }
 
-TEST(Graphuty, DrawMarkStyle_CrossDrawsBothDiagonalsTwoPixelsWide) {
+TEST(Drawing, DrawMarkStyle_CrossDrawsBothDiagonalsTwoPixelsWide) {
     const Sheet s = Mark(bmsCross);
     for (int i = 4; i < 14; ++i) {
         EXPECT_EQ(s(i, i), clRed) << i;
@@ -185,7 +185,7 @@ TEST(Graphuty, DrawMarkStyle_CrossDrawsBothDiagonalsTwoPixelsWide) {
     EXPECT_GT(Count(s.pixels, clRed), 2 * 12 * 2);
 }
 
-TEST(Graphuty, DrawMarkStyle_OffsetMovesGlyphsDownAndTheCrossAlsoRight) {
+TEST(Drawing, DrawMarkStyle_OffsetMovesGlyphsDownAndTheCrossAlsoRight) {
     for (TMarkStyleEx style : kAllMarks) {
         const Sheet up = Mark(style, 0), down = Mark(style, 1);
         const int dx = style == bmsCross ? 1 : 0;
@@ -196,7 +196,7 @@ TEST(Graphuty, DrawMarkStyle_OffsetMovesGlyphsDownAndTheCrossAlsoRight) {
 
 // ---- frames ----
 
-TEST(Graphuty, DrawFrame3D_ShrinksTheRectByItsWidth) {
+TEST(Drawing, DrawFrame3D_ShrinksTheRectByItsWidth) {
     Sheet s(10, 10);
     TRect r = Rect(0, 0, 10, 10);
     DrawFrame3D(s.painter, r, clYellow, clNavy, 2);
@@ -204,7 +204,7 @@ TEST(Graphuty, DrawFrame3D_ShrinksTheRectByItsWidth) {
     EXPECT_TRUE(All(s.pixels, Rect(2, 2, 8, 8), clWhite));
 }
 
-TEST(Graphuty, DrawFrame3D_TopAndLeftInOneColourBottomAndRightInTheOther) {
+TEST(Drawing, DrawFrame3D_TopAndLeftInOneColourBottomAndRightInTheOther) {
     Sheet s(10, 10);
     TRect r = Rect(0, 0, 10, 10);
     DrawFrame3D(s.painter, r, clYellow, clNavy, 2);
@@ -217,7 +217,7 @@ TEST(Graphuty, DrawFrame3D_TopAndLeftInOneColourBottomAndRightInTheOther) {
     EXPECT_EQ(s.painter.PenWidth(), 1);
 }
 
-TEST(Graphuty, DrawFrame3D_WidthZeroDrawsNothingAndKeepsTheRect) {
+TEST(Drawing, DrawFrame3D_WidthZeroDrawsNothingAndKeepsTheRect) {
     Sheet s(10, 10);
     TRect r = Rect(1, 2, 7, 9);
     DrawFrame3D(s.painter, r, clYellow, clNavy, 0);
@@ -238,7 +238,7 @@ struct TabCase {
 };
 } // namespace
 
-TEST(Graphuty, DrawTabFace_SelectedTabGivesUpItsEdgeSideAndJoinsTheOther) {
+TEST(Drawing, DrawTabFace_SelectedTabGivesUpItsEdgeSideAndJoinsTheOther) {
     const TabCase cases[] = {
         {teTop, Rect(3, 7, 39, 19), {20, 2}, {20, 19}, {0, 19}, clNavy},
         {teBottom, Rect(3, 3, 39, 15), {20, 18}, {20, 0}, {39, 0}, clNavy},
@@ -257,7 +257,7 @@ TEST(Graphuty, DrawTabFace_SelectedTabGivesUpItsEdgeSideAndJoinsTheOther) {
     }
 }
 
-TEST(Graphuty, DrawTabFace_UnselectedTabIsFramedAllRound) {
+TEST(Drawing, DrawTabFace_UnselectedTabIsFramedAllRound) {
     Sheet s(40, 20);
     const TRect face = DrawTabFace(s.painter, Rect(0, 0, 40, 20), 2, clSilver, clYellow, clNavy,
                                    teTop, false, true);
@@ -267,7 +267,7 @@ TEST(Graphuty, DrawTabFace_UnselectedTabIsFramedAllRound) {
     EXPECT_TRUE(All(s.pixels, face, clSilver));
 }
 
-TEST(Graphuty, DrawTabFace_FrameOutlinesTheFaceInThePenColour) {
+TEST(Drawing, DrawTabFace_FrameOutlinesTheFaceInThePenColour) {
     Sheet s(40, 20);
     s.painter.SetPenColor(clRed);
     const TRect face = DrawTabFace(s.painter, Rect(0, 0, 40, 20), 0, clSilver, clYellow, clNavy,
@@ -288,7 +288,7 @@ PixelBuffer TwoPixels() {
 }
 } // namespace
 
-TEST(Graphuty, RotatePixelsByAngle_NinetyBringsTheLeftEndToTheTop) {
+TEST(Drawing, RotatePixelsByAngle_NinetyBringsTheLeftEndToTheTop) {
     const PixelBuffer turned = RotatePixelsByAngle(TwoPixels().View(), 90, clWhite);
     ASSERT_EQ(turned.Width(), 1);
     ASSERT_EQ(turned.Height(), 2);
@@ -298,7 +298,7 @@ TEST(Graphuty, RotatePixelsByAngle_NinetyBringsTheLeftEndToTheTop) {
     EXPECT_EQ(At(back, 0, 0), clBlue);
 }
 
-TEST(Graphuty, RotatePixelsByAngle_HalfTurnSwapsAndZeroCopies) {
+TEST(Drawing, RotatePixelsByAngle_HalfTurnSwapsAndZeroCopies) {
     const PixelBuffer half = RotatePixelsByAngle(TwoPixels().View(), 180, clWhite);
     ASSERT_EQ(half.Width(), 2);
     EXPECT_EQ(At(half, 0, 0), clBlue);
@@ -309,7 +309,7 @@ TEST(Graphuty, RotatePixelsByAngle_HalfTurnSwapsAndZeroCopies) {
     EXPECT_EQ(none.BitCount(), 32);
 }
 
-TEST(Graphuty, RotatePixelsByAngle_UncoveredCornersTakeTheResolvedBackColour) {
+TEST(Drawing, RotatePixelsByAngle_UncoveredCornersTakeTheResolvedBackColour) {
     const PixelBuffer square = Picture(10, 10, clRed);
     const PixelBuffer turned = RotatePixelsByAngle(square.View(), 45, clBtnFace);
     EXPECT_EQ(turned.Width(), 14);
@@ -320,6 +320,6 @@ TEST(Graphuty, RotatePixelsByAngle_UncoveredCornersTakeTheResolvedBackColour) {
     EXPECT_EQ(At(odd, 0, 0), clBlack);
 }
 
-TEST(Graphuty, RotatePixelsByAngle_EmptyPictureGivesNothing) {
+TEST(Drawing, RotatePixelsByAngle_EmptyPictureGivesNothing) {
     EXPECT_TRUE(RotatePixelsByAngle(PixelView(), 90, clWhite).Empty());
 }

@@ -1,4 +1,4 @@
-#include "shared/GrpUnit.h"
+#include "shared/BitmapEffects.h"
 
 namespace {
 std::unique_ptr<forms::TBitmap> BitmapOf(const forms::PixelBuffer& pixels) {

@@ -6,7 +6,7 @@
 #include "forms/base/Exceptions.h"
 #include "forms/base/StrUtils.h"
 #include "shared/FileUtils.h"
-#include "shared/RavoLaunchShell.h"
+#include "shared/LaunchShell.h"
 
 #include <cstdint>
 #include <map>

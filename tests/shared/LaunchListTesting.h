@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for the launch data tests: a snapshot of a whole model (values and object identities),
 // and hand-made files of the older form.
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -1,7 +1,7 @@
 // Load and save of a data file of 100 pages x 100 slots with Japanese titles and paths: median
 // times of several runs, and the heap that each needs beside the file's size. Heap use is
 // counted by replacing the global allocation functions (so the numbers are exact, not sampled).
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include <algorithm>
 #include <chrono>

@@ -2,7 +2,7 @@
 // code page 932 cannot hold is never handed back as a path. Every call that reaches the shell
 // enters COM for the thread first: the link object needs it, and so may the shell extensions
 // behind SHGetFileInfo and ShellExecute.
-#include "shared/RavoLaunchShell.h"
+#include "shared/LaunchShell.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"

@@ -5,7 +5,7 @@
 // slots' side of the shell: classifying paths, links, special folders, running, icons.
 #include "forms/base/ObjectList.h"
 #include "shared/DataItem.h"
-#include "shared/RavoLaunchShell.h"
+#include "shared/LaunchShell.h"
 
 #include <array>
 #include <cstdint>

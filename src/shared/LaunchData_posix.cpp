@@ -1,6 +1,6 @@
 // The host build has no user locale to ask: ASCII letters without case, then the bytes, so that
 // the order stays total.
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include "forms/base/StrUtils.h"
 

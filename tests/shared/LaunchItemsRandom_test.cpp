@@ -1,7 +1,7 @@
 // The readers of outside texts on random input, with fixed seeds and a fixed number of rounds:
 // internet-shortcut files, registered open commands and link titles. Nothing may crash, and each
 // result keeps its promise.
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include "FakeShell.h"
 #include "forms/base/Codepage.h"

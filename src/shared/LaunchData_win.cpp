@@ -1,6 +1,6 @@
 // The user locale's order, compared on the UTF-16 texts so that the system's ANSI code page
 // plays no part.
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include "forms/base/Codepage.h"
 

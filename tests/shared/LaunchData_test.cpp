@@ -1,6 +1,6 @@
 // The launch data model: construction, addressing, page and slot editing, copies and the older
 // form's stream routines.
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"

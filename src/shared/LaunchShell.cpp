@@ -1,4 +1,4 @@
-#include "shared/RavoLaunchShell.h"
+#include "shared/LaunchShell.h"
 
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"

@@ -1,5 +1,5 @@
 // The host build's side of the launch data: the comparer's stand-in and a replacement that fails.
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include "forms/base/Exceptions.h"
 #include "shared/LaunchListTesting.h"

@@ -1,5 +1,5 @@
 // The Windows side of the launch data: the user locale's text order and file sharing.
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"

@@ -1,5 +1,5 @@
 // The data file: line codecs, the writer, the text reader, the older form and the page sort.
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"

@@ -1,6 +1,6 @@
 // What paths become, what running a slot asks of the shell and which icon a slot gets, checked
 // on a recording fake of the shell.
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include "FakeShell.h"
 #include "forms/base/Exceptions.h"

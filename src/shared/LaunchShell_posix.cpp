@@ -1,6 +1,6 @@
 // The host build has no shell: nothing has a display name, an association or an item, nothing is
 // started, and links and special folders raise the OLE error "not implemented". Files are real.
-#include "shared/RavoLaunchShell.h"
+#include "shared/LaunchShell.h"
 
 #include "forms/base/Exceptions.h"
 

@@ -1,4 +1,4 @@
-#include "shared/RavoLaunchUnit.h"
+#include "shared/LaunchData.h"
 
 #include "forms/base/Exceptions.h"
 #include "forms/base/Filer.h"

@@ -1,7 +1,7 @@
 // Launch items and the shell: what a path becomes, what running a slot asks of the shell, which
 // icon a slot shows. Every shell request goes through TShell, so the decisions are the same on
 // the real shell and on a test's fake.
-#include "shared/LaunchData.h"
+#include "shared/LaunchItems.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/IntText.h"

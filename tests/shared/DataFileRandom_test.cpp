@@ -2,7 +2,7 @@
 // of rounds: nothing may crash or hang, only the readers' own errors may come out, a failed load
 // leaves the model as it was, a successful one leaves a consistent model that saves and loads
 // back the same, and the file read is never changed.
-#include "shared/LaunchData.h"
+#include "shared/DataFile.h"
 
 #include "forms/base/Exceptions.h"
 #include "shared/LaunchListTesting.h"

@@ -1,5 +1,5 @@
-// The host build's side of the launch data: the comparer's stand-in and a replacement that fails.
-#include "shared/LaunchData.h"
+// The host build's side of the data file: a replacement that fails.
+#include "shared/DataFile.h"
 
 #include "forms/base/Exceptions.h"
 #include "shared/LaunchListTesting.h"
@@ -10,13 +10,6 @@
 #include <sys/stat.h>
 
 using testing::ElementsAre;
-
-TEST(LocaleCompare, StandInIgnoresTheCaseOfAsciiLettersThenComparesBytes) {
-    EXPECT_LT(CompareLocaleText("a", "B"), 0);
-    EXPECT_LT(CompareLocaleText("A", "a"), 0);
-    EXPECT_EQ(CompareLocaleText("表", "表"), 0);
-    EXPECT_NE(CompareLocaleText("ａ", "Ａ"), 0); // no locale natively: full-width letters differ
-}
 
 TEST(DataFilePosix, Save_ReplacementThatFailsLeavesNoTemporaryFile) {
     kbtest::TempDir dir;

@@ -1,9 +1,12 @@
-// The data file: line codecs, the writer, the text reader, the older form and the page sort.
-#include "shared/LaunchData.h"
+// The data file: line codecs, the writer, the text reader, the older form's stream routines and
+// its reader.
+#include "shared/DataFile.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
+#include "forms/base/Filer.h"
 #include "forms/base/Files.h"
+#include "forms/base/Streams.h"
 #include "shared/LaunchListTesting.h"
 #include "support/TempDir.h"
 
@@ -453,6 +456,87 @@ TEST_F(DataFile, Load_CountsClaimingMillionsOfMissingSlotsAreRefused) {
     EXPECT_EQ(Snapshot(list), before);
 }
 
+// ---- The older form's stream routines -------------------------------------------------------
+
+TEST(LaunchDataItem, WriteData_WritesShowCmdBeforeIconIndex) {
+    auto item = NewEmptyItem();
+    item->Kind = ikFolder;
+    item->UseCount = 300;
+    item->Title = "t";
+    item->ShowCmd = 7;
+    item->IconIndex = 8;
+    forms::TMemoryStream stream;
+    forms::TWriter writer(stream);
+    item->WriteData(writer);
+    using namespace kbtest;
+    EXPECT_EQ(stream.Bytes(), FInt8(3) + FInt16(300) + FStr("t") + FStr("") + FStr("") + FStr("") +
+                                  FStr("") + FStr("") + FInt8(7) + FInt8(8) + FStr(""));
+}
+
+TEST(OlderStreams, StatusPagesAndSlotsRoundTrip) {
+    TLaunchList list;
+    list.Status().Notice = "お知らせ";
+    list.Status().Value2 = 70000;
+    list.PutItem(0, 0, kbtest::FullSlot());
+    list.AddPage("二ページ", 2, -7);
+    forms::TMemoryStream stream;
+    list.Status().SaveToStream(stream);
+    list.Pages().SaveToStream(stream);
+    list.SaveToStream(stream);
+    stream.SetPosition(0);
+    TDataStatus status;
+    TPageList pages;
+    TBaseLaunchList slots;
+    slots.Add(NewEmptyItem());
+    status.LoadFromStream(stream);
+    pages.LoadFromStream(stream);
+    slots.LoadFromStream(stream);
+    EXPECT_EQ(StatusToLine(status), StatusToLine(list.Status()));
+    ASSERT_EQ(pages.Count(), 2);
+    EXPECT_EQ(PageToLine(*pages.Items(1)), PageToLine(*list.Pages().Items(1)));
+    ASSERT_EQ(slots.Count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(ItemToLine(*slots.Items(i)), ItemToLine(*list.Items(i)));
+}
+
+TEST(BaseLaunchList, LoadFromStream_CountBeyondTheDataRaisesAndKeepsTheList) {
+    using namespace kbtest;
+    TBaseLaunchList list;
+    list.Add(Slot("kept"));
+    for (const std::string& bytes : {FInt32(0x7FFFFFFF) + OlderSlot(1, "a", 1, 0), FInt8(-1),
+                                     FInt8(2) + OlderSlot(1, "a", 1, 0)}) {
+        forms::TMemoryStream stream(bytes);
+        EXPECT_THROW(list.LoadFromStream(stream), forms::EStreamReadError);
+        ASSERT_EQ(list.Count(), 1);
+        EXPECT_EQ(list.Items(0)->Title, "kept");
+    }
+}
+
+TEST(PageList, LoadFromStream_WrongTypeRaisesAndKeepsTheList) {
+    using namespace kbtest;
+    TPageList pages;
+    pages.Add(std::make_unique<TPageItem>());
+    forms::TMemoryStream stream(FInt8(1) + FInt8(5) + FInt8(1) + FInt8(0));
+    EXPECT_THROW(pages.LoadFromStream(stream), forms::EStreamReadError);
+    EXPECT_EQ(pages.Count(), 1);
+}
+
+TEST(BaseLaunchList, SaveToFile_WritesTheStreamForm) {
+    kbtest::TempDir dir;
+    TLaunchList list;
+    const std::string name = dir.File("slots.bin");
+    static_cast<const TBaseLaunchList&>(list).SaveToFile(name);
+    forms::TMemoryStream stream;
+    list.SaveToStream(stream);
+    EXPECT_EQ(kbtest::ReadBytes(name), stream.Bytes());
+    list.Pages().SaveToFile(dir.File("pages.bin"));
+    list.Status().SaveToFile(dir.File("status.bin"));
+    forms::TMemoryStream status(kbtest::ReadBytes(dir.File("status.bin")));
+    TDataStatus read;
+    read.LoadFromStream(status);
+    EXPECT_EQ(read.ProductName, "K+Bandeo");
+}
+
 // ---- Older form --------------------------------------------------------------------------------
 
 namespace {
@@ -588,115 +672,4 @@ TEST_F(DataFile, Older_WrongTypeOrCutValueRaisesTheStreamReadError) {
         EXPECT_FALSE(list.Loaded());
         EXPECT_EQ(Snapshot(list), before);
     }
-}
-
-// ---- Page sort -------------------------------------------------------------------------------
-
-namespace {
-int Ordinal(std::string_view a, std::string_view b) {
-    const int c = a.compare(b);
-    return (c > 0) - (c < 0);
-}
-
-void MakePage(TLaunchList& list, std::initializer_list<std::pair<const char*, int>> slots) {
-    list.DeletePage(0);
-    list.AddPage("p", 0, 0);
-    for (const auto& [title, count] : slots)
-        list.AppendItem(0, Slot(title, count));
-}
-
-std::vector<int> UseCounts(const TLaunchList& list) {
-    std::vector<int> counts;
-    for (int s = 0; s < list.Pages().Items(0)->BtnCount; ++s)
-        counts.push_back(list.Items(0, s)->UseCount);
-    return counts;
-}
-} // namespace
-
-TEST(PageSort, ByTitle_UsesTheGivenComparer) {
-    TLaunchList list;
-    MakePage(list, {{"b", 0}, {"A", 0}, {"a", 0}, {"C", 0}});
-    SortPageItems(list, 0, 0, false, Ordinal);
-    EXPECT_THAT(Titles(list, 0), ElementsAre("A", "C", "a", "b"));
-}
-
-TEST(PageSort, ByTitle_EqualTitlesKeepTheirOrderAscendingAndReverseDescending) {
-    TLaunchList list;
-    MakePage(list, {{"x", 1}, {"x", 2}, {"a", 3}});
-    SortPageItems(list, 0, 0, false, Ordinal);
-    EXPECT_THAT(UseCounts(list), ElementsAre(3, 1, 2));
-    MakePage(list, {{"x", 1}, {"x", 2}, {"a", 3}});
-    SortPageItems(list, 0, 0, true, Ordinal);
-    EXPECT_THAT(UseCounts(list), ElementsAre(2, 1, 3));
-}
-
-TEST(PageSort, ByUseCount_EqualCountsAreOrderedByTheirDataLine) {
-    TLaunchList list;
-    MakePage(list, {{"z", 5}, {"m", 12}, {"b", 5}});
-    SortPageItems(list, 0, 1, false, Ordinal);
-    EXPECT_THAT(Titles(list, 0), ElementsAre("b", "z", "m"));
-    SortPageItems(list, 0, 1, true, Ordinal);
-    EXPECT_THAT(Titles(list, 0), ElementsAre("m", "z", "b"));
-}
-
-TEST(PageSort, ByUseCount_LongAndNegativeCountsNeverChangeASlotsFields) {
-    TLaunchList list;
-    MakePage(list, {{"a", 99999}, {"b", 100000}, {"c", -3}, {"d", 2147483647}, {"e", 7}});
-    std::vector<std::string> lines;
-    for (int s = 0; s < 5; ++s)
-        lines.push_back(ItemToLine(*list.Items(0, s)));
-    SortPageItems(list, 0, 1, false, Ordinal);
-    // Compared as text: "-00003" < "00007" < "100000" < "2147483647" < "99999".
-    EXPECT_THAT(Titles(list, 0), ElementsAre("c", "e", "b", "d", "a"));
-    std::vector<std::string> after;
-    for (int s = 0; s < 5; ++s)
-        after.push_back(ItemToLine(*list.Items(0, s)));
-    EXPECT_THAT(after, ElementsAre(lines[2], lines[4], lines[1], lines[3], lines[0]));
-}
-
-TEST(PageSort, OnlyThatPageIsTouched) {
-    TLaunchList list;
-    MakePage(list, {{"b", 0}, {"a", 0}});
-    list.AddPage("q", 2, 0);
-    list.Items(1, 0)->Title = "z";
-    TLaunchDataItem* other = list.Items(1, 0);
-    SortPageItems(list, 0, 0, false, Ordinal);
-    EXPECT_THAT(Titles(list, 0), ElementsAre("a", "b"));
-    EXPECT_EQ(list.Items(1, 0), other);
-}
-
-TEST(PageSort, OtherModeKeepsTheOrderButReplacesTheObjects) {
-    TLaunchList list;
-    MakePage(list, {{"b", 0}, {"a", 0}});
-    TLaunchDataItem* first = list.Items(0, 0);
-    SortPageItems(list, 0, 2, true, Ordinal);
-    EXPECT_THAT(Titles(list, 0), ElementsAre("b", "a"));
-    EXPECT_NE(list.Items(0, 0), first);
-}
-
-TEST(PageSort, OneSlotPageGetsANewObjectOfEqualContent) {
-    TLaunchList list;
-    list.PutItem(0, 0, Slot("only", 4));
-    TLaunchDataItem* before = list.Items(0, 0);
-    const std::string line = ItemToLine(*before);
-    SortPageItems(list, 0, 0, false);
-    EXPECT_NE(list.Items(0, 0), before);
-    EXPECT_EQ(ItemToLine(*list.Items(0, 0)), line);
-}
-
-TEST(PageSort, PageOutOfRangeRaises) {
-    TLaunchList list;
-    EXPECT_THROW(SortPageItems(list, 1, 0, false), forms::EListIndexError);
-}
-
-// The default comparer of each build: the user locale on Windows, its stand-in natively. Both
-// ignore case, so equal letters keep their slot order.
-TEST(PageSort, ByTitle_DefaultComparerIgnoresCase) {
-    TLaunchList list;
-    MakePage(list, {{"b", 0}, {"A", 0}, {"a", 0}, {"C", 0}});
-    SortPageItems(list, 0, 0, false);
-    EXPECT_THAT(Titles(list, 0), ElementsAre("A", "a", "b", "C"));
-    MakePage(list, {{"b", 0}, {"A", 0}, {"a", 0}, {"C", 0}});
-    SortPageItems(list, 0, 0, true);
-    EXPECT_THAT(Titles(list, 0), ElementsAre("C", "b", "a", "A"));
 }

@@ -1,11 +1,12 @@
 // The readers of outside texts on random input, with fixed seeds and a fixed number of rounds:
 // internet-shortcut files, registered open commands and link titles. Nothing may crash, and each
 // result keeps its promise.
-#include "shared/LaunchData.h"
+#include "shared/LaunchItems.h"
 
 #include "FakeShell.h"
 #include "forms/base/Codepage.h"
 #include "forms/base/StrUtils.h"
+#include "shared/DataFile.h"
 
 #include <gtest/gtest.h>
 

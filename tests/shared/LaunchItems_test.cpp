@@ -1,9 +1,10 @@
 // What paths become, what running a slot asks of the shell and which icon a slot gets, checked
 // on a recording fake of the shell.
-#include "shared/LaunchData.h"
+#include "shared/LaunchItems.h"
 
 #include "FakeShell.h"
 #include "forms/base/Exceptions.h"
+#include "shared/DataFile.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

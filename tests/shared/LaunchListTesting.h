@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the launch data tests: a snapshot of a whole model (values and object identities),
 // and hand-made files of the older form.
+#include "shared/DataFile.h"
 #include "shared/LaunchData.h"
 
 #include <cstdint>
@@ -50,6 +51,23 @@ inline std::unique_ptr<TLaunchDataItem> Slot(std::string_view title, int32_t use
     item->Title = std::string(title);
     item->Path = "C:\\apps\\" + std::string(title) + ".exe";
     item->UseCount = useCount;
+    return item;
+}
+
+// A slot with every field set, its texts in Japanese where a path may hold them.
+inline std::unique_ptr<TLaunchDataItem> FullSlot() {
+    auto item = std::make_unique<TLaunchDataItem>();
+    item->Kind = ikShortcut;
+    item->UseCount = 42;
+    item->Title = "表示ソフト";
+    item->Path = "C:\\表\\a.lnk";
+    item->LinkFile = "C:\\ポ\\a.exe";
+    item->Params = "/x \"y\"";
+    item->WorkDir = "C:\\";
+    item->IconFile = "C:\\i.ico";
+    item->ShowCmd = 3;
+    item->IconIndex = -2;
+    item->Comment = "説明";
     return item;
 }
 

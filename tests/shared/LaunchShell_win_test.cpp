@@ -1,7 +1,7 @@
 // The launch routines on the real shell: links written and read back, internet shortcuts,
 // special folders, icons, and programs started through every route. The program started is our
 // kb_marker, which reports its arguments and working folder in a file.
-#include "shared/LaunchData.h"
+#include "shared/LaunchItems.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"

@@ -1,5 +1,5 @@
 // The style files built beside the programs.
-#include "shared/SkinLib.h"
+#include "shared/StyleFile.h"
 
 #include "StyleFiles.h"
 

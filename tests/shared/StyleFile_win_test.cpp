@@ -1,5 +1,5 @@
 // Glyph strips into bitmaps.
-#include "shared/SkinLib.h"
+#include "shared/StyleFile.h"
 
 #include "StyleFiles.h"
 

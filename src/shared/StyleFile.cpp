@@ -1,4 +1,4 @@
-#include "shared/SkinLib.h"
+#include "shared/StyleFile.h"
 
 #include "shared/BitmapEffects.h"
 #include "shared/Drawing.h"

@@ -1,6 +1,6 @@
 // Random and mutated style files: the style test, the reader and the glyph walk never crash,
 // never read outside the file, never change it, and fail only with their documented errors.
-#include "shared/SkinLib.h"
+#include "shared/StyleFile.h"
 
 #include "StyleFiles.h"
 

@@ -1,6 +1,6 @@
 // Glyph items through the portable BMP validator: malformed and randomly mutated bitmaps inside a
 // style file raise the bitmap error and never read outside their item.
-#include "shared/SkinLib.h"
+#include "shared/StyleFile.h"
 
 #include "StyleFiles.h"
 

@@ -1,4 +1,4 @@
-#include "shared/SkinLib.h"
+#include "shared/StyleFile.h"
 
 #include "support/PixelTesting.h"
 

@@ -1,5 +1,5 @@
 // Strip cells and skin parts on real bitmaps and canvases.
-#include "shared/SkinLib.h"
+#include "shared/StyleFile.h"
 
 #include "support/BitmapTesting.h"
 #include "support/PixelTesting.h"

@@ -1,4 +1,4 @@
-#include "shared/StyleFile.h"
+#include "shared/SkinDrawing.h"
 
 #include "support/PixelTesting.h"
 
@@ -18,13 +18,13 @@ bool Inside(const TRect& inner, const TRect& outer) {
 
 // ---- strip cells ----
 
-TEST(SkinLibDraw, StripCellRect_CountsCellsAsSquares) {
+TEST(SkinDrawing, StripCellRect_CountsCellsAsSquares) {
     EXPECT_EQ(StripCellRect(64, 16, 3, 8), Rect(24, 0, 32, 16));
     EXPECT_EQ(StripCellRect(64, 16, 4, 8), std::nullopt);
     EXPECT_EQ(StripCellRect(64, 16, 3, 4), Rect(48, 0, 64, 16));
 }
 
-TEST(SkinLibDraw, StripCellRect_StripWithoutSizeOrCountIsMissing) {
+TEST(SkinDrawing, StripCellRect_StripWithoutSizeOrCountIsMissing) {
     EXPECT_EQ(StripCellRect(0, 16, 0, 1), std::nullopt);
     EXPECT_EQ(StripCellRect(64, 0, 0, 1), std::nullopt);
     EXPECT_EQ(StripCellRect(64, 16, 0, 0), std::nullopt);
@@ -32,17 +32,17 @@ TEST(SkinLibDraw, StripCellRect_StripWithoutSizeOrCountIsMissing) {
     EXPECT_EQ(StripCellRect(-64, -16, 0, 1), std::nullopt);
 }
 
-TEST(SkinLibDraw, StripCellRect_IndexMustLieWithinTheCount) {
+TEST(SkinDrawing, StripCellRect_IndexMustLieWithinTheCount) {
     EXPECT_EQ(StripCellRect(64, 16, 2, 2), std::nullopt);
     EXPECT_EQ(StripCellRect(64, 16, -1, 4), std::nullopt);
     EXPECT_EQ(StripCellRect(64, 16, 1, 2), Rect(32, 0, 64, 16));
 }
 
-TEST(SkinLibDraw, StripCellRect_CellWithoutWidthIsMissing) {
+TEST(SkinDrawing, StripCellRect_CellWithoutWidthIsMissing) {
     EXPECT_EQ(StripCellRect(3, 1, 0, 4), std::nullopt);
 }
 
-TEST(SkinLibDraw, StripCellRect_AnyAcceptedCellLiesInsideTheStrip) {
+TEST(SkinDrawing, StripCellRect_AnyAcceptedCellLiesInsideTheStrip) {
     std::mt19937 rng(8);
     std::uniform_int_distribution<int> size(-3, 70), number(-3, 12);
     for (int i = 0; i < 20000; ++i) {
@@ -56,14 +56,14 @@ TEST(SkinLibDraw, StripCellRect_AnyAcceptedCellLiesInsideTheStrip) {
     }
 }
 
-TEST(SkinLibDraw, CopyStripCell_StretchesTheCellOverTheWholeDestination) {
+TEST(SkinDrawing, CopyStripCell_StretchesTheCellOverTheWholeDestination) {
     const PixelBuffer strip = Bands({clRed, clLime, clBlue, clYellow}, 4, 4);
     PixelBuffer dest = Picture(8, 6, clWhite);
     EXPECT_TRUE(CopyStripCell(dest.View(), strip.View(), 2, 4));
     EXPECT_EQ(Count(dest, clBlue), 48);
 }
 
-TEST(SkinLibDraw, CopyStripCell_RefusedCellOrMissingPictureLeavesDestination) {
+TEST(SkinDrawing, CopyStripCell_RefusedCellOrMissingPictureLeavesDestination) {
     const PixelBuffer strip = Bands({clRed, clLime, clBlue, clYellow}, 4, 4);
     PixelBuffer dest = Picture(8, 6, clWhite);
     EXPECT_FALSE(CopyStripCell(dest.View(), strip.View(), 4, 8));
@@ -75,7 +75,7 @@ TEST(SkinLibDraw, CopyStripCell_RefusedCellOrMissingPictureLeavesDestination) {
 
 // ---- three slices ----
 
-TEST(SkinLibDraw, ThreeSliceCopies_CapsKeepTheirWidthAndTheMiddleStretches) {
+TEST(SkinDrawing, ThreeSliceCopies_CapsKeepTheirWidthAndTheMiddleStretches) {
     const auto copies = ThreeSliceCopies(30, 10, Rect(0, 0, 100, 20), 5, 10);
     ASSERT_EQ(copies.size(), 3u);
     EXPECT_EQ(copies[0].Source, Rect(0, 0, 5, 10));
@@ -86,7 +86,7 @@ TEST(SkinLibDraw, ThreeSliceCopies_CapsKeepTheirWidthAndTheMiddleStretches) {
     EXPECT_EQ(copies[2].Target, Rect(90, 0, 100, 20));
 }
 
-TEST(SkinLibDraw, ThreeSliceCopies_OneZeroWidthMeansThirdsForBoth) {
+TEST(SkinDrawing, ThreeSliceCopies_OneZeroWidthMeansThirdsForBoth) {
     const auto copies = ThreeSliceCopies(30, 10, Rect(0, 0, 100, 20), 5, 0);
     ASSERT_EQ(copies.size(), 3u);
     EXPECT_EQ(copies[0].Source, Rect(0, 0, 10, 10));
@@ -94,7 +94,7 @@ TEST(SkinLibDraw, ThreeSliceCopies_OneZeroWidthMeansThirdsForBoth) {
     EXPECT_EQ(copies[2].Target, Rect(90, 0, 100, 20));
 }
 
-TEST(SkinLibDraw, ThreeSliceCopies_CapsWiderThanTheSkinGetNoMiddleAndAreCut) {
+TEST(SkinDrawing, ThreeSliceCopies_CapsWiderThanTheSkinGetNoMiddleAndAreCut) {
     const auto copies = ThreeSliceCopies(30, 10, Rect(0, 0, 240, 28), 40, 80);
     ASSERT_EQ(copies.size(), 2u);
     EXPECT_EQ(copies[0].Source, Rect(0, 0, 30, 10));
@@ -103,7 +103,7 @@ TEST(SkinLibDraw, ThreeSliceCopies_CapsWiderThanTheSkinGetNoMiddleAndAreCut) {
     EXPECT_EQ(copies[1].Target, Rect(210, 0, 240, 28));
 }
 
-TEST(SkinLibDraw, ThreeSliceCopies_CapsWiderThanTheTargetGetNoMiddleAndAreCut) {
+TEST(SkinDrawing, ThreeSliceCopies_CapsWiderThanTheTargetGetNoMiddleAndAreCut) {
     const auto copies = ThreeSliceCopies(300, 10, Rect(10, 0, 110, 28), 40, 80);
     ASSERT_EQ(copies.size(), 2u);
     EXPECT_EQ(copies[0].Target, Rect(10, 0, 50, 28));
@@ -116,14 +116,14 @@ TEST(SkinLibDraw, ThreeSliceCopies_CapsWiderThanTheTargetGetNoMiddleAndAreCut) {
     EXPECT_EQ(narrow[1].Target, Rect(0, 0, 30, 28));
 }
 
-TEST(SkinLibDraw, ThreeSliceCopies_EmptySkinOrTargetGivesNothing) {
+TEST(SkinDrawing, ThreeSliceCopies_EmptySkinOrTargetGivesNothing) {
     EXPECT_TRUE(ThreeSliceCopies(0, 10, Rect(0, 0, 100, 20), 0, 0).empty());
     EXPECT_TRUE(ThreeSliceCopies(30, 0, Rect(0, 0, 100, 20), 0, 0).empty());
     EXPECT_TRUE(ThreeSliceCopies(30, 10, Rect(0, 0, 0, 20), 0, 0).empty());
     EXPECT_TRUE(ThreeSliceCopies(30, 10, Rect(0, 20, 100, 20), 0, 0).empty());
 }
 
-TEST(SkinLibDraw, ThreeSliceCopies_NeverMirrorNorLeaveSkinOrTarget) {
+TEST(SkinDrawing, ThreeSliceCopies_NeverMirrorNorLeaveSkinOrTarget) {
     std::mt19937 rng(106);
     std::uniform_int_distribution<int> size(-2, 150), cap(-5, 160);
     for (int i = 0; i < 20000; ++i) {
@@ -138,7 +138,7 @@ TEST(SkinLibDraw, ThreeSliceCopies_NeverMirrorNorLeaveSkinOrTarget) {
     }
 }
 
-TEST(SkinLibDraw, FillThreeSlice_StretchesOnlyTheMiddle) {
+TEST(SkinDrawing, FillThreeSlice_StretchesOnlyTheMiddle) {
     const PixelBuffer skin = Bands({clRed, clLime, clLime, clLime, clLime, clBlue}, 5, 4);
     PixelBuffer dest = Picture(60, 8, clWhite);
     FillThreeSlice(dest.View(), skin.View(), 5, 5);
@@ -147,7 +147,7 @@ TEST(SkinLibDraw, FillThreeSlice_StretchesOnlyTheMiddle) {
     EXPECT_TRUE(All(dest, Rect(55, 0, 60, 8), clBlue));
 }
 
-TEST(SkinLibDraw, FillThreeSlice_CapsWiderThanTheTargetOverlapWithoutMiddle) {
+TEST(SkinDrawing, FillThreeSlice_CapsWiderThanTheTargetOverlapWithoutMiddle) {
     const PixelBuffer skin = Bands({clRed, clLime, clBlue}, 10, 4);
     PixelBuffer dest = Picture(15, 4, clWhite);
     FillThreeSlice(dest.View(), skin.View(), 10, 10);
@@ -155,7 +155,7 @@ TEST(SkinLibDraw, FillThreeSlice_CapsWiderThanTheTargetOverlapWithoutMiddle) {
     EXPECT_TRUE(All(dest, Rect(5, 0, 15, 4), clBlue));
 }
 
-TEST(SkinLibDraw, FillThreeSlice_CapsWiderThanTheSkinDrawTheSkinAtBothEnds) {
+TEST(SkinDrawing, FillThreeSlice_CapsWiderThanTheSkinDrawTheSkinAtBothEnds) {
     const PixelBuffer skin = Bands({clRed, clLime, clBlue}, 10, 4);
     PixelBuffer dest = Picture(100, 4, clWhite);
     FillThreeSlice(dest.View(), skin.View(), 40, 40);
@@ -166,7 +166,7 @@ TEST(SkinLibDraw, FillThreeSlice_CapsWiderThanTheSkinDrawTheSkinAtBothEnds) {
     EXPECT_EQ(At(dest, 99, 3), clBlue);
 }
 
-TEST(SkinLibDraw, FillThreeSlice_ZeroSizePicturesDrawNothing) {
+TEST(SkinDrawing, FillThreeSlice_ZeroSizePicturesDrawNothing) {
     const PixelBuffer skin = Bands({clRed, clLime, clBlue}, 10, 4);
     PixelBuffer dest = Picture(10, 4, clWhite);
     FillThreeSlice(dest.View(), PixelView(), 0, 0);
@@ -184,7 +184,7 @@ const PixelBuffer& ThirdsSkin() {
 }
 } // namespace
 
-TEST(SkinLibDraw, ComposeSkinPart_UnturnedPartLiesAlongItsWidth) {
+TEST(SkinDrawing, ComposeSkinPart_UnturnedPartLiesAlongItsWidth) {
     const PixelBuffer part = ComposeSkinPart(ThirdsSkin().View(), 60, 8, 0, 0, 0);
     ASSERT_EQ(part.Width(), 60);
     ASSERT_EQ(part.Height(), 8);
@@ -193,7 +193,7 @@ TEST(SkinLibDraw, ComposeSkinPart_UnturnedPartLiesAlongItsWidth) {
     EXPECT_TRUE(All(part, Rect(50, 0, 60, 8), clBlue));
 }
 
-TEST(SkinLibDraw, ComposeSkinPart_QuarterTurnsBringTheLeftCapToTheTop) {
+TEST(SkinDrawing, ComposeSkinPart_QuarterTurnsBringTheLeftCapToTheTop) {
     const PixelBuffer part = ComposeSkinPart(ThirdsSkin().View(), 8, 60, 0, 0, 90);
     ASSERT_EQ(part.Width(), 8);
     ASSERT_EQ(part.Height(), 60);
@@ -202,14 +202,14 @@ TEST(SkinLibDraw, ComposeSkinPart_QuarterTurnsBringTheLeftCapToTheTop) {
     EXPECT_TRUE(All(part, Rect(0, 50, 8, 60), clBlue));
 }
 
-TEST(SkinLibDraw, ComposeSkinPart_NinetyAndMinusNinetyDrawTheSamePicture) {
+TEST(SkinDrawing, ComposeSkinPart_NinetyAndMinusNinetyDrawTheSamePicture) {
     const PixelBuffer skin = Bands({clRed, clLime, clBlue, clYellow, clAqua}, 7, 9);
     const PixelBuffer a = ComposeSkinPart(skin.View(), 13, 47, 0, 0, 90);
     const PixelBuffer b = ComposeSkinPart(skin.View(), 13, 47, 0, 0, -90);
     EXPECT_EQ(a.Bits(), b.Bits());
 }
 
-TEST(SkinLibDraw, ComposeSkinPart_EmptySkinOrSizeGivesNothing) {
+TEST(SkinDrawing, ComposeSkinPart_EmptySkinOrSizeGivesNothing) {
     EXPECT_TRUE(ComposeSkinPart(PixelView(), 10, 10, 0, 0, 0).Empty());
     EXPECT_TRUE(ComposeSkinPart(ThirdsSkin().View(), 0, 10, 0, 0, 0).Empty());
     EXPECT_TRUE(ComposeSkinPart(ThirdsSkin().View(), 10, 0, 0, 0, 90).Empty());
@@ -217,7 +217,7 @@ TEST(SkinLibDraw, ComposeSkinPart_EmptySkinOrSizeGivesNothing) {
 
 // ---- turned skins of the style editor ----
 
-TEST(SkinLibDraw, SkinSliceCopy_NoMiddleWhenEitherSideIsShorterThanHeadAndTail) {
+TEST(SkinDrawing, SkinSliceCopy_NoMiddleWhenEitherSideIsShorterThanHeadAndTail) {
     EXPECT_EQ(SkinSliceCopy({100, 10}, {240, 28}, 0, TSkinSlice::Middle), std::nullopt);
     EXPECT_EQ(SkinSliceCopy({100, 10}, {110, 28}, 0, TSkinSlice::Middle), std::nullopt);
     EXPECT_EQ(SkinSliceCopy({30, 10}, {240, 28}, 0, TSkinSlice::Tail)->Source, Rect(0, 0, 30, 10));
@@ -238,7 +238,7 @@ PixelBuffer HeadMiddleTail() {
 }
 } // namespace
 
-TEST(SkinLibDraw, ComposeRotatedSkin_StretchesOnlyTheMiddleAlongThePart) {
+TEST(SkinDrawing, ComposeRotatedSkin_StretchesOnlyTheMiddleAlongThePart) {
     const PixelBuffer t = ComposeRotatedSkin(HeadMiddleTail().View(), 240, 28, 0, clWhite);
     ASSERT_EQ(t.Width(), 240);
     ASSERT_EQ(t.Height(), 28);
@@ -247,7 +247,7 @@ TEST(SkinLibDraw, ComposeRotatedSkin_StretchesOnlyTheMiddleAlongThePart) {
     EXPECT_TRUE(All(t, Rect(160, 0, 240, 28), clBlue));
 }
 
-TEST(SkinLibDraw, ComposeRotatedSkin_TurnsTheHeadToWhereTheAngleSends) {
+TEST(SkinDrawing, ComposeRotatedSkin_TurnsTheHeadToWhereTheAngleSends) {
     const PixelBuffer down = ComposeRotatedSkin(HeadMiddleTail().View(), 28, 240, 90, clWhite);
     EXPECT_TRUE(All(down, Rect(0, 0, 28, 40), clRed));
     EXPECT_TRUE(All(down, Rect(0, 160, 28, 240), clBlue));
@@ -261,14 +261,14 @@ TEST(SkinLibDraw, ComposeRotatedSkin_TurnsTheHeadToWhereTheAngleSends) {
     EXPECT_TRUE(All(odd, Rect(0, 0, 40, 28), clRed)); // as unturned
 }
 
-TEST(SkinLibDraw, ComposeRotatedSkin_LongerSkinIsSqueezedWhole) {
+TEST(SkinDrawing, ComposeRotatedSkin_LongerSkinIsSqueezedWhole) {
     const PixelBuffer skin = Bands({clRed, clBlue}, 150, 10);
     const PixelBuffer t = ComposeRotatedSkin(skin.View(), 240, 28, 0, clWhite);
     EXPECT_TRUE(All(t, Rect(0, 0, 120, 28), clRed));
     EXPECT_TRUE(All(t, Rect(120, 0, 240, 28), clBlue));
 }
 
-TEST(SkinLibDraw, ComposeRotatedSkin_ShortSkinKeepsItsEndsAndNeverMirrors) {
+TEST(SkinDrawing, ComposeRotatedSkin_ShortSkinKeepsItsEndsAndNeverMirrors) {
     const PixelBuffer skin = Bands({clRed, clBlue}, 50, 10);
     const PixelBuffer t = ComposeRotatedSkin(skin.View(), 240, 28, 0, clWhite);
     EXPECT_TRUE(All(t, Rect(0, 0, 40, 28), clRed));
@@ -277,7 +277,7 @@ TEST(SkinLibDraw, ComposeRotatedSkin_ShortSkinKeepsItsEndsAndNeverMirrors) {
     EXPECT_TRUE(All(t, Rect(190, 0, 240, 28), clBlue));
 }
 
-TEST(SkinLibDraw, ComposeRotatedSkin_EmptyBitmapOrSizeGivesNothing) {
+TEST(SkinDrawing, ComposeRotatedSkin_EmptyBitmapOrSizeGivesNothing) {
     EXPECT_TRUE(ComposeRotatedSkin(PixelView(), 240, 28, 0, clWhite).Empty());
     EXPECT_TRUE(ComposeRotatedSkin(HeadMiddleTail().View(), 0, 28, 0, clWhite).Empty());
     EXPECT_TRUE(ComposeRotatedSkin(HeadMiddleTail().View(), 240, 0, 90, clWhite).Empty());

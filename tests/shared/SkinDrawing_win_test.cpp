@@ -1,8 +1,10 @@
-// Strip cells and skin parts on real bitmaps and canvases.
-#include "shared/StyleFile.h"
+// Strip cells and skin parts on real bitmaps and canvases, and the shipped styles' glyphs drawn
+// the way the controls draw them.
+#include "shared/SkinDrawing.h"
 
 #include "support/BitmapTesting.h"
 #include "support/PixelTesting.h"
+#include "shared/StyleFile.h"
 #include "shared/StyleFiles.h"
 #include "support/GuiTest.h"
 
@@ -36,14 +38,14 @@ bool SamePixels(TBitmap& a, TBitmap& b) {
 
 // ---- strip cells ----
 
-TEST(SkinLibDrawWin, CopyStripCell_StretchesTheCellOverTheDestination) {
+TEST(SkinDrawingWin, CopyStripCell_StretchesTheCellOverTheDestination) {
     auto strip = FourCells();
     auto dest = Plain(10, 7, clWhite);
     EXPECT_TRUE(CopyStripCell(dest.get(), strip.get(), 1, 4));
     EXPECT_TRUE(All(*dest, Rect(0, 0, 10, 7), clLime));
 }
 
-TEST(SkinLibDrawWin, CopyStripCell_PalettedStripKeepsItsColours) {
+TEST(SkinDrawingWin, CopyStripCell_PalettedStripKeepsItsColours) {
     auto strip = FourCells();
     strip->SetPixelFormat(TPixelFormat::pf8bit);
     auto dest = Plain(3, 3, clWhite);
@@ -51,7 +53,7 @@ TEST(SkinLibDrawWin, CopyStripCell_PalettedStripKeepsItsColours) {
     EXPECT_TRUE(All(*dest, Rect(0, 0, 3, 3), clYellow));
 }
 
-TEST(SkinLibDrawWin, CopyStripCell_MissingBitmapsAndRefusedCellsAreNotDone) {
+TEST(SkinDrawingWin, CopyStripCell_MissingBitmapsAndRefusedCellsAreNotDone) {
     auto strip = FourCells();
     auto dest = Plain(4, 4, clWhite);
     TBitmap empty;
@@ -64,7 +66,7 @@ TEST(SkinLibDrawWin, CopyStripCell_MissingBitmapsAndRefusedCellsAreNotDone) {
     EXPECT_TRUE(All(*dest, Rect(0, 0, 4, 4), clWhite));
 }
 
-TEST(SkinLibDrawWin, DrawStripCell_DrawsTheCellUnscaledAtThePoint) {
+TEST(SkinDrawingWin, DrawStripCell_DrawsTheCellUnscaledAtThePoint) {
     auto strip = FourCells();
     auto b = Plain(12, 12, clWhite);
     b->Canvas().SetCopyMode(SRCINVERT);
@@ -78,7 +80,7 @@ TEST(SkinLibDrawWin, DrawStripCell_DrawsTheCellUnscaledAtThePoint) {
     EXPECT_EQ(b->Canvas().Pixels(0, 0), clWhite);
 }
 
-TEST(SkinLibDrawWin, DrawStripCellIn_CentresTheCellWithAClearBrush) {
+TEST(SkinDrawingWin, DrawStripCellIn_CentresTheCellWithAClearBrush) {
     auto strip = FourCells();
     auto b = Plain(20, 20, clWhite);
     DrawStripCellIn(b->Canvas(), 0, 4, strip.get(), 20, 20, false, false);
@@ -88,7 +90,7 @@ TEST(SkinLibDrawWin, DrawStripCellIn_CentresTheCellWithAClearBrush) {
     EXPECT_EQ(b->Canvas().Brush().Style(), TBrushStyle::bsClear);
 }
 
-TEST(SkinLibDrawWin, DrawStripCellIn_StretchesTheCellOverTheBox) {
+TEST(SkinDrawingWin, DrawStripCellIn_StretchesTheCellOverTheBox) {
     auto strip = FourCells();
     auto b = Plain(20, 20, clWhite);
     DrawStripCellIn(b->Canvas(), 3, 4, strip.get(), 15, 10, true, false);
@@ -97,7 +99,7 @@ TEST(SkinLibDrawWin, DrawStripCellIn_StretchesTheCellOverTheBox) {
     EXPECT_EQ(b->Canvas().Pixels(5, 10), clWhite);
 }
 
-TEST(SkinLibDrawWin, DrawStripCellIn_TransparentCellLeavesItsBottomLeftColourOut) {
+TEST(SkinDrawingWin, DrawStripCellIn_TransparentCellLeavesItsBottomLeftColourOut) {
     PixelBuffer cells = Bands({clWhite, clWhite}, 4, 4);
     cells.View().SetColor(1, 1, clRed);
     auto strip = Of(cells);
@@ -107,7 +109,7 @@ TEST(SkinLibDrawWin, DrawStripCellIn_TransparentCellLeavesItsBottomLeftColourOut
     EXPECT_EQ(b->Canvas().Pixels(2, 2), clBlue);
 }
 
-TEST(SkinLibDrawWin, DrawStripCellIn_RefusedCellOrMissingStripDrawsNothing) {
+TEST(SkinDrawingWin, DrawStripCellIn_RefusedCellOrMissingStripDrawsNothing) {
     auto strip = FourCells();
     auto b = Plain(8, 8, clWhite);
     DrawStripCellIn(b->Canvas(), 4, 4, strip.get(), 8, 8, true, false);
@@ -117,7 +119,7 @@ TEST(SkinLibDrawWin, DrawStripCellIn_RefusedCellOrMissingStripDrawsNothing) {
     EXPECT_TRUE(All(*b, Rect(0, 0, 8, 8), clWhite));
 }
 
-TEST(SkinLibDrawWin, DrawStripCellStretched_FillsTheRectOrRefusesTheFifthSquare) {
+TEST(SkinDrawingWin, DrawStripCellStretched_FillsTheRectOrRefusesTheFifthSquare) {
     auto strip = FourCells();
     auto b = Plain(30, 30, clWhite);
     DrawStripCellStretched(b->Canvas(), 4, 4, strip.get(), Rect(0, 0, 30, 30), false);
@@ -130,7 +132,7 @@ TEST(SkinLibDrawWin, DrawStripCellStretched_FillsTheRectOrRefusesTheFifthSquare)
 
 // ---- three slices ----
 
-TEST(SkinLibDrawWin, DrawThreeSlice_StretchesTheMiddleBetweenTheCaps) {
+TEST(SkinDrawingWin, DrawThreeSlice_StretchesTheMiddleBetweenTheCaps) {
     auto skin = Thirds();
     auto b = Plain(120, 30, clWhite);
     DrawThreeSlice(b->Canvas(), skin.get(), Rect(10, 5, 110, 25), 0, 0);
@@ -141,7 +143,7 @@ TEST(SkinLibDrawWin, DrawThreeSlice_StretchesTheMiddleBetweenTheCaps) {
     EXPECT_TRUE(All(*b, Rect(110, 0, 120, 30), clWhite));
 }
 
-TEST(SkinLibDrawWin, DrawThreeSlice_OversizedCapsDrawNoMirroredMiddle) {
+TEST(SkinDrawingWin, DrawThreeSlice_OversizedCapsDrawNoMirroredMiddle) {
     auto skin = Thirds();
     auto b = Plain(100, 10, clWhite);
     DrawThreeSlice(b->Canvas(), skin.get(), Rect(0, 0, 100, 10), 40, 80);
@@ -157,7 +159,7 @@ TEST(SkinLibDrawWin, DrawThreeSlice_OversizedCapsDrawNoMirroredMiddle) {
     EXPECT_TRUE(All(*narrow, Rect(5, 0, 15, 10), clBlue));
 }
 
-TEST(SkinLibDrawWin, FillThreeSlice_CoversTheWholeBitmap) {
+TEST(SkinDrawingWin, FillThreeSlice_CoversTheWholeBitmap) {
     auto skin = Thirds();
     auto dest = Plain(50, 7, clWhite);
     FillThreeSlice(dest.get(), skin.get(), 0, 0);
@@ -170,7 +172,7 @@ TEST(SkinLibDrawWin, FillThreeSlice_CoversTheWholeBitmap) {
 
 // ---- skin parts ----
 
-TEST(SkinLibDrawWin, DrawSkinPart_VerticalPartsTurnTheLeftCapToTheTop) {
+TEST(SkinDrawingWin, DrawSkinPart_VerticalPartsTurnTheLeftCapToTheTop) {
     auto skin = Thirds();
     auto b = Plain(40, 80, clWhite);
     DrawSkinPart(b->Canvas(), skin.get(), Rect(10, 5, 30, 65), 0, 0, 90, false);
@@ -181,7 +183,7 @@ TEST(SkinLibDrawWin, DrawSkinPart_VerticalPartsTurnTheLeftCapToTheTop) {
     EXPECT_TRUE(All(*b, Rect(0, 65, 40, 80), clWhite));
 }
 
-TEST(SkinLibDrawWin, DrawSkinPart_NinetyAndMinusNinetyDrawTheSamePicture) {
+TEST(SkinDrawingWin, DrawSkinPart_NinetyAndMinusNinetyDrawTheSamePicture) {
     auto skin = Of(Bands({clRed, clLime, clBlue, clYellow, clAqua}, 7, 9));
     auto a = Plain(30, 60, clWhite), b = Plain(30, 60, clWhite);
     DrawSkinPart(a->Canvas(), skin.get(), Rect(3, 2, 27, 57), 0, 0, 90, false);
@@ -189,7 +191,7 @@ TEST(SkinLibDrawWin, DrawSkinPart_NinetyAndMinusNinetyDrawTheSamePicture) {
     EXPECT_TRUE(SamePixels(*a, *b));
 }
 
-TEST(SkinLibDrawWin, DrawSkinPart_TransparentLeavesTheBottomLeftColourOut) {
+TEST(SkinDrawingWin, DrawSkinPart_TransparentLeavesTheBottomLeftColourOut) {
     PixelBuffer pixels = Bands({clWhite, clRed, clWhite}, 10, 10);
     auto skin = Of(pixels);
     auto b = Plain(60, 10, clBlue);
@@ -199,7 +201,7 @@ TEST(SkinLibDrawWin, DrawSkinPart_TransparentLeavesTheBottomLeftColourOut) {
     EXPECT_TRUE(All(*b, Rect(50, 0, 60, 10), clBlue));
 }
 
-TEST(SkinLibDrawWin, DrawSkinPart_MissingSkinOrEmptyRectDrawsNothing) {
+TEST(SkinDrawingWin, DrawSkinPart_MissingSkinOrEmptyRectDrawsNothing) {
     auto skin = Thirds();
     TBitmap empty;
     auto b = Plain(20, 20, clWhite);
@@ -210,7 +212,7 @@ TEST(SkinLibDrawWin, DrawSkinPart_MissingSkinOrEmptyRectDrawsNothing) {
     EXPECT_TRUE(All(*b, Rect(0, 0, 20, 20), clWhite));
 }
 
-TEST(SkinLibDrawWin, DrawSkinPartRotated_KeepsHeadAndTailOfTheTitleBar) {
+TEST(SkinDrawingWin, DrawSkinPartRotated_KeepsHeadAndTailOfTheTitleBar) {
     PixelBuffer pixels = Bands({clRed, clLime, clLime, clBlue, clBlue}, 40, 12);
     auto skin = Of(pixels);
     auto b = Plain(240, 28, clWhite);
@@ -220,7 +222,7 @@ TEST(SkinLibDrawWin, DrawSkinPartRotated_KeepsHeadAndTailOfTheTitleBar) {
     EXPECT_TRUE(All(*b, Rect(160, 0, 240, 28), clBlue));
 }
 
-TEST(SkinLibDrawWin, DrawSkinPartRotated_TurnsAndSqueezes) {
+TEST(SkinDrawingWin, DrawSkinPartRotated_TurnsAndSqueezes) {
     PixelBuffer pixels = Bands({clRed, clLime, clLime, clBlue, clBlue}, 40, 12);
     auto skin = Of(pixels);
     auto b = Plain(40, 260, clWhite);
@@ -236,7 +238,7 @@ TEST(SkinLibDrawWin, DrawSkinPartRotated_TurnsAndSqueezes) {
     DrawSkinPartRotated(small->Canvas(), nullptr, Rect(0, 0, 100, 10), false, 0);
 }
 
-TEST(SkinLibDrawWin, SkinDrawingKeepsGdiObjectsSteady) {
+TEST(SkinDrawingWin, SkinDrawingKeepsGdiObjectsSteady) {
     auto skin = Thirds();
     auto strip = FourCells();
     auto b = Plain(60, 60, clWhite);
@@ -270,7 +272,7 @@ int Painted(TBitmap& b) {
 }
 } // namespace
 
-TEST(SkinLibDrawWin, ShippedStyleGlyphs_DrawWithTheCellCountsTheControlsUse) {
+TEST(SkinDrawingWin, ShippedStyleGlyphs_DrawWithTheCellCountsTheControlsUse) {
     for (const char* name : {"format.sti", "night.sti"}) {
         const std::string path = kbtest::ProgramFolder() + name;
         TStiData d;

@@ -135,7 +135,7 @@ std::string RandomContainer(std::mt19937& rng) {
     return file;
 }
 
-TEST(SkinLibRandom, RandomContainers_FailOnlyAsDocumentedAndReadOnlyInside) {
+TEST(StyleFileRandom, RandomContainers_FailOnlyAsDocumentedAndReadOnlyInside) {
     std::mt19937 rng(1105);
     TempDir dir;
     const std::string path = dir.File("r.sti");
@@ -181,7 +181,7 @@ TEST(SkinLibRandom, RandomContainers_FailOnlyAsDocumentedAndReadOnlyInside) {
     EXPECT_GT(loads, runs / 20);
 }
 
-TEST(SkinLibRandom, RandomStyleTexts_ReadOrRaiseConversionError) {
+TEST(StyleFileRandom, RandomStyleTexts_ReadOrRaiseConversionError) {
     std::mt19937 rng(1109);
     int runs = 0;
     for (; runs < 4000; ++runs) {

@@ -124,7 +124,7 @@ TStiData Marked() {
     return d;
 }
 
-class SkinLibTest : public ::testing::Test {
+class StyleFileTest : public ::testing::Test {
 protected:
     std::string Write(const std::string& bytes, const std::string& name = "s.sti") {
         const std::string path = dir.File(name);
@@ -144,11 +144,11 @@ protected:
 
 // --- model ---
 
-TEST_F(SkinLibTest, Create_HoldsBuiltInDefaults) {
+TEST_F(StyleFileTest, Create_HoldsBuiltInDefaults) {
     EXPECT_EQ(Dump(TStiData()), Dump(Defaults()));
 }
 
-TEST_F(SkinLibTest, SetDefault_AfterChanges_RestoresEveryField) {
+TEST_F(StyleFileTest, SetDefault_AfterChanges_RestoresEveryField) {
     TStiData d = Marked();
     d.SetDefault();
     EXPECT_EQ(Dump(d), Dump(Defaults()));
@@ -156,7 +156,7 @@ TEST_F(SkinLibTest, SetDefault_AfterChanges_RestoresEveryField) {
 
 // --- container ---
 
-TEST_F(SkinLibTest, HandMadeFile_PassesTestAndLoads) {
+TEST_F(StyleFileTest, HandMadeFile_PassesTestAndLoads) {
     // Index: item 0 of 74 bytes at 2048, item 3 of 62 bytes at 2122; everything else 0.
     std::string file(2048, '\0');
     file[0] = 74;
@@ -189,7 +189,7 @@ TEST_F(SkinLibTest, HandMadeFile_PassesTestAndLoads) {
     EXPECT_EQ(loaded[0].second, std::string(reinterpret_cast<const char*>(bmp), sizeof bmp));
 }
 
-TEST_F(SkinLibTest, MissingFile_IsNoStyleAndLoadsNothing) {
+TEST_F(StyleFileTest, MissingFile_IsNoStyleAndLoadsNothing) {
     const std::string path = dir.File("none.sti");
     EXPECT_FALSE(IsStyleFile(path, "1"));
     TStiData d = Marked();
@@ -202,7 +202,7 @@ TEST_F(SkinLibTest, MissingFile_IsNoStyleAndLoadsNothing) {
     EXPECT_FALSE(called);
 }
 
-TEST_F(SkinLibTest, FileShorterThanIndex_IsNoStyle) {
+TEST_F(StyleFileTest, FileShorterThanIndex_IsNoStyle) {
     for (const size_t size : {size_t{0}, size_t{4}, size_t{2047}}) {
         std::string file = MakeStyleFile({{0, StyleText()}});
         // The item still lies inside what would be the file, but the index is cut.
@@ -215,7 +215,7 @@ TEST_F(SkinLibTest, FileShorterThanIndex_IsNoStyle) {
     }
 }
 
-TEST_F(SkinLibTest, BadIndexEntryOfText_IsNoStyle) {
+TEST_F(StyleFileTest, BadIndexEntryOfText_IsNoStyle) {
     const std::string good = MakeStyleFile({{0, StyleText()}});
     const auto size = static_cast<int32_t>(StyleText().size());
     const auto length = static_cast<int32_t>(good.size());
@@ -240,12 +240,12 @@ TEST_F(SkinLibTest, BadIndexEntryOfText_IsNoStyle) {
     }
 }
 
-TEST_F(SkinLibTest, TextEndingExactlyAtEndOfFile_IsStyle) {
+TEST_F(StyleFileTest, TextEndingExactlyAtEndOfFile_IsStyle) {
     std::string file = MakeStyleFile({{0, StyleText()}});
     EXPECT_TRUE(IsStyleFile(Write(file), "1"));
 }
 
-TEST_F(SkinLibTest, TextStoredBeforeIndexEnd_IsReadFromWhereIndexSays) {
+TEST_F(StyleFileTest, TextStoredBeforeIndexEnd_IsReadFromWhereIndexSays) {
     // Items may lie anywhere inside the file; here item 0 follows a glyph.
     std::string file(2048, '\0');
     file += TinyBmp();
@@ -258,44 +258,44 @@ TEST_F(SkinLibTest, TextStoredBeforeIndexEnd_IsReadFromWhereIndexSays) {
 
 // --- style test ---
 
-TEST_F(SkinLibTest, StyleTest_SectionLinesInAnyCase_Pass) {
+TEST_F(StyleFileTest, StyleTest_SectionLinesInAnyCase_Pass) {
     EXPECT_TRUE(
         IsStyleFile(WriteStyle("[style]\r\nFormat=K+StyleInformation\r\n[ABOUT]\r\n"), "1"));
 }
 
-TEST_F(SkinLibTest, StyleTest_SectionLineWithBlanks_Fails) {
+TEST_F(StyleFileTest, StyleTest_SectionLineWithBlanks_Fails) {
     EXPECT_FALSE(
         IsStyleFile(WriteStyle(" [Style]\r\nFormat=K+StyleInformation\r\n[About]\r\n"), "1"));
     EXPECT_FALSE(
         IsStyleFile(WriteStyle("[Style] \r\nFormat=K+StyleInformation\r\n[About]\r\n"), "1"));
 }
 
-TEST_F(SkinLibTest, StyleTest_MissingAboutOrStyle_Fails) {
+TEST_F(StyleFileTest, StyleTest_MissingAboutOrStyle_Fails) {
     EXPECT_FALSE(IsStyleFile(WriteStyle("[Style]\r\nFormat=K+StyleInformation\r\n"), "1"));
     EXPECT_FALSE(IsStyleFile(WriteStyle("[About]\r\nFormat=K+StyleInformation\r\n"), "1"));
 }
 
-TEST_F(SkinLibTest, StyleTest_FormatInOtherCase_Fails) {
+TEST_F(StyleFileTest, StyleTest_FormatInOtherCase_Fails) {
     EXPECT_FALSE(
         IsStyleFile(WriteStyle("[Style]\r\nFormat=k+styleinformation\r\n[About]\r\n"), "1"));
     EXPECT_FALSE(IsStyleFile(WriteStyle("[Style]\r\n[About]\r\n"), "1"));
 }
 
-TEST_F(SkinLibTest, StyleTest_FormatName_IsNotTrimmedButMatchesAnyCase) {
+TEST_F(StyleFileTest, StyleTest_FormatName_IsNotTrimmedButMatchesAnyCase) {
     EXPECT_FALSE(
         IsStyleFile(WriteStyle("[Style]\r\nFormat =K+StyleInformation\r\n[About]\r\n"), "1"));
     EXPECT_TRUE(
         IsStyleFile(WriteStyle("[Style]\r\nFORMAT=K+StyleInformation\r\n[About]\r\n"), "1"));
 }
 
-TEST_F(SkinLibTest, StyleTest_FirstFormatLineAnywhere_IsTheOneTested) {
+TEST_F(StyleFileTest, StyleTest_FirstFormatLineAnywhere_IsTheOneTested) {
     EXPECT_FALSE(IsStyleFile(
         WriteStyle("[About]\r\nFormat=other\r\n[Style]\r\nFormat=K+StyleInformation\r\n"), "1"));
     EXPECT_TRUE(IsStyleFile(
         WriteStyle("[About]\r\nFormat=K+StyleInformation\r\n[Style]\r\nFormat=other\r\n"), "1"));
 }
 
-TEST_F(SkinLibTest, StyleTest_VersionsUpToMaxVersionInByteOrder_Pass) {
+TEST_F(StyleFileTest, StyleTest_VersionsUpToMaxVersionInByteOrder_Pass) {
     const std::string head = "[Style]\r\nFormat=K+StyleInformation\r\n[About]\r\n";
     for (const char* v : {"0", "0.9", "1", ""})
         EXPECT_TRUE(IsStyleFile(WriteStyle(head + "Version=" + v + "\r\n"), "1")) << v;
@@ -305,12 +305,12 @@ TEST_F(SkinLibTest, StyleTest_VersionsUpToMaxVersionInByteOrder_Pass) {
     EXPECT_TRUE(IsStyleFile(WriteStyle(head + "Version=10\r\n"), "2"));
 }
 
-TEST_F(SkinLibTest, StyleTest_LfOnlyAndCrOnlyText_Pass) {
+TEST_F(StyleFileTest, StyleTest_LfOnlyAndCrOnlyText_Pass) {
     EXPECT_TRUE(IsStyleFile(WriteStyle("[Style]\nFormat=K+StyleInformation\n[About]\n"), "1"));
     EXPECT_TRUE(IsStyleFile(WriteStyle("[Style]\rFormat=K+StyleInformation\r[About]"), "1"));
 }
 
-TEST_F(SkinLibTest, StyleTest_NulBeforeAbout_EndsTextAndFails) {
+TEST_F(StyleFileTest, StyleTest_NulBeforeAbout_EndsTextAndFails) {
     using namespace std::string_literals;
     EXPECT_FALSE(
         IsStyleFile(WriteStyle("[Style]\r\nFormat=K+StyleInformation\r\n\0[About]\r\n"s), "1"));
@@ -318,21 +318,21 @@ TEST_F(SkinLibTest, StyleTest_NulBeforeAbout_EndsTextAndFails) {
 
 // --- reading the style text ---
 
-TEST_F(SkinLibTest, Load_NoStyleFile_ReturnsFalseAndLeavesModel) {
+TEST_F(StyleFileTest, Load_NoStyleFile_ReturnsFalseAndLeavesModel) {
     TStiData d = Marked();
     EXPECT_FALSE(
         LoadStyleFile(WriteStyle("[Style]\r\n[About]\r\nFormat=x\r\n[Glyph]\r\nTab=1\r\n"), d));
     EXPECT_EQ(Dump(d), Dump(Marked()));
 }
 
-TEST_F(SkinLibTest, Load_TooNewVersion_ReturnsFalseAndLeavesModel) {
+TEST_F(StyleFileTest, Load_TooNewVersion_ReturnsFalseAndLeavesModel) {
     TStiData d = Marked();
     EXPECT_FALSE(LoadStyleFile(
         WriteStyle("[Style]\r\nFormat=K+StyleInformation\r\nVersion=2\r\n[About]\r\n"), d));
     EXPECT_EQ(Dump(d), Dump(Marked()));
 }
 
-TEST_F(SkinLibTest, Load_EveryKey_ReachesItsField) {
+TEST_F(StyleFileTest, Load_EveryKey_ReachesItsField) {
     const std::string text =
         "[Style]\r\nFormat=K+StyleInformation\r\nApp=app\r\nVersion=0.5\r\n"
         "Type=2\r\n"
@@ -374,7 +374,7 @@ TEST_F(SkinLibTest, Load_EveryKey_ReachesItsField) {
     EXPECT_EQ(Dump(d), Dump(e));
 }
 
-TEST_F(SkinLibTest, Load_MissingKeys_GiveReadingDefaults) {
+TEST_F(StyleFileTest, Load_MissingKeys_GiveReadingDefaults) {
     const TStiData d = Load("");
     TStiData e = Defaults();
     // Where the reading defaults differ from the built-in ones (StyleText() writes Version=1).
@@ -383,25 +383,25 @@ TEST_F(SkinLibTest, Load_MissingKeys_GiveReadingDefaults) {
     EXPECT_EQ(Dump(d), Dump(e));
 }
 
-TEST_F(SkinLibTest, Load_WithoutDrawMode_GivesOneWhileNeverLoadedGivesZero) {
+TEST_F(StyleFileTest, Load_WithoutDrawMode_GivesOneWhileNeverLoadedGivesZero) {
     EXPECT_EQ(Load("").SubForm.DrawMode, 1);
     EXPECT_EQ(TStiData().SubForm.DrawMode, 0);
 }
 
-TEST_F(SkinLibTest, Load_FormColorMissing_TakesButtonBarFaceJustRead) {
+TEST_F(StyleFileTest, Load_FormColorMissing_TakesButtonBarFaceJustRead) {
     EXPECT_EQ(Load("[BtnBar]\r\nColor=clNavy,clRed\r\n").Form.Color, clNavy);
     EXPECT_EQ(Load("[BtnBar]\r\nColor=clNavy\r\n[Form]\r\nColor=clTeal\r\n").Form.Color, clTeal);
     EXPECT_EQ(Load("").Form.Color, 0x00CCE1E6);
 }
 
-TEST_F(SkinLibTest, Load_SingleColorForFive_FillsAllFive) {
+TEST_F(StyleFileTest, Load_SingleColorForFive_FillsAllFive) {
     const TStiData d = Load("[LockBtn]\r\nColor=clRed\r\n");
     for (const TColor c : {d.LockBtn.BaseColor, d.LockBtn.TopLineColor, d.LockBtn.BtmLineColor,
                            d.LockBtn.MarkColor, d.LockBtn.LockColor})
         EXPECT_EQ(c, clRed);
 }
 
-TEST_F(SkinLibTest, Load_ShortColorList_RepeatsLastElement) {
+TEST_F(StyleFileTest, Load_ShortColorList_RepeatsLastElement) {
     const TStiData d = Load("[WizBtn]\r\nColor=clRed,clblue\r\n");
     EXPECT_EQ(d.WizBtn.BaseColor, clRed);
     EXPECT_EQ(d.WizBtn.TopLineColor, clBlue);
@@ -409,13 +409,13 @@ TEST_F(SkinLibTest, Load_ShortColorList_RepeatsLastElement) {
     EXPECT_EQ(d.WizBtn.MarkColor, clBlue);
 }
 
-TEST_F(SkinLibTest, Load_LongerColorList_IgnoresSurplus) {
+TEST_F(StyleFileTest, Load_LongerColorList_IgnoresSurplus) {
     const TStiData d = Load("[Tab]\r\nColor=clRed,clLime,clBlue,clWhite,clBlack\r\n");
     EXPECT_EQ(d.Tab.BtmLineColor, clBlue);
     EXPECT_EQ(d.Tab.CounterColor, clBlue); // its own key's default
 }
 
-TEST_F(SkinLibTest, Load_EmptyListElement_RaisesConversionErrorKeepingEarlierFields) {
+TEST_F(StyleFileTest, Load_EmptyListElement_RaisesConversionErrorKeepingEarlierFields) {
     const std::string path = WriteStyle(StyleText(
         "Title=t\r\n[Tab]\r\nCounterColor=clRed\r\n[TitleBar]\r\nColor=clNavy,,clRed\r\n"));
     TStiData d = Marked();
@@ -433,7 +433,7 @@ TEST_F(SkinLibTest, Load_EmptyListElement_RaisesConversionErrorKeepingEarlierFie
     EXPECT_EQ(d.Form.Glyph, Marked().Form.Glyph);
 }
 
-TEST_F(SkinLibTest, Load_EmptyOrBadColorValue_RaisesConversionError) {
+TEST_F(StyleFileTest, Load_EmptyOrBadColorValue_RaisesConversionError) {
     TStiData d;
     EXPECT_THROW(LoadStyleFile(WriteStyle(StyleText("[Form]\r\nColor=\r\n")), d), EConversionError);
     EXPECT_THROW(LoadStyleFile(WriteStyle(StyleText("[Form]\r\nColor=blue\r\n")), d),
@@ -447,14 +447,14 @@ TEST_F(SkinLibTest, Load_EmptyOrBadColorValue_RaisesConversionError) {
     }
 }
 
-TEST_F(SkinLibTest, Load_Bounds_ReadsTwoIntegersAndRepeatsALoneOne) {
+TEST_F(StyleFileTest, Load_Bounds_ReadsTwoIntegersAndRepeatsALoneOne) {
     EXPECT_EQ(Load("[SubForm]\r\nBounds=3,$10\r\n").SubForm.Bounds.Y, 16);
     const TStiData d = Load("[SubForm]\r\nBounds=7\r\n");
     EXPECT_EQ(d.SubForm.Bounds.X, 7);
     EXPECT_EQ(d.SubForm.Bounds.Y, 7);
 }
 
-TEST_F(SkinLibTest, Load_BadBoundsElement_RaisesConversionError) {
+TEST_F(StyleFileTest, Load_BadBoundsElement_RaisesConversionError) {
     TStiData d;
     EXPECT_THROW(LoadStyleFile(WriteStyle(StyleText("[SubForm]\r\nBounds=x,1\r\n")), d),
                  EConversionError);
@@ -462,13 +462,13 @@ TEST_F(SkinLibTest, Load_BadBoundsElement_RaisesConversionError) {
                  EConversionError);
 }
 
-TEST_F(SkinLibTest, Load_DrawMode_KeepsLowEightBits) {
+TEST_F(StyleFileTest, Load_DrawMode_KeepsLowEightBits) {
     EXPECT_EQ(Load("[SubForm]\r\nDrawMode=258\r\n").SubForm.DrawMode, 2);
     EXPECT_EQ(Load("[SubForm]\r\nDrawMode=-1\r\n").SubForm.DrawMode, 255);
     EXPECT_EQ(Load("[SubForm]\r\nDrawMode=tail\r\n").SubForm.DrawMode, 1);
 }
 
-TEST_F(SkinLibTest, Load_BooleansAndIntegersThatAreNoIntegers_GiveTheKeysDefaults) {
+TEST_F(StyleFileTest, Load_BooleansAndIntegersThatAreNoIntegers_GiveTheKeysDefaults) {
     const TStiData d = Load("[LockBtn]\r\nTrans=no\r\n[Form]\r\nTrans=yes\r\n[TabFont]\r\n"
                             "Bold=\r\n[Glyph]\r\nTab=five\r\nLockBtn=2\r\n");
     EXPECT_TRUE(d.LockBtn.Trans);
@@ -478,11 +478,11 @@ TEST_F(SkinLibTest, Load_BooleansAndIntegersThatAreNoIntegers_GiveTheKeysDefault
     EXPECT_EQ(d.LockBtn.GlyphIndex, 2);
 }
 
-TEST_F(SkinLibTest, Load_RepeatedSection_OnlyTheFirstCounts) {
+TEST_F(StyleFileTest, Load_RepeatedSection_OnlyTheFirstCounts) {
     EXPECT_EQ(Load("[Style]\r\nType=$10\r\n").About.Type, 0);
 }
 
-TEST_F(SkinLibTest, Load_TypeAndStrings_FromTheFirstStyleSection) {
+TEST_F(StyleFileTest, Load_TypeAndStrings_FromTheFirstStyleSection) {
     const std::string text = "[Style]\r\nFormat=K+StyleInformation\r\nType=$10\r\n[About]\r\n"
                              "Title=\"引用\"\r\nNote=  a ; b  \r\n";
     TStiData d;
@@ -492,14 +492,14 @@ TEST_F(SkinLibTest, Load_TypeAndStrings_FromTheFirstStyleSection) {
     EXPECT_EQ(d.About.Note, "a ; b");
 }
 
-TEST_F(SkinLibTest, Load_NulInText_EndsWhatIsRead) {
+TEST_F(StyleFileTest, Load_NulInText_EndsWhatIsRead) {
     using namespace std::string_literals;
     const TStiData d = Load("[Glyph]\r\nLockBtn=3\0\r\nWizBtn=4\r\n"s);
     EXPECT_EQ(d.LockBtn.GlyphIndex, 3);
     EXPECT_EQ(d.WizBtn.GlyphIndex, -1);
 }
 
-TEST_F(SkinLibTest, Load_CreatesNoTemporaryFileAndLeavesAUsersOneAlone) {
+TEST_F(StyleFileTest, Load_CreatesNoTemporaryFileAndLeavesAUsersOneAlone) {
     const std::string path = WriteStyle(StyleText("Title=x\r\n"));
     const std::string tmp = dir.File("s.tmp");
     TStiData d;
@@ -510,7 +510,7 @@ TEST_F(SkinLibTest, Load_CreatesNoTemporaryFileAndLeavesAUsersOneAlone) {
     EXPECT_EQ(ReadBytes(tmp), "mine");
 }
 
-TEST_F(SkinLibTest, Load_LeavesTheStyleFileUnchanged) {
+TEST_F(StyleFileTest, Load_LeavesTheStyleFileUnchanged) {
     const std::string bytes = MakeStyleFile({{0, StyleText("Title=x\r\n")}, {1, TinyBmp()}});
     const std::string path = Write(bytes);
     TStiData d;
@@ -520,7 +520,7 @@ TEST_F(SkinLibTest, Load_LeavesTheStyleFileUnchanged) {
 
 // --- plain style text files ---
 
-TEST_F(SkinLibTest, LoadStyleIni_ReadsTextFileWithTheSameRules) {
+TEST_F(StyleFileTest, LoadStyleIni_ReadsTextFileWithTheSameRules) {
     TStiData d;
     ASSERT_TRUE(LoadStyleIni(Write("[LockBtn]\nColor=clRed\n[About]\nTitle='q'\n", "s.ini"), d));
     EXPECT_EQ(d.LockBtn.LockColor, clRed);
@@ -528,7 +528,7 @@ TEST_F(SkinLibTest, LoadStyleIni_ReadsTextFileWithTheSameRules) {
     EXPECT_EQ(d.About.FileName, "none");
 }
 
-TEST_F(SkinLibTest, ReadStyleIni_EmptyText_GivesEveryReadingDefault) {
+TEST_F(StyleFileTest, ReadStyleIni_EmptyText_GivesEveryReadingDefault) {
     TStiData d = Marked();
     ReadStyleIni(TStyleText(""), d);
     TStiData e = Defaults();
@@ -541,7 +541,7 @@ TEST_F(SkinLibTest, ReadStyleIni_EmptyText_GivesEveryReadingDefault) {
 
 // --- glyph items ---
 
-class GlyphItemsTest : public SkinLibTest {
+class GlyphItemsTest : public StyleFileTest {
 protected:
     using Loaded = std::vector<std::pair<size_t, std::string>>;
     std::function<void(size_t, std::string_view)> Into(Loaded& loaded) {

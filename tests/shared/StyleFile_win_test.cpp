@@ -1,4 +1,4 @@
-// Glyph strips into bitmaps.
+// Glyph strips of a style file into bitmaps.
 #include "shared/StyleFile.h"
 
 #include "StyleFiles.h"

@@ -1,6 +1,6 @@
 // Version strings of program files whose version resource the test writes itself (into a copy of
-// the test program).
-#include "shared/RavoConst1.h"
+// the test program), and the version of the running system.
+#include "shared/VersionInfo.h"
 
 #include "forms/base/Codepage.h"
 #include "shared/FileUtils.h"
@@ -171,4 +171,8 @@ TEST(VersionStringsWin, MissingFileGivesItsNameAsWritten) {
     GetFileVersionStrings(file, info);
     EXPECT_EQ(info[0], GetLongPathNameStr(file));
     EXPECT_EQ(info[2], "keep 2");
+}
+
+TEST(VersionWin, NTMajorVersionOfTheRunningSystem) {
+    EXPECT_GE(GetNTMajorVersion(), 5);
 }

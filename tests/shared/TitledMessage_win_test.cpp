@@ -1,5 +1,5 @@
 // The titled message dialog, read and answered by a watcher thread while it runs modally.
-#include "shared/RavoConst1.h"
+#include "shared/TitledMessage.h"
 
 #include "forms/win/Application.h"
 #include "forms/win/MessageDialog.h"

@@ -1,4 +1,4 @@
-#include "shared/RavoConst1.h"
+#include "shared/DateFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ size_t Count(const std::string& s, const std::string& sub) {
 }
 } // namespace
 
-TEST(RavoConst1, IntToKanjiWritesTensAndOnes) {
+TEST(DateFormat, IntToKanjiWritesTensAndOnes) {
     EXPECT_EQ(IntToKanji(0), "零");
     EXPECT_EQ(IntToKanji(7), "七");
     EXPECT_EQ(IntToKanji(10), "十");
@@ -38,13 +38,13 @@ TEST(RavoConst1, IntToKanjiWritesTensAndOnes) {
     EXPECT_EQ(IntToKanji(99), "九十九");
 }
 
-TEST(RavoConst1, IntToKanjiLeavesThreeDigitsAndNegativesDecimal) {
+TEST(DateFormat, IntToKanjiLeavesThreeDigitsAndNegativesDecimal) {
     EXPECT_EQ(IntToKanji(100), "100");
     EXPECT_EQ(IntToKanji(2024), "2024");
     EXPECT_EQ(IntToKanji(-5), "-5");
 }
 
-TEST(RavoConst1, HourTo12) {
+TEST(DateFormat, HourTo12) {
     EXPECT_EQ(HourTo12(0), "十二");
     EXPECT_EQ(HourTo12(12), "十二");
     EXPECT_EQ(HourTo12(11), "十一");
@@ -52,7 +52,7 @@ TEST(RavoConst1, HourTo12) {
     EXPECT_EQ(HourTo12(23), "十一");
 }
 
-TEST(RavoConst1, HasAmPmFindsEveryMarkerInAnyCase) {
+TEST(DateFormat, HasAmPmFindsEveryMarkerInAnyCase) {
     EXPECT_TRUE(HasAmPm("h:nn am/pm"));
     EXPECT_TRUE(HasAmPm("h a/P"));
     EXPECT_TRUE(HasAmPm("AmPm h"));
@@ -60,7 +60,7 @@ TEST(RavoConst1, HasAmPmFindsEveryMarkerInAnyCase) {
     EXPECT_FALSE(HasAmPm(""));
 }
 
-TEST(RavoConst1, EveryDayInKanji) {
+TEST(DateFormat, EveryDayInKanji) {
     static const std::array<const char*, 31> kDays{
         "一",     "二",     "三",     "四",     "五",     "六",     "七",     "八",
         "九",     "十",     "十一",   "十二",   "十三",   "十四",   "十五",   "十六",
@@ -73,7 +73,7 @@ TEST(RavoConst1, EveryDayInKanji) {
     }
 }
 
-TEST(RavoConst1, EveryHourOnBothClocks) {
+TEST(DateFormat, EveryHourOnBothClocks) {
     static const std::array<const char*, 24> k24{
         "零",   "一",   "二",   "三",   "四",   "五",     "六",     "七",
         "八",   "九",   "十",   "十一", "十二", "十三",   "十四",   "十五",
@@ -90,7 +90,7 @@ TEST(RavoConst1, EveryHourOnBothClocks) {
     }
 }
 
-TEST(RavoConst1, TimeWithSecondsTakesTheClockOfTheFormat) {
+TEST(DateFormat, TimeWithSecondsTakesTheClockOfTheFormat) {
     EXPECT_EQ(Ex("[@TT] AM/PM", At(0, 5)), "十二時五分零秒 AM");
     EXPECT_EQ(Ex("[@TT]", At(0, 5)), "零時五分零秒");
     EXPECT_EQ(Ex("[@T] ampm", At(13, 30)), "一時三十分 午後");
@@ -99,7 +99,7 @@ TEST(RavoConst1, TimeWithSecondsTakesTheClockOfTheFormat) {
               "二十三時五十九分五十九秒|二十三時五十九分五十九秒");
 }
 
-TEST(RavoConst1, OldMonthNames) {
+TEST(DateFormat, OldMonthNames) {
     static const std::array<const char*, 12> kOld{"睦月", "如月",   "弥生", "卯月",
                                                   "皐月", "水無月", "文月", "葉月",
                                                   "長月", "神無月", "霜月", "師走"};
@@ -107,7 +107,7 @@ TEST(RavoConst1, OldMonthNames) {
         EXPECT_EQ(Ex("[@LU]", Day(m, 1)), kOld[static_cast<size_t>(m - 1)]) << m;
 }
 
-TEST(RavoConst1, KanjiWhoseTrailBytesAreTokenLettersComeOutIntact) {
+TEST(DateFormat, KanjiWhoseTrailBytesAreTokenLettersComeOutIntact) {
     // 皐 8E 48 (H), 葉 97 74 (t), 師 8E 74 (t), 六 98 5A (Z), 年 94 4E (N).
     EXPECT_EQ(Ex("[@LU]mm", Day(5, 1)), "皐月05");
     EXPECT_EQ(Ex("[@LU]", Day(8, 1)), "葉月");
@@ -116,20 +116,20 @@ TEST(RavoConst1, KanjiWhoseTrailBytesAreTokenLettersComeOutIntact) {
     EXPECT_EQ(Ex("yyyy年", Day(1, 6)), "2024年");
 }
 
-TEST(RavoConst1, TokensAreFoundOnlyAtCharacterStarts) {
+TEST(DateFormat, TokensAreFoundOnlyAtCharacterStarts) {
     // ゼ is 83 5B: its trail byte followed by "@D]" must not read as "[@D]".
     EXPECT_EQ(Ex("ゼ@D]", Day(1, 5)), "ゼ@5]");
     EXPECT_EQ(Ex("ゼ@ME]", Day(1, 5)), "ゼ@1E]");
 }
 
-TEST(RavoConst1, MonthNameSwitches) {
+TEST(DateFormat, MonthNameSwitches) {
     EXPECT_EQ(Ex("mmm mmmm[@ME]", Day(9, 1)), "Sept September");
     EXPECT_EQ(Ex("mmm mmmm[@ME]", Day(5, 1)), "May May");
     EXPECT_EQ(Ex("mmm mmmm[@MJ]", Day(12, 1)), "十二 十二月");
     EXPECT_EQ(Ex("mmm mmmm[@ML]", Day(6, 1)), "水無月 水無月");
 }
 
-TEST(RavoConst1, WeekdayNameSwitches) {
+TEST(DateFormat, WeekdayNameSwitches) {
     EXPECT_EQ(Ex("ddd dddd[@WE]", Day(6, 2)), "Sun Sunday");
     EXPECT_EQ(Ex("ddd dddd[@WE]", Day(6, 5)), "Wed Wednesday");
     forms::TFormatSettings english = forms::JapaneseFormatSettings();
@@ -138,7 +138,7 @@ TEST(RavoConst1, WeekdayNameSwitches) {
     EXPECT_EQ(FormatDateTimeEx("ddd dddd[@WJ]", Day(6, 2), english), "日 日曜日");
 }
 
-TEST(RavoConst1, LaterSwitchesWinWhereverTheyStand) {
+TEST(DateFormat, LaterSwitchesWinWhereverTheyStand) {
     EXPECT_EQ(Ex("[@ML][@MJ][@ME]mmmm", Day(6, 1)), "水無月");
     EXPECT_EQ(Ex("[@ME][@ML]mmmm", Day(6, 1)), "水無月");
     EXPECT_EQ(Ex("mmmm[@MJ][@ME]", Day(6, 1)), "六月");
@@ -146,25 +146,25 @@ TEST(RavoConst1, LaterSwitchesWinWhereverTheyStand) {
     EXPECT_EQ(Ex("[@ME]mmm[@WE]ddd", Day(6, 2)), "JunSun");
 }
 
-TEST(RavoConst1, ASecondSwitchReachesTheFormatter) {
+TEST(DateFormat, ASecondSwitchReachesTheFormatter) {
     EXPECT_EQ(Ex("mmm[@ME][@ME]", Day(9, 15)), "Sept[@9E]");
 }
 
-TEST(RavoConst1, TokensInLowerCase) {
+TEST(DateFormat, TokensInLowerCase) {
     EXPECT_EQ(Ex("[@tt]", At(0, 5)), "零時五分零秒");
     EXPECT_EQ(Ex("[@t]", At(13, 30)), "十三時三十分");
     EXPECT_EQ(Ex("mmm[@me]", Day(9, 1)), "Sept");
     EXPECT_EQ(Ex("[@lu]/[@dd]/[@d]", Day(6, 30)), "水無月/三十日/三十");
 }
 
-TEST(RavoConst1, PlainFormatsUseTheLocale) {
+TEST(DateFormat, PlainFormatsUseTheLocale) {
     EXPECT_EQ(Ex("yyyy/mm/dd(ddd) hh:nn:ss", At(9, 8, 7)), "2024/09/05(木) 09:08:07");
     EXPECT_EQ(Ex("", At(9, 8, 7)), "");
 }
 
 // Random formats of tokens, letters, quotes and double-byte characters never crash, never hang,
 // and every kanji of the format comes out whole.
-TEST(RavoConst1, RandomFormatsAreFormattedSafely) {
+TEST(DateFormat, RandomFormatsAreFormattedSafely) {
     static const std::array<const char*, 36> kPieces{
         "[@TT]", "[@T]", "[@LU]", "[@DD]", "[@D]",  "[@ME]", "[@MJ]", "[@ML]", "[@WE]",
         "[@WJ]", "[@",   "]",     "d",     "m",     "y",     "h",     "n",     "s",

@@ -1,4 +1,4 @@
-#include "shared/RavoConst1.h"
+#include "shared/DateFormat.h"
 
 #include "forms/base/StrUtils.h"
 
@@ -129,47 +129,4 @@ std::string FormatDateTimeEx(std::string_view format, forms::TDateTime dt,
         }
     }
     return forms::FormatDateTime(f, dt, settings);
-}
-
-void ClampToArea(int& x, int& y, int w, int h, const forms::TRect& area) {
-    if (x > area.Right - w)
-        x = area.Right - w;
-    if (x < area.Left)
-        x = area.Left;
-    if (y < area.Top)
-        y = area.Top;
-    if (y > area.Bottom - h)
-        y = area.Bottom - h;
-}
-
-bool StrictlyInside(const forms::TRect& r, forms::TPoint p) {
-    return p.X > r.Left && p.X < r.Right && p.Y > r.Top && p.Y < r.Bottom;
-}
-
-std::string VersionTranslationKey(std::string_view value) {
-    if (value.size() < 4)
-        return {};
-    // Two little-endian words: the language, then the code page.
-    const auto word = [&](size_t at) {
-        return static_cast<unsigned>(static_cast<unsigned char>(value[at]) |
-                                     static_cast<unsigned char>(value[at + 1]) << 8);
-    };
-    static constexpr char kHex[] = "0123456789abcdef";
-    const unsigned both = word(0) << 16 | word(2);
-    std::string key(8, '0');
-    for (int i = 7; i >= 0; --i)
-        key[static_cast<size_t>(7 - i)] = kHex[(both >> (i * 4)) & 0xF];
-    return key;
-}
-
-std::string TitledMessageText(std::string_view title, std::string_view msg) {
-    std::string text = "【 ";
-    text.append(title);
-    text += " 】\r\r";
-    text.append(msg);
-    return text;
-}
-
-forms::TPoint TitledMessagePlace(int x, int y, forms::TPoint pointer) {
-    return {x == 0 ? pointer.X - 16 : x, y == 0 ? pointer.Y - 16 : y};
 }

@@ -1,6 +1,6 @@
-// The work area, pointer, desktop and taskbar tests, key and button state and the Windows
-// version on the real system (the test desktop: 1024 x 768, taskbar at the bottom).
-#include "shared/RavoConst1.h"
+// The work area, pointer, desktop and taskbar tests on the real system (the test desktop:
+// 1024 x 768, taskbar at the bottom).
+#include "shared/Desktop.h"
 
 #include "support/WinTesting.h"
 
@@ -8,7 +8,6 @@
 
 #include <memory>
 
-using wintest::HeldInput;
 using wintest::PointAt;
 using wintest::StandIn;
 
@@ -43,10 +42,6 @@ protected:
 
     std::unique_ptr<StandIn> progman, view, icons;
 };
-
-bool HeldButtonsBecome(TLaunchMouseBtns expected) {
-    return kbtest::PumpUntil([&] { return GetMouseButtons() == expected; });
-}
 } // namespace
 
 TEST(WorkAreaWin, ClampKeepsTheBoxInsideTheRealWorkArea) {
@@ -161,55 +156,4 @@ TEST_F(StandInDesktop, WebDesktopCountsOnlyItsPage) {
     EXPECT_TRUE(CursorOnDesktop());
     PointAt(600, 300); // the icon list, which the page replaces
     EXPECT_FALSE(CursorOnDesktop());
-}
-
-TEST(KeyStateWin, HeldKeyIsDownUntilReleased) {
-    // Keys reach the system's key state only while some window is in the foreground.
-    StandIn target(L"KbKeyTarget", RECT{100, 100, 300, 200});
-    SetForegroundWindow(target.Handle());
-    ASSERT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == target.Handle(); }));
-    // Wine sets the key state from the X server's when the X focus arrives, which would undo a
-    // key pressed before. A pointer move makes a round trip to the X server on this thread and
-    // then handles the events it brought, the focus's among them. The point is off our windows,
-    // whose entering would bring a key state again.
-    kbtest::MovePointerTo(700, 500);
-    HeldInput input;
-    input.Key(VK_F13);
-    EXPECT_TRUE(kbtest::PumpUntil([] { return IsKeyDown(VK_F13); }));
-    EXPECT_FALSE(IsKeyUp(VK_F13));
-    input.ReleaseAll();
-    EXPECT_TRUE(kbtest::PumpUntil([] { return IsKeyUp(VK_F13); }));
-    EXPECT_FALSE(IsKeyDown(VK_F13));
-}
-
-TEST(KeyStateWin, HeldMouseButtonsFormExactlyTheirSet) {
-    StandIn pad(L"KbButtonPad", RECT{100, 100, 400, 400});
-    kbtest::Pump();
-    PointAt(250, 250);
-    ASSERT_TRUE(HeldButtonsBecome({}));
-    HeldInput input;
-    input.Mouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-    input.Mouse(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
-    EXPECT_TRUE(HeldButtonsBecome({lmLeft, lmMiddle})) << int(GetMouseButtons().Bits());
-    EXPECT_TRUE(IsKeyDown(VK_LBUTTON));
-    input.ReleaseAll();
-    EXPECT_TRUE(HeldButtonsBecome({}));
-}
-
-TEST(KeyStateWin, RightAndExtraButtonsHaveTheirOwnMembers) {
-    StandIn pad(L"KbButtonPad", RECT{100, 100, 400, 400});
-    kbtest::Pump();
-    PointAt(250, 250);
-    HeldInput input;
-    input.Mouse(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-    input.Mouse(MOUSEEVENTF_XDOWN, MOUSEEVENTF_XUP, XBUTTON1);
-    EXPECT_TRUE(HeldButtonsBecome({lmRight, lmMos4})) << int(GetMouseButtons().Bits());
-    input.Mouse(MOUSEEVENTF_XDOWN, MOUSEEVENTF_XUP, XBUTTON2);
-    EXPECT_TRUE(HeldButtonsBecome({lmRight, lmMos4, lmMos5})) << int(GetMouseButtons().Bits());
-    input.ReleaseAll();
-    EXPECT_TRUE(HeldButtonsBecome({}));
-}
-
-TEST(VersionWin, NTMajorVersionOfTheRunningSystem) {
-    EXPECT_GE(GetNTMajorVersion(), 5);
 }

@@ -18,6 +18,11 @@ RECT RealWorkArea() {
     return r;
 }
 
+// Waits until the system finds the window at the screen point, as the pointer tests will.
+bool WindowComesAt(HWND window, int x, int y) {
+    return kbtest::PumpUntil([=] { return WindowFromPoint(POINT{x, y}) == window; });
+}
+
 // The desktop's windows as the shell makes them: "Progman" at the bottom of the z-order, its view
 // "SHELLDLL_DefView", and the view's icon list "SysListView32". They cover the work area only:
 // Wine raises a window over the screen above its taskbar when the pointer moves.
@@ -29,11 +34,11 @@ protected:
         SetWindowPos(progman->Handle(), HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         view = std::make_unique<StandIn>(L"SHELLDLL_DefView", ClientArea(), progman->Handle());
-        kbtest::Pump();
+        ASSERT_TRUE(WindowComesAt(view->Handle(), 500, 300));
     }
     void AddIconList() {
         icons = std::make_unique<StandIn>(L"SysListView32", ClientArea(), view->Handle());
-        kbtest::Pump();
+        ASSERT_TRUE(WindowComesAt(icons->Handle(), 500, 300));
     }
     static RECT ClientArea() {
         const RECT area = RealWorkArea();
@@ -73,7 +78,7 @@ TEST(WorkAreaWin, BelowWorkAreaOnlyPastTheBottom) {
 
 TEST(PointerWin, CursorInWindowIsStrictOnEveryEdge) {
     StandIn box(L"KbPointerBox", RECT{100, 100, 300, 200});
-    kbtest::Pump();
+    ASSERT_TRUE(WindowComesAt(box.Handle(), 150, 150));
     PointAt(150, 150);
     EXPECT_TRUE(CursorInWindow(box.Handle()));
     PointAt(100, 150);
@@ -119,7 +124,7 @@ TEST_F(StandInDesktop, PointerOverTheIconListIsOnTheDesktop) {
 TEST_F(StandInDesktop, WindowAboveTheDesktopHidesIt) {
     AddIconList();
     StandIn above(L"KbAboveDesktop", RECT{400, 200, 600, 400});
-    kbtest::Pump();
+    ASSERT_TRUE(WindowComesAt(above.Handle(), 500, 300));
     PointAt(500, 300);
     EXPECT_FALSE(CursorOnDesktop());
     PointAt(700, 300);
@@ -141,7 +146,7 @@ TEST_F(StandInDesktop, ViewWithoutAnIconListIsNeverTheDesktop) {
 
 TEST_F(StandInDesktop, ProgmanWithoutAViewIsNeverTheDesktop) {
     view.reset();
-    kbtest::Pump();
+    ASSERT_TRUE(WindowComesAt(progman->Handle(), 500, 300));
     PointAt(500, 300);
     EXPECT_FALSE(CursorOnDesktop());
 }
@@ -151,7 +156,7 @@ TEST_F(StandInDesktop, WebDesktopCountsOnlyItsPage) {
     StandIn web(L"Internet Explorer_Server", RECT{0, 0, 400, 400}, view->Handle());
     // A new child goes below its older siblings; the page lies over the icon list.
     SetWindowPos(web.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    kbtest::Pump();
+    ASSERT_TRUE(WindowComesAt(web.Handle(), 200, 200));
     PointAt(200, 200);
     EXPECT_TRUE(CursorOnDesktop());
     PointAt(600, 300); // the icon list, which the page replaces

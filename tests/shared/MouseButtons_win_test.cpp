@@ -10,6 +10,12 @@ using wintest::PointAt;
 using wintest::StandIn;
 
 namespace {
+// Waits until the system finds the window at the screen point, so that the buttons are pressed
+// over it.
+bool WindowComesAt(HWND window, int x, int y) {
+    return kbtest::PumpUntil([=] { return WindowFromPoint(POINT{x, y}) == window; });
+}
+
 bool HeldButtonsBecome(TLaunchMouseBtns expected) {
     return kbtest::PumpUntil([&] { return GetMouseButtons() == expected; });
 }
@@ -36,7 +42,7 @@ TEST(KeyStateWin, HeldKeyIsDownUntilReleased) {
 
 TEST(KeyStateWin, HeldMouseButtonsFormExactlyTheirSet) {
     StandIn pad(L"KbButtonPad", RECT{100, 100, 400, 400});
-    kbtest::Pump();
+    ASSERT_TRUE(WindowComesAt(pad.Handle(), 250, 250));
     PointAt(250, 250);
     ASSERT_TRUE(HeldButtonsBecome({}));
     HeldInput input;
@@ -50,7 +56,7 @@ TEST(KeyStateWin, HeldMouseButtonsFormExactlyTheirSet) {
 
 TEST(KeyStateWin, RightAndExtraButtonsHaveTheirOwnMembers) {
     StandIn pad(L"KbButtonPad", RECT{100, 100, 400, 400});
-    kbtest::Pump();
+    ASSERT_TRUE(WindowComesAt(pad.Handle(), 250, 250));
     PointAt(250, 250);
     HeldInput input;
     input.Mouse(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);

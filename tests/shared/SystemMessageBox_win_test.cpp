@@ -36,9 +36,7 @@ int ShowAndPress(const char* text, const std::string& caption, int kind, int but
         seen.owner = GetWindow(box, GW_OWNER);
         seen.topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
         // The box is visible a moment before its activation ends.
-        for (int i = 0; i < 500 && GetForegroundWindow() != box; ++i)
-            Sleep(10);
-        seen.foreground = GetForegroundWindow() == box;
+        seen.foreground = kbtest::PumpUntil([box] { return GetForegroundWindow() == box; });
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(press, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(box, press)));
     });

@@ -31,14 +31,6 @@ constexpr int64_t kMaxAddedSlots = 100000;
 constexpr int64_t kMinPageBytes = 3 * 2;
 constexpr int64_t kMinSlotBytes = 11 * 2;
 
-std::unique_ptr<TPageItem> NewPage(std::string_view caption, int32_t count, int32_t value) {
-    auto page = std::make_unique<TPageItem>();
-    page->Caption = std::string(caption);
-    page->BtnCount = count;
-    page->Value = value;
-    return page;
-}
-
 // ---- Line form ----------------------------------------------------------------------------------
 
 bool IsBlank(char c) {

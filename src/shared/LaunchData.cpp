@@ -21,6 +21,8 @@ TLaunchDataItem EmptySlotValues() {
     return item;
 }
 
+} // namespace
+
 std::unique_ptr<TPageItem> NewPage(std::string_view caption, int32_t count, int32_t value) {
     auto page = std::make_unique<TPageItem>();
     page->Caption = std::string(caption);
@@ -28,8 +30,6 @@ std::unique_ptr<TPageItem> NewPage(std::string_view caption, int32_t count, int3
     page->Value = value;
     return page;
 }
-
-} // namespace
 
 std::unique_ptr<TLaunchDataItem> NewEmptyItem() {
     return std::make_unique<TLaunchDataItem>(EmptySlotValues());

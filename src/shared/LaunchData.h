@@ -89,6 +89,9 @@ public:
     void ReadData(forms::TReader& reader) override;
 };
 
+// A page record with these values.
+std::unique_ptr<TPageItem> NewPage(std::string_view caption, int32_t count, int32_t value);
+
 // The pages in tab order. The stream routines hold a count and then the records; a load either
 // reads them all or raises and leaves the list as it was.
 class TPageList : public forms::TObjectList<TPageItem> {

@@ -5,7 +5,7 @@
 #include "forms/base/Color.h"
 #include "forms/gfx/Geometry.h"
 #include "forms/gfx/Painter.h"
-#include "shared/Graphuty.h"
+#include "shared/Drawing.h"
 
 // What the face of a title-bar button depends on besides its colours and sizes.
 struct TMarkBtnState {

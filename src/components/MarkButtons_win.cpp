@@ -1,6 +1,6 @@
 #include "components/MarkButtons.h"
 
-#include "shared/SkinLib.h"
+#include "shared/SkinDrawing.h"
 
 #include "forms/win/WinControl.h"
 

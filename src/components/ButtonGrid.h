@@ -101,13 +101,14 @@ public:
     void KeyUp(uint16_t& key, const TLibraryKeyEvent& library);
     // graphicChildUnderPointer: an enabled non-windowed child control lies under the pointer.
     virtual void Wheel(int wheelDelta, bool graphicChildUnderPointer);
+    // Selects the cell under the point, presses it on a plain left press, then the library's.
     virtual void MouseDown(const TGridMouse& m);
+    // The selection follows the pointer, pressed or not; then the library's handling.
     virtual void MouseMove(const TGridMouse& m);
+    // Any button's release ends Down; then the library's handling.
     virtual void MouseUp(const TGridMouse& m);
 
 protected:
-    // Down := value, and the cell drawn marked.
-    void SetDown(bool value, int index);
     [[nodiscard]] std::weak_ptr<void> LifeToken() const { return life_; }
 
     TButtonGridHost& host_;
@@ -116,6 +117,8 @@ private:
     // Whether a grid of these numbers keeps Count, width and height within 32 bits.
     [[nodiscard]] static bool Fits(int cols, int rows, int size);
     void Resized();
+    // Down := value, and the cell drawn marked.
+    void SetDown(bool value, int index);
     // Where an arrow moves the mark from cell i: around the whole grid, wrapping at the ends
     // and from the first row to the last; false for any other key.
     [[nodiscard]] bool ArrowTarget(uint16_t key, int i, int& target) const;

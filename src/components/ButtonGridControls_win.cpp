@@ -117,7 +117,8 @@ void TQvtBtnPanel::DrawCellIcon(const TIconPlan& plan, const TIcon* icon) {
         CellCanvas().DrawIconAt(plan.Box.Left, plan.Box.Top, *icon, side);
         return;
     }
-    // The icon on white, white left out, blended half with the face below.
+    // The icon on a white picture that leaves out its bottom-left pixel's colour (white where the
+    // icon has a transparent corner), blended half with the face below.
     TBitmap picture(side, side);
     picture.Canvas().DrawIconAt(0, 0, *icon, side);
     picture.SetTransparentMode(TTransparentMode::tmAuto);
@@ -260,7 +261,7 @@ void TQvtIconBtns::NoneBtnMouseMove(TShiftState shift, int x, int y) {
 // ---- TQvtGrpBtns ----
 
 TQvtGrpBtns::TQvtGrpBtns(TComponent* owner)
-    : TQvtIconBtns(owner), glyph_(std::make_unique<TBitmap>(kStateImageSize, 10)) {
+    : TQvtIconBtns(owner), glyph_(std::make_unique<TBitmap>(40, 10)) { // white until set
     for (auto& image : stateImages_)
         image = std::make_unique<TBitmap>(kStateImageSize, kStateImageSize);
 }

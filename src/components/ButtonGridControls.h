@@ -10,7 +10,7 @@
 #include "forms/gfx/Bitmap.h"
 #include "forms/gfx/Icon.h"
 #include "forms/win/WinControl.h"
-#include "shared/ListUnit.h"
+#include "shared/IconList.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "components/ButtonGridControls.h"
 
 #include "forms/win/GraphicControl.h"
-#include "shared/GrpUnit.h"
-#include "shared/SkinLib.h"
+#include "shared/BitmapEffects.h"
+#include "shared/SkinDrawing.h"
 
 using namespace forms;
 

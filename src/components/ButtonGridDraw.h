@@ -7,7 +7,7 @@
 #include "forms/base/Color.h"
 #include "forms/gfx/Geometry.h"
 #include "forms/gfx/Painter.h"
-#include "shared/Graphuty.h"
+#include "shared/Drawing.h"
 
 // The grid's look, as its properties set it.
 struct TGridLook {

@@ -4,7 +4,9 @@
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"
 #include "forms/base/Paths.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/base/StrUtils.h"
+#include "forms/gfx/DeviceContext.h"
 #include "forms/win/Form.h"
 #include "forms/win/HintWindow.h"
 #include "forms/win/Screen.h"
@@ -35,13 +37,12 @@ struct Pipelined {
 };
 thread_local Pipelined pipelined;
 
-struct PipelineScope {
-    explicit PipelineScope(const MSG& m) : saved(pipelined) {
-        pipelined = {m.hwnd, m.message, m.wParam, m.lParam};
-    }
-    ~PipelineScope() { pipelined = saved; }
-    Pipelined saved;
-};
+// Marks m as the key message being dispatched until the returned guard goes.
+auto PipelineScope(const MSG& m) {
+    const Pipelined saved = pipelined;
+    pipelined = {m.hwnd, m.message, m.wParam, m.lParam};
+    return OnScopeExit([saved] { pipelined = saved; });
+}
 
 } // namespace
 
@@ -257,7 +258,7 @@ bool HandleDialogKey(TForm* form, TWinControl* focused, MSG& msg) {
         case VK_ESCAPE: {
             if (code & DLGC_WANTALLKEYS)
                 return false;
-            PipelineScope scope(msg);
+            const auto scope = PipelineScope(msg);
             return IsDialogMessageW(form->Handle(), &msg) != FALSE;
         }
         default:
@@ -269,7 +270,7 @@ bool HandleDialogKey(TForm* form, TWinControl* focused, MSG& msg) {
             return false;
         if (DialogCharToControls(form, static_cast<uint16_t>(msg.wParam)))
             return true;
-        PipelineScope scope(msg);
+        const auto scope = PipelineScope(msg);
         return IsDialogMessageW(form->Handle(), &msg) != FALSE;
     }
     return false;
@@ -315,7 +316,7 @@ bool TApplication::KeyPipeline(MSG& msg) {
         return true;
     if (isDown)
         TranslateMessage(&msg);
-    PipelineScope scope(msg);
+    const auto scope = PipelineScope(msg);
     DispatchMessageW(&msg);
     return true;
 }
@@ -511,10 +512,8 @@ TRect TScreen::WorkArea() const {
 }
 
 int TScreen::PixelsPerInch() const {
-    HDC dc = GetDC(nullptr);
-    const int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-    return ppi;
+    const WindowDC screen;
+    return GetDeviceCaps(screen.Handle(), LOGPIXELSY);
 }
 
 TFont& TScreen::HintFont() {
@@ -540,16 +539,15 @@ void TScreen::SetCursor(TCursor cursor) {
 
 std::vector<std::string> TScreen::Fonts() const {
     std::vector<std::string> faces;
-    HDC dc = GetDC(nullptr);
+    const WindowDC screen;
     EnumFontsW(
-        dc, nullptr,
+        screen.Handle(), nullptr,
         [](const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM lp) -> int {
             reinterpret_cast<std::vector<std::string>*>(lp)->push_back(
                 cp932::Narrow(lf->lfFaceName));
             return 1;
         },
         reinterpret_cast<LPARAM>(&faces));
-    ReleaseDC(nullptr, dc);
     std::sort(faces.begin(), faces.end());
     faces.erase(std::unique(faces.begin(), faces.end()), faces.end());
     return faces;

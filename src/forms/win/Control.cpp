@@ -2,6 +2,7 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Application.h"
 #include "forms/win/Form.h"
 #include "forms/win/Menus.h"
@@ -162,16 +163,19 @@ TControlCanvas::~TControlCanvas() {
 
 HDC TControlCanvas::CreateContext() {
     HWND h = control_.Handle();
-    HDC dc = h ? GetDC(h) : nullptr;
-    if (dc)
-        CanvasesWithContext().push_back(this);
-    return dc;
+    context_.emplace(h);
+    if (!context_->Handle()) {
+        context_.reset();
+        return nullptr;
+    }
+    CanvasesWithContext().push_back(this);
+    return context_->Handle();
 }
 
-void TControlCanvas::ReleaseContext(HDC dc) {
+void TControlCanvas::ReleaseContext(HDC /*dc*/) {
     auto& list = CanvasesWithContext();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    ReleaseDC(control_.handle_, dc);
+    context_.reset();
 }
 
 void FreeDeviceContexts() {
@@ -622,10 +626,7 @@ void TControl::WMEraseBkgnd(TMessage& m) {
 void TControl::PaintTo(HDC dc) {
     TCanvas& c = canvas_;
     c.SetHandle(dc);
-    struct Unbind {
-        TCanvas& c;
-        ~Unbind() { c.SetHandle(nullptr); }
-    } unbind{c};
+    const auto unbind = OnScopeExit([&c] { c.SetHandle(nullptr); });
     c.Font().Assign(font_);
     c.Brush().SetColor(color_);
     c.Pen().SetColor(clBlack);

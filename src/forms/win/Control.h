@@ -5,6 +5,7 @@
 // window procedure (the application reports them).
 #include "forms/base/Component.h"
 #include "forms/gfx/Canvas.h"
+#include "forms/gfx/DeviceContext.h"
 #include "forms/gfx/Font.h"
 #include "forms/gfx/Geometry.h"
 
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -91,8 +93,9 @@ protected:
     void ReleaseContext(HDC dc) override;
 
 private:
-    friend void FreeDeviceContexts();
     TControl& control_;
+    // The window's context while the canvas holds one outside painting.
+    std::optional<WindowDC> context_;
 };
 
 // Gives back every window context that control canvases hold outside painting.

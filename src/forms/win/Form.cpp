@@ -1,6 +1,7 @@
 #include "forms/win/Form.h"
 
 #include "forms/base/Exceptions.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Application.h"
 
 #include <algorithm>
@@ -315,27 +316,21 @@ int TForm::ShowModal() {
     if (main && main != this)
         SetWindowLongPtrW(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main->Handle()));
     HWND previous = GetActiveWindow();
-    struct Guard {
-        TForm& form;
-        std::vector<HWND> disabled;
-        bool done = false;
-        void Finish() {
-            if (done)
-                return;
-            done = true;
-            EnableWindows(disabled); // before hiding, so activation stays with us
-            form.modal_ = false;
-            if (form.visible_)
-                form.Hide();
+    const std::vector<HWND> disabled = DisableThreadWindows(handle_);
+    auto finish = [this, &disabled] {
+        EnableWindows(disabled); // before hiding, so activation stays with us
+        modal_ = false;
+        if (visible_)
+            Hide();
+    };
+    // On the way out through an error, the error of closing must not replace it.
+    auto guard = OnScopeExit([&finish] {
+        try {
+            finish();
+        } catch (...) {
+            Application.HandleException(std::current_exception());
         }
-        ~Guard() {
-            try {
-                Finish();
-            } catch (...) {
-                Application.HandleException(std::current_exception());
-            }
-        }
-    } guard{*this, DisableThreadWindows(handle_)};
+    });
     modal_ = true;
     modalResult_ = mrNone;
     Show();
@@ -346,7 +341,8 @@ int TForm::ShowModal() {
             modalResult_ = mrCancel;
     }
     const int result = modalResult_;
-    guard.Finish();
+    guard.Dismiss();
+    finish(); // an error of OnHide reaches the caller
     if (previous && IsWindow(previous) && IsWindowVisible(previous))
         SetForegroundWindow(previous);
     return result;

@@ -45,24 +45,16 @@ void TGraphicControl::WMPaint(TMessage& m) {
         return;
     }
     // What the parent and the graphic controls below would show here, then this control.
-    HDC mem = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, width_, height_);
-    HGDIOBJ oldBitmap = SelectObject(mem, bitmap);
-    struct Free {
-        HDC mem;
-        HBITMAP bitmap;
-        HGDIOBJ old;
-        ~Free() {
-            SelectObject(mem, old);
-            DeleteObject(bitmap);
-            DeleteDC(mem);
-        }
-    } free{mem, bitmap, oldBitmap};
-
-    int saved = SaveDC(mem);
-    SetWindowOrgEx(mem, left_, top_, nullptr);
-    parent_->PaintWindowTo(mem);
-    RestoreDC(mem, saved);
+    const MemoryDC mem(dc);
+    const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, width_, height_));
+    if (!mem || !bitmap)
+        return;
+    const SelectedObject selected(mem.Handle(), bitmap.Handle());
+    {
+        const SavedDC saved(mem.Handle());
+        SetWindowOrgEx(mem.Handle(), left_, top_, nullptr);
+        parent_->PaintWindowTo(mem.Handle());
+    }
     const TRect mine = BoundsRect();
     for (int i = 0; i < parent_->ControlCount(); ++i) {
         TControl* sibling = parent_->Controls(i);
@@ -71,14 +63,13 @@ void TGraphicControl::WMPaint(TMessage& m) {
         auto* g = dynamic_cast<TGraphicControl*>(sibling);
         if (!g || !g->Visible() || !g->BoundsRect().Intersects(mine))
             continue;
-        saved = SaveDC(mem);
-        SetWindowOrgEx(mem, left_ - g->left_, top_ - g->top_, nullptr);
-        IntersectClipRect(mem, 0, 0, g->width_, g->height_);
-        g->PaintTo(mem);
-        RestoreDC(mem, saved);
+        const SavedDC saved(mem.Handle());
+        SetWindowOrgEx(mem.Handle(), left_ - g->left_, top_ - g->top_, nullptr);
+        IntersectClipRect(mem.Handle(), 0, 0, g->width_, g->height_);
+        g->PaintTo(mem.Handle());
     }
-    PaintTo(mem);
-    BitBlt(dc, 0, 0, width_, height_, mem, 0, 0, SRCCOPY);
+    PaintTo(mem.Handle());
+    BitBlt(dc, 0, 0, width_, height_, mem.Handle(), 0, 0, SRCCOPY);
 }
 
 void TGraphicControl::InvalidateSiblingsAbove(const TRect& r) {

@@ -2,10 +2,12 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Application.h"
 #include "forms/win/Form.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace forms {
 
@@ -142,8 +144,16 @@ HWND TPopupMenu::OwnerWindow() const {
 }
 
 namespace {
-HMENU BuildMenu(TMenuItem& parent, std::vector<TMenuItem*>& table) {
-    HMENU menu = CreatePopupMenu();
+struct MenuDestroy {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+// A native menu and, once they are inserted, its submenus.
+using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroy>;
+
+MenuHandle BuildMenu(TMenuItem& parent, std::vector<TMenuItem*>& table) {
+    MenuHandle menu(CreatePopupMenu());
+    if (!menu)
+        throw Exception("メニューを作成できません: " + SysErrorMessage(LastSystemError()));
     for (int i = 0; i < parent.Count(); ++i) {
         TMenuItem* item = parent.Items(i);
         if (!item->Visible())
@@ -152,6 +162,7 @@ HMENU BuildMenu(TMenuItem& parent, std::vector<TMenuItem*>& table) {
         MENUITEMINFOW mi{};
         mi.cbSize = sizeof mi;
         mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+        MenuHandle submenu;
         if (item->IsSeparator()) {
             mi.fType = MFT_SEPARATOR;
             mi.fMask = MIIM_FTYPE;
@@ -162,11 +173,13 @@ HMENU BuildMenu(TMenuItem& parent, std::vector<TMenuItem*>& table) {
             table.push_back(item);
             mi.wID = static_cast<UINT>(table.size());
             if (item->Count() > 0) {
+                submenu = BuildMenu(*item, table);
                 mi.fMask |= MIIM_SUBMENU;
-                mi.hSubMenu = BuildMenu(*item, table);
+                mi.hSubMenu = submenu.get();
             }
         }
-        InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &mi);
+        if (InsertMenuItemW(menu.get(), static_cast<UINT>(GetMenuItemCount(menu.get())), TRUE, &mi))
+            (void)submenu.release(); // the menu destroys it now
     }
     return menu;
 }
@@ -178,31 +191,24 @@ void TPopupMenu::Popup(int x, int y) {
         OnPopup(this);
     if (life.expired())
         return;
+    const HWND owner = OwnerWindow();
     std::vector<TMenuItem*> table;
-    HMENU menu = BuildMenu(*items_, table);
-    HWND owner = OwnerWindow();
-    std::vector<TMenuItem*>* outer = openItems;
-    openItems = &table;
-    native_ = menu;
     UINT chosen = 0;
     {
-        struct Close {
-            HMENU menu;
-            std::vector<TMenuItem*>* outer;
-            TPopupMenu* self;
-            std::weak_ptr<void> life;
-            ~Close() {
-                DestroyMenu(menu);
-                openItems = outer;
-                if (!life.expired())
-                    self->native_ = nullptr;
-            }
-        } close{menu, outer, this, life};
+        const MenuHandle menu = BuildMenu(*items_, table);
+        std::vector<TMenuItem*>* outer = openItems;
+        openItems = &table;
+        native_ = menu.get();
+        const auto restore = OnScopeExit([this, outer, &life] {
+            openItems = outer;
+            if (!life.expired())
+                native_ = nullptr;
+        });
         if (owner)
             SetForegroundWindow(owner);
-        chosen = static_cast<UINT>(
-            TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                             x, y, owner, nullptr));
+        chosen = static_cast<UINT>(TrackPopupMenuEx(
+            menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, owner,
+            nullptr));
         if (owner)
             PostMessageW(owner, WM_NULL, 0, 0);
     }

@@ -85,13 +85,13 @@ Scoped<TForm> CreateMessageDialog(std::string_view text, TMsgDlgType type, TMsgD
     form->SetCaption(spec.caption ? std::string(spec.caption) : Application.Title());
 
     // Dialog units of the form's font, as the system's dialogs measure.
-    HDC dc = CreateCompatibleDC(nullptr);
     int avgWidth, charHeight;
     TRect textRect;
     std::vector<int> captionWidths;
     const std::string message = NormaliseBreaks(text);
     {
-        TCanvas c(dc);
+        const MemoryDC dc;
+        TCanvas c(dc.Handle());
         c.Font().Assign(form->Font());
         const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
         avgWidth = (c.TextWidth(letters) / 26 + 1) / 2;
@@ -105,7 +105,6 @@ Scoped<TForm> CreateMessageDialog(std::string_view text, TMsgDlgType type, TMsgD
                 captionWidths.push_back(c.TextWidth(plain));
             }
     }
-    DeleteDC(dc);
     const int horzMargin = Scale(8, avgWidth, 4), vertMargin = Scale(8, charHeight, 8);
     const int horzSpacing = Scale(10, avgWidth, 4), vertSpacing = Scale(10, charHeight, 8);
     const int buttonSpacing = Scale(4, avgWidth, 4), buttonHeight = Scale(14, charHeight, 8);

@@ -1,6 +1,7 @@
 #include "forms/win/WinControl.h"
 
 #include "forms/base/Exceptions.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Form.h"
 #include "forms/win/GraphicControl.h"
 
@@ -145,10 +146,7 @@ void TWinControl::AlignControls() {
     if (aligning_ > 0)
         return;
     ++aligning_;
-    struct Done {
-        int& n;
-        ~Done() { --n; }
-    } done{aligning_};
+    const auto done = OnScopeExit([this] { --aligning_; });
     TRect r = ClientRect();
     AdjustClientRect(r);
     auto pick = [&](TAlign a) {
@@ -262,12 +260,11 @@ void TWinControl::WMEraseBkgnd(TMessage& m) {
     }
     if (!(ControlStyle() & csOpaque)) {
         HDC dc = reinterpret_cast<HDC>(m.WParam);
-        const int saved = SaveDC(dc);
+        const SavedDC saved(dc);
         ExcludeChildren(dc);
         TCanvas c(dc);
         c.Brush().SetColor(Color());
         c.FillRect(ClientRect());
-        RestoreDC(dc, saved);
     }
     m.Result = 1;
 }

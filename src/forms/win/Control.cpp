@@ -394,6 +394,14 @@ void TControl::UpdateBoundsFromWindow() {
     height_ = r.bottom - r.top;
 }
 
+void TControl::PlacedBySystem(const TRect& bounds, bool visible) {
+    left_ = bounds.Left;
+    top_ = bounds.Top;
+    width_ = std::max(bounds.Width(), 0);
+    height_ = std::max(bounds.Height(), 0);
+    visible_ = visible;
+}
+
 TPoint TControl::ClientToScreen(TPoint p) {
     POINT pt{p.X, p.Y};
     ::ClientToScreen(Handle(), &pt);

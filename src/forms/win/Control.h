@@ -241,16 +241,17 @@ protected:
     void ParentShowHintChanged();
     // Bounds as the window has them now (after a move or size made elsewhere).
     void UpdateBoundsFromWindow();
-
-    HWND handle_ = nullptr;
-    TWinControl* parent_ = nullptr;
-    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    bool visible_ = true;
+    // Records bounds and visibility as the system has placed the window, or is about to, by a
+    // direct SetWindowPos or ShowWindow (a form showing itself, a hint popping up): moves,
+    // shows and fires nothing.
+    void PlacedBySystem(const TRect& bounds, bool visible);
+    // The window if it exists, else nullptr (never makes one).
+    [[nodiscard]] HWND ExistingHandle() const { return handle_; }
 
 private:
+    // The container mechanics of parents over their children.
     friend class TWinControl;
-    friend class TGraphicControl;
-    friend class TControlCanvas;
+    // The window procedure attaches and detaches the window.
     friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
     void HandleMouseDown(TMessage& m, TMouseButton button, bool isDouble);
     void HandleMouseUp(TMessage& m, TMouseButton button);
@@ -259,6 +260,10 @@ private:
     void HandleContextMenu(TMessage& m);
     void ApplyFontToWindow();
 
+    HWND handle_ = nullptr;
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
     TAlign align_ = TAlign::alNone;
     bool enabled_ = true;
     TColor color_ = clWindow;

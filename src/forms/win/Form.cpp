@@ -9,7 +9,7 @@
 namespace forms {
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
-    visible_ = false;
+    PlacedBySystem(BoundsRect(), false); // created hidden
     SetColor(clBtnFace);
     SetParentFont(false);
     SetBounds(0, 0, 320, 240);
@@ -63,8 +63,8 @@ void TForm::SetStayOnTop(bool value) {
     if (value == stayOnTop_)
         return;
     stayOnTop_ = value;
-    if (handle_)
-        SetWindowPos(handle_, value ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    if (HandleAllocated())
+        SetWindowPos(Handle(), value ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -118,9 +118,9 @@ void TForm::CreateWnd() {
     if (position_ == TPosition::poDefault)
         UpdateBoundsFromWindow();
     if (this == Application.MainForm() && !Application.Icon().Empty()) {
-        SendMessageW(handle_, WM_SETICON, ICON_BIG,
+        SendMessageW(Handle(), WM_SETICON, ICON_BIG,
                      reinterpret_cast<LPARAM>(Application.Icon().Handle()));
-        SendMessageW(handle_, WM_SETICON, ICON_SMALL,
+        SendMessageW(Handle(), WM_SETICON, ICON_SMALL,
                      reinterpret_cast<LPARAM>(Application.Icon().Handle()));
     }
     ApplyLayered();
@@ -135,9 +135,9 @@ RECT FrameOf(DWORD style, DWORD exStyle) {
 } // namespace
 
 int TForm::ClientWidth() const {
-    if (handle_) {
+    if (HWND h = ExistingHandle()) {
         RECT r;
-        GetClientRect(handle_, &r);
+        GetClientRect(h, &r);
         return r.right;
     }
     TCreateParams p;
@@ -147,9 +147,9 @@ int TForm::ClientWidth() const {
 }
 
 int TForm::ClientHeight() const {
-    if (handle_) {
+    if (HWND h = ExistingHandle()) {
         RECT r;
-        GetClientRect(handle_, &r);
+        GetClientRect(h, &r);
         return r.bottom;
     }
     TCreateParams p;
@@ -160,9 +160,9 @@ int TForm::ClientHeight() const {
 
 void TForm::SetClientSize(int width, int height) {
     DWORD style, exStyle;
-    if (handle_) {
-        style = static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE));
-        exStyle = static_cast<DWORD>(GetWindowLongW(handle_, GWL_EXSTYLE));
+    if (HandleAllocated()) {
+        style = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE));
+        exStyle = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE));
     } else {
         TCreateParams p;
         CreateParams(p);
@@ -223,16 +223,16 @@ void TForm::SetAlphaBlendValue(uint8_t value) {
 }
 
 void TForm::ApplyLayered() {
-    if (!handle_)
+    if (!HandleAllocated())
         return;
-    const LONG ex = GetWindowLongW(handle_, GWL_EXSTYLE);
+    const HWND h = Handle();
+    const LONG ex = GetWindowLongW(h, GWL_EXSTYLE);
     if (alphaBlend_) {
-        SetWindowLongW(handle_, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-        SetLayeredWindowAttributes(handle_, 0, alphaValue_, LWA_ALPHA);
+        SetWindowLongW(h, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+        SetLayeredWindowAttributes(h, 0, alphaValue_, LWA_ALPHA);
     } else if (ex & WS_EX_LAYERED) {
-        SetWindowLongW(handle_, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
-        RedrawWindow(handle_, nullptr, nullptr,
-                     RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        SetWindowLongW(h, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
+        RedrawWindow(h, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
     }
 }
 
@@ -246,26 +246,26 @@ void TForm::PlaceOnScreen() {
 }
 
 void TForm::SetVisible(bool visible) {
-    if (visible == visible_)
+    if (visible == Visible())
         return;
     if (visible) {
         HandleNeeded();
         PlaceOnScreen();
         DoShow(); // before the window appears
-        visible_ = true;
-        ShowWindow(handle_, SW_SHOW);
+        PlacedBySystem(BoundsRect(), true);
+        ShowWindow(Handle(), SW_SHOW);
         if (!activeControl_) {
             std::vector<TWinControl*> list;
             TabList(list, true);
             if (!list.empty())
                 activeControl_ = list.front();
         }
-        if (activeControl_ && activeControl_->CanFocus() && GetActiveWindow() == handle_)
+        if (activeControl_ && activeControl_->CanFocus() && GetActiveWindow() == Handle())
             ::SetFocus(activeControl_->Handle());
     } else {
-        visible_ = false;
-        if (handle_)
-            ShowWindow(handle_, SW_HIDE);
+        PlacedBySystem(BoundsRect(), false);
+        if (HandleAllocated())
+            ShowWindow(Handle(), SW_HIDE);
         DoHide();
     }
 }
@@ -309,18 +309,18 @@ void EnableWindows(const std::vector<HWND>& windows) {
 }
 
 int TForm::ShowModal() {
-    if (visible_ || modal_)
+    if (Visible() || modal_)
         throw Exception("表示中のフォームはモーダルにできません");
     HandleNeeded();
     TForm* main = Application.MainForm();
     if (main && main != this)
-        SetWindowLongPtrW(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main->Handle()));
+        SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main->Handle()));
     HWND previous = GetActiveWindow();
-    const std::vector<HWND> disabled = DisableThreadWindows(handle_);
+    const std::vector<HWND> disabled = DisableThreadWindows(Handle());
     auto finish = [this, &disabled] {
         EnableWindows(disabled); // before hiding, so activation stays with us
         modal_ = false;
-        if (visible_)
+        if (Visible())
             Hide();
     };
     // On the way out through an error, the error of closing must not replace it.
@@ -334,7 +334,7 @@ int TForm::ShowModal() {
     modal_ = true;
     modalResult_ = mrNone;
     Show();
-    SetForegroundWindow(handle_);
+    SetForegroundWindow(Handle());
     while (modalResult_ == mrNone) {
         Application.HandleMessage();
         if (Application.Terminated() && modalResult_ == mrNone)
@@ -353,7 +353,7 @@ void TForm::SetActiveControl(TWinControl* control) {
         return;
     Watch(control);
     activeControl_ = control;
-    if (control && handle_ && GetActiveWindow() == handle_ && control->CanFocus() &&
+    if (control && HandleAllocated() && GetActiveWindow() == Handle() && control->CanFocus() &&
         !control->Focused())
         ::SetFocus(control->Handle());
 }

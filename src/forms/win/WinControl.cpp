@@ -34,13 +34,13 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::Invalidate() {
-    if (!handle_)
+    if (!HandleAllocated())
         return;
-    RedrawWindow(handle_, nullptr, nullptr,
+    RedrawWindow(Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | ((ControlStyle() & csOpaque) ? 0 : RDW_ERASE));
     for (TControl* c : controls_)
         if (dynamic_cast<TGraphicControl*>(c) && c->HandleAllocated())
-            InvalidateRect(c->handle_, nullptr, FALSE);
+            InvalidateRect(c->Handle(), nullptr, FALSE);
 }
 
 TControl* TWinControl::Controls(int index) const {
@@ -74,7 +74,7 @@ void TWinControl::CreateParams(TCreateParams& p) {
 
 void TWinControl::CreateHandle() {
     TControl::CreateHandle();
-    if (!handle_)
+    if (!HandleAllocated())
         return;
     for (TControl* c : std::vector<TControl*>(controls_))
         if (!c->HandleAllocated())
@@ -90,7 +90,8 @@ bool TWinControl::CanFocus() const {
 }
 
 bool TWinControl::Focused() const {
-    return handle_ && GetFocus() == handle_;
+    const HWND h = ExistingHandle();
+    return h && GetFocus() == h;
 }
 
 void TWinControl::SetFocus() {
@@ -103,24 +104,24 @@ void TWinControl::SetTabStop(bool value) {
     if (value == tabStop_)
         return;
     tabStop_ = value;
-    if (handle_) {
-        const LONG style = GetWindowLongW(handle_, GWL_STYLE);
-        SetWindowLongW(handle_, GWL_STYLE, value ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    if (HandleAllocated()) {
+        const LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+        SetWindowLongW(Handle(), GWL_STYLE, value ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     }
 }
 
 int TWinControl::TabOrder() const {
-    if (!parent_)
+    if (!Parent())
         return -1;
-    const auto& list = parent_->tabList_;
+    const auto& list = Parent()->tabList_;
     auto it = std::find(list.begin(), list.end(), this);
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
 void TWinControl::SetTabOrder(int order) {
-    if (!parent_)
+    if (!Parent())
         return;
-    auto& list = parent_->tabList_;
+    auto& list = Parent()->tabList_;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     order = std::clamp(order, 0, static_cast<int>(list.size()));
     list.insert(list.begin() + order, this);
@@ -239,16 +240,16 @@ void TWinControl::DoExit() {
 }
 
 void TWinControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (FocusOnPress() && CanFocus() && !Focused() && handle_)
+    if (FocusOnPress() && CanFocus() && !Focused() && HandleAllocated())
         SetFocus();
     TControl::MouseDown(button, shift, x, y);
 }
 
 void TWinControl::ExcludeChildren(HDC dc) {
-    if (!handle_ || (GetWindowLongW(handle_, GWL_STYLE) & WS_CLIPCHILDREN))
+    if (!HandleAllocated() || (GetWindowLongW(Handle(), GWL_STYLE) & WS_CLIPCHILDREN))
         return;
     for (TControl* c : controls_)
-        if (c->HandleAllocated() && IsWindowVisible(c->handle_))
+        if (c->HandleAllocated() && IsWindowVisible(c->Handle()))
             ExcludeClipRect(dc, c->Left(), c->Top(), c->Left() + c->Width(),
                             c->Top() + c->Height());
 }
@@ -274,7 +275,7 @@ void TWinControl::WMPaint(TMessage& m) {
         DefaultHandler(m);
         return;
     }
-    const TPaintScope paint(handle_);
+    const TPaintScope paint(Handle());
     const HDC dc = paint.DC();
     ExcludeChildren(dc);
     PaintTo(dc);
@@ -318,7 +319,7 @@ void TWinControl::WndProc(TMessage& m) {
         break;
     case WM_MEASUREITEM:
         if (m.WParam) {
-            if (HWND child = GetDlgItem(handle_, static_cast<int>(m.WParam))) {
+            if (HWND child = GetDlgItem(Handle(), static_cast<int>(m.WParam))) {
                 ReflectNotification(m, child);
                 return;
             }
@@ -357,7 +358,7 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_KEYUP:
     case WM_SYSKEYUP:
     case WM_CHAR: {
-        if (!IsPipelinedKey(handle_, m.Msg, m.WParam, m.LParam)) {
+        if (!IsPipelinedKey(Handle(), m.Msg, m.WParam, m.LParam)) {
             uint16_t key = static_cast<uint16_t>(m.WParam);
             const std::weak_ptr<void> life = LifeToken();
             if (m.Msg == WM_CHAR)

@@ -215,3 +215,17 @@ TEST_F(ApplicationTest, HintRectangleAddsItsMargins) {
     EXPECT_EQ(r.Width(), c.TextWidth("ヒント") + 6);
     EXPECT_EQ(r.Height(), c.TextHeight("ヒント") + 2);
 }
+
+TEST_F(ApplicationTest, HintWindowKnowsWhereTheSystemShowsIt) {
+    THintWindow hint(nullptr);
+    EXPECT_FALSE(hint.Visible());
+    const TRect r = Bounds(40, 50, 120, 30);
+    hint.ActivateHint(r, "ヒント");
+    EXPECT_TRUE(hint.Visible());
+    EXPECT_TRUE(hint.IsHintVisible());
+    EXPECT_EQ(hint.BoundsRect(), r);
+    EXPECT_EQ(kbtest::ScreenRectOf(hint.Handle()).left, 40);
+    hint.ReleaseHandle();
+    EXPECT_FALSE(hint.Visible());
+    EXPECT_FALSE(hint.HandleAllocated());
+}

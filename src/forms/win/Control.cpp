@@ -8,38 +8,16 @@
 #include "forms/win/Menus.h"
 #include "forms/win/Screen.h"
 #include "forms/win/WinControl.h"
+#include "forms/win/WindowClass.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
-#include <map>
-#include <unordered_map>
 #include <vector>
 
 namespace forms {
 
-// ---- window classes and the one window procedure ----
-
 namespace {
-
-std::unordered_map<ATOM, WNDPROC>& DefaultProcs() {
-    static std::unordered_map<ATOM, WNDPROC> procs;
-    return procs;
-}
-std::map<std::wstring, ATOM>& ClassAtoms() {
-    static std::map<std::wstring, ATOM> atoms;
-    return atoms;
-}
-
-// The control whose window is being created: messages that arrive before WM_NCCREATE belong to
-// it too.
-thread_local TControl* creating = nullptr;
-
-WNDPROC DefaultProcOf(HWND window) {
-    const ATOM atom = static_cast<ATOM>(GetClassLongPtrW(window, GCW_ATOM));
-    auto it = DefaultProcs().find(atom);
-    return it == DefaultProcs().end() ? DefWindowProcW : it->second;
-}
 
 std::vector<TControlCanvas*>& CanvasesWithContext() {
     static std::vector<TControlCanvas*> list;
@@ -48,63 +26,6 @@ std::vector<TControlCanvas*>& CanvasesWithContext() {
 
 UINT_PTR nextControlId = 100;
 
-} // namespace
-
-LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* control = reinterpret_cast<TControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!control && creating) {
-        control = creating;
-        creating = nullptr;
-        control->handle_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-    }
-    if (!control)
-        return CallWindowProcW(DefaultProcOf(window), window, msg, wParam, lParam);
-    TMessage m{msg, wParam, lParam, 0};
-    try {
-        control->WndProc(m);
-    } catch (...) {
-        if (msg == WM_PAINT)
-            ValidateRect(window, nullptr);
-        Application.HandleException(std::current_exception());
-    }
-    if (msg == WM_NCDESTROY) {
-        // Destroyed by the system (or with its parent): the object stays, without a window.
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (control->handle_ == window)
-            control->handle_ = nullptr;
-    }
-    return m.Result;
-}
-
-namespace {
-ATOM RegisterControlClass(const TCreateParams& p) {
-    auto found = ClassAtoms().find(p.WinClassName);
-    if (found != ClassAtoms().end())
-        return found->second;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    WNDPROC defaultProc = DefWindowProcW;
-    if (!p.SystemClass.empty()) {
-        if (!GetClassInfoExW(nullptr, p.SystemClass.c_str(), &wc))
-            return 0;
-        defaultProc = wc.lpfnWndProc;
-        wc.cbSize = sizeof wc;
-        wc.style |= p.ClassStyle;
-    } else {
-        wc.style = p.ClassStyle;
-        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    }
-    wc.lpfnWndProc = ControlWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = p.WinClassName.c_str();
-    const ATOM atom = RegisterClassExW(&wc);
-    if (atom) {
-        ClassAtoms()[p.WinClassName] = atom;
-        DefaultProcs()[atom] = defaultProc;
-    }
-    return atom;
-}
 } // namespace
 
 // ---- shift states and cursors ----
@@ -302,11 +223,7 @@ void TControl::CreateWnd() {
         if (++nextControlId > 0x7FFF)
             nextControlId = 100;
     }
-    creating = this;
-    HWND h = CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), cp932::Wide(p.Caption).c_str(),
-                             p.Style, p.X, p.Y, p.Width, p.Height, p.WndParent, id,
-                             GetModuleHandleW(nullptr), nullptr);
-    creating = nullptr;
+    HWND h = CreateControlWindow(*this, p, id);
     if (!h)
         throw Exception("ウィンドウを作成できません: " + ClassName());
     handle_ = h;

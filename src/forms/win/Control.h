@@ -284,10 +284,6 @@ private:
     bool systemClass_ = false;
 };
 
-// True while the application's key pipeline dispatches this very message (its key events have
-// fired already).
-bool IsPipelinedKey(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-
 // True when window is form's window or lies inside it.
 bool IsOwnWindow(HWND window, TForm* form);
 

@@ -4,6 +4,7 @@
 #include "forms/base/ScopeGuard.h"
 #include "forms/win/Form.h"
 #include "forms/win/GraphicControl.h"
+#include "forms/win/KeyPipeline.h"
 
 #include <algorithm>
 

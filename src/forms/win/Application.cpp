@@ -4,6 +4,7 @@
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"
 #include "forms/base/Paths.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Form.h"
 #include "forms/win/HintManager.h"
 #include "forms/win/KeyPipeline.h"
@@ -163,24 +164,25 @@ bool TApplication::ProcessMessage(MSG& msg) {
     FreeDeviceContexts();
     return true;
 }
-void TApplication::HandleException(std::exception_ptr error) {
-    if (OnException) {
-        const TExceptionEvent handler = OnException;
-        try {
+void TApplication::HandleException(std::exception_ptr error) noexcept {
+    try {
+        if (OnException) {
+            const TExceptionEvent handler = OnException;
             handler(error);
-        } catch (...) {
+            return;
         }
-        return;
+        if (showingError_)
+            return; // one box at a time
+        showingError_ = true;
+        const auto done = OnScopeExit([this] { showingError_ = false; });
+        HWND owner = GetActiveWindow();
+        if (!owner && mainForm_ && mainForm_->HandleAllocated())
+            owner = mainForm_->Handle();
+        MessageBoxW(owner, cp932::Wide(ExceptionMessage(error)).c_str(),
+                    cp932::Wide(Title()).c_str(), MB_OK | MB_ICONERROR);
+    } catch (...) {
+        // An error while reporting one has nowhere left to go: the boundary must hold.
     }
-    if (showingError_)
-        return; // one box at a time
-    showingError_ = true;
-    HWND owner = GetActiveWindow();
-    if (!owner && mainForm_ && mainForm_->HandleAllocated())
-        owner = mainForm_->Handle();
-    MessageBoxW(owner, cp932::Wide(ExceptionMessage(error)).c_str(), cp932::Wide(Title()).c_str(),
-                MB_OK | MB_ICONERROR);
-    showingError_ = false;
 }
 
 void TApplication::ActivateChanged(bool active) {

@@ -69,8 +69,9 @@ public:
     [[nodiscard]] bool Active() const { return active_; }
 
     // Shows the error of an escaped exception in one box captioned Title (OnException instead,
-    // when assigned); errors while the box is open are dropped.
-    void HandleException(std::exception_ptr error);
+    // when assigned); errors while the box is open are dropped. Never throws: window
+    // procedures and callbacks end here.
+    void HandleException(std::exception_ptr error) noexcept;
 
     [[nodiscard]] bool ShowHint() const { return showHint_; }
     void SetShowHint(bool value);

@@ -214,8 +214,7 @@ void TControl::CreateParams(TCreateParams& p) {
 void TControl::CreateWnd() {
     TCreateParams p;
     CreateParams(p);
-    if (!RegisterControlClass(p))
-        throw Exception("ウィンドウクラスを登録できません: " + ClassName());
+    RegisterControlClass(p);
     systemClass_ = !p.SystemClass.empty();
     HMENU id = nullptr;
     if (p.Style & WS_CHILD) {
@@ -224,8 +223,6 @@ void TControl::CreateWnd() {
             nextControlId = 100;
     }
     HWND h = CreateControlWindow(*this, p, id);
-    if (!h)
-        throw Exception("ウィンドウを作成できません: " + ClassName());
     handle_ = h;
     SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

@@ -1,5 +1,6 @@
 #include "forms/win/Form.h"
 
+#include "forms/base/CallbackGuard.h"
 #include "forms/base/Exceptions.h"
 #include "forms/base/ScopeGuard.h"
 #include "forms/win/Application.h"
@@ -282,24 +283,26 @@ void TForm::Close() {
 }
 
 std::vector<HWND> DisableThreadWindows(HWND keep) {
-    std::vector<HWND> list;
-    struct Ctx {
+    struct Enumeration {
         HWND keep;
-        std::vector<HWND>* list;
-    } ctx{keep, &list};
+        std::vector<HWND> list;
+        CallbackGuard guard;
+    } e{keep, {}, {}};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND h, LPARAM lp) -> BOOL {
-            auto* c = reinterpret_cast<Ctx*>(lp);
-            if (h != c->keep && IsWindowVisible(h) && IsWindowEnabled(h)) {
-                c->list->push_back(h);
-            }
-            return TRUE;
+            auto& e = *reinterpret_cast<Enumeration*>(lp);
+            return e.guard.Run(FALSE, [&] {
+                if (h != e.keep && IsWindowVisible(h) && IsWindowEnabled(h))
+                    e.list.push_back(h);
+                return TRUE;
+            });
         },
-        reinterpret_cast<LPARAM>(&ctx));
-    for (HWND h : list)
+        reinterpret_cast<LPARAM>(&e));
+    e.guard.Rethrow(); // before any window was disabled
+    for (HWND h : e.list)
         EnableWindow(h, FALSE);
-    return list;
+    return std::move(e.list);
 }
 
 void EnableWindows(const std::vector<HWND>& windows) {

@@ -1,5 +1,6 @@
 #include "forms/win/Screen.h"
 
+#include "forms/base/CallbackGuard.h"
 #include "forms/base/Codepage.h"
 #include "forms/gfx/DeviceContext.h"
 
@@ -48,19 +49,25 @@ void TScreen::SetCursor(TCursor cursor) {
 }
 
 std::vector<std::string> TScreen::Fonts() const {
-    std::vector<std::string> faces;
+    struct Enumeration {
+        std::vector<std::string> faces;
+        CallbackGuard guard;
+    } e;
     const WindowDC screen;
     EnumFontsW(
         screen.Handle(), nullptr,
         [](const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM lp) -> int {
-            reinterpret_cast<std::vector<std::string>*>(lp)->push_back(
-                cp932::Narrow(lf->lfFaceName));
-            return 1;
+            auto& e = *reinterpret_cast<Enumeration*>(lp);
+            return e.guard.Run(0, [&] {
+                e.faces.push_back(cp932::Narrow(lf->lfFaceName));
+                return 1;
+            });
         },
-        reinterpret_cast<LPARAM>(&faces));
-    std::sort(faces.begin(), faces.end());
-    faces.erase(std::unique(faces.begin(), faces.end()), faces.end());
-    return faces;
+        reinterpret_cast<LPARAM>(&e));
+    e.guard.Rethrow();
+    std::sort(e.faces.begin(), e.faces.end());
+    e.faces.erase(std::unique(e.faces.begin(), e.faces.end()), e.faces.end());
+    return std::move(e.faces);
 }
 
 TPoint TMouse::CursorPos() const {

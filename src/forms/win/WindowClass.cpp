@@ -1,10 +1,12 @@
 #include "forms/win/WindowClass.h"
 
 #include "forms/base/Codepage.h"
+#include "forms/base/Exceptions.h"
 #include "forms/base/ScopeGuard.h"
 #include "forms/win/Application.h"
 
 #include <map>
+#include <string>
 #include <unordered_map>
 
 namespace forms {
@@ -23,6 +25,15 @@ std::map<std::wstring, ATOM>& ClassAtoms() {
 // The control whose window is being created: messages that arrive before WM_NCCREATE belong to
 // it too.
 thread_local TControl* creating = nullptr;
+
+// The failure and the system's reason for the error code (none for 0).
+[[noreturn]] void RaiseSystemError(std::string what, DWORD code) {
+    if (code != 0) {
+        const std::string reason = SysErrorMessage(static_cast<int>(code));
+        what += ": " + (reason.empty() ? "エラー " + std::to_string(code) : reason);
+    }
+    throw Exception(std::move(what));
+}
 
 } // namespace
 
@@ -59,15 +70,19 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     return m.Result;
 }
 
-bool RegisterControlClass(const TCreateParams& p) {
+void RegisterControlClass(const TCreateParams& p) {
     if (ClassAtoms().count(p.WinClassName))
-        return true;
+        return;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     WNDPROC defaultProc = DefWindowProcW;
     if (!p.SystemClass.empty()) {
-        if (!GetClassInfoExW(nullptr, p.SystemClass.c_str(), &wc))
-            return false;
+        if (!GetClassInfoExW(nullptr, p.SystemClass.c_str(), &wc)) {
+            const DWORD error = GetLastError();
+            RaiseSystemError("ウィンドウクラスを登録できません: " + cp932::Narrow(p.WinClassName) +
+                                 " (" + cp932::Narrow(p.SystemClass) + ")",
+                             error);
+        }
         defaultProc = wc.lpfnWndProc;
         wc.cbSize = sizeof wc;
         wc.style |= p.ClassStyle;
@@ -79,19 +94,29 @@ bool RegisterControlClass(const TCreateParams& p) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = p.WinClassName.c_str();
     const ATOM atom = RegisterClassExW(&wc);
-    if (!atom)
-        return false;
+    if (!atom) {
+        const DWORD error = GetLastError();
+        RaiseSystemError("ウィンドウクラスを登録できません: " + cp932::Narrow(p.WinClassName),
+                         error);
+    }
     ClassAtoms()[p.WinClassName] = atom;
     DefaultProcs()[atom] = defaultProc;
-    return true;
 }
 
 HWND CreateControlWindow(TControl& control, const TCreateParams& p, HMENU id) {
     const std::wstring caption = cp932::Wide(p.Caption);
     creating = &control;
-    const auto done = OnScopeExit([] { creating = nullptr; });
-    return CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), caption.c_str(), p.Style, p.X, p.Y,
-                           p.Width, p.Height, p.WndParent, id, GetModuleHandleW(nullptr), nullptr);
+    auto done = OnScopeExit([] { creating = nullptr; });
+    SetLastError(0);
+    HWND h =
+        CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), caption.c_str(), p.Style, p.X, p.Y,
+                        p.Width, p.Height, p.WndParent, id, GetModuleHandleW(nullptr), nullptr);
+    if (!h) {
+        const DWORD error = GetLastError();
+        done.Run();
+        RaiseSystemError("ウィンドウを作成できません: " + cp932::Narrow(p.WinClassName), error);
+    }
+    return h;
 }
 
 } // namespace forms

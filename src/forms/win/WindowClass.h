@@ -9,10 +9,12 @@
 
 namespace forms {
 
-// Registers the class that params names, once per name; false when the system refuses.
-bool RegisterControlClass(const TCreateParams& params);
-// Makes control's window from params (the class registered); nullptr when the system refuses.
-// Messages that come before CreateWindowExW returns reach control already.
+// Registers the class that params names, once per name. When the system refuses (or has no
+// system class of that name to superclass) an Exception says so with the system's reason.
+void RegisterControlClass(const TCreateParams& params);
+// Makes control's window from params (the class registered); messages that come before
+// CreateWindowExW returns reach control already. When the system refuses, an Exception says so
+// with the system's reason.
 HWND CreateControlWindow(TControl& control, const TCreateParams& params, HMENU id);
 // The procedure the window's class has without us: DefWindowProcW, or the superclassed system
 // class's own.

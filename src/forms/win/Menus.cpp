@@ -59,40 +59,36 @@ int TMenuItem::MenuIndex() const {
     return -1;
 }
 
-Scoped<TMenuItem> TMenuItem::Detach(TMenuItem* item) {
-    if (item->parent_)
-        return item->parent_->Remove(item);
-    if (item->Owner()) {
-        Scoped<TComponent> taken = item->Owner()->RemoveComponent(item);
-        (void)taken.release();
-    }
-    return Scoped<TMenuItem>(item);
-}
-
-TMenuItem* TMenuItem::Add(TMenuItem* item) {
-    Insert(Count(), item);
-    return item;
-}
-
-TMenuItem* TMenuItem::Add(Scoped<TMenuItem> item) {
-    TMenuItem* raw = item.release();
-    return Add(raw);
+TMenuItem* TMenuItem::Add(Scoped<TMenuItem>&& item) {
+    TMenuItem* added = item.get();
+    Insert(Count(), std::move(item));
+    return added;
 }
 
 TMenuItem* TMenuItem::Add(std::string_view caption, std::function<void(TComponent*)> onClick) {
-    auto* item = new TMenuItem(nullptr);
+    Scoped<TMenuItem> item = MakeScoped<TMenuItem>();
     item->SetCaption(caption);
     item->OnClick = std::move(onClick);
-    return Add(item);
+    return Add(std::move(item));
 }
 
-void TMenuItem::Insert(int index, TMenuItem* item) {
+void TMenuItem::Insert(int index, Scoped<TMenuItem>&& item) {
+    if (!item)
+        throw Exception("追加するメニュー項目がありません");
     if (index < 0 || index > Count())
         throw EListIndexError(index);
-    Scoped<TMenuItem> owned = Detach(item);
+    for (const TMenuItem* p = this; p; p = p->parent_)
+        if (p == item.get())
+            throw Exception("メニュー項目を自分自身や自分の子の下には入れられません");
+    // The caller's pointer is the item's one owner: a place it still has elsewhere goes.
+    if (item->parent_)
+        (void)item->parent_->Remove(item.get()).release();
+    if (item->Owner())
+        (void)item->Owner()->RemoveComponent(item.get()).release();
     index = std::min(index, Count());
-    owned->parent_ = this;
-    items_.insert(items_.begin() + index, std::move(owned));
+    TMenuItem* inserted = item.get();
+    items_.insert(items_.begin() + index, std::move(item));
+    inserted->parent_ = this;
 }
 
 void TMenuItem::Delete(int index) {
@@ -129,8 +125,7 @@ void TMenuItem::Click() {
 
 // ---- TPopupMenu ----
 
-TPopupMenu::TPopupMenu(TComponent* owner)
-    : TComponent(owner), items_(std::make_unique<TMenuItem>(nullptr)) {}
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), items_(MakeScoped<TMenuItem>()) {}
 
 HWND TPopupMenu::OwnerWindow() const {
     if (ownerWindow_ && IsWindow(ownerWindow_))

@@ -256,6 +256,7 @@ void TControl::SetParent(TWinControl* parent) {
     parent_ = parent;
     if (!parent_) {
         DestroyHandle();
+        ParentChanged();
         return;
     }
     parent_->InsertControl(this);
@@ -272,6 +273,7 @@ void TControl::SetParent(TWinControl* parent) {
     }
     if (align_ != TAlign::alNone)
         parent_->Realign();
+    ParentChanged();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

@@ -235,6 +235,9 @@ protected:
     void PaintTo(HDC dc);
 
     void Notification(TComponent* component, TOperation operation) override;
+    // The control or one of its parents got another parent (or none), so its form may be
+    // another one now. Overrides call the base; windowed controls pass it on to their children.
+    virtual void ParentChanged() {}
     // Called by the parent when its colour, font or hint setting changes.
     void ParentColorChanged();
     void ParentFontChanged();

@@ -57,7 +57,10 @@ bool TForm::CloseQuery() {
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
+    if (style == borderStyle_)
+        return;
     borderStyle_ = style;
+    ApplyFrameStyles();
 }
 
 void TForm::SetStayOnTop(bool value) {
@@ -70,7 +73,37 @@ void TForm::SetStayOnTop(bool value) {
 }
 
 void TForm::SetToolWindow(bool value) {
+    if (value == toolWindow_)
+        return;
     toolWindow_ = value;
+    ApplyFrameStyles();
+}
+
+namespace {
+// The style bits that the border style and the tool-window setting decide.
+constexpr DWORD kFrameStyles = WS_POPUP | WS_CAPTION | WS_BORDER | WS_DLGFRAME | WS_SYSMENU |
+                               WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_MODALFRAME;
+// WS_EX_WINDOWEDGE is the system's to set again for the frames that have it.
+constexpr DWORD kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
+} // namespace
+
+void TForm::ApplyFrameStyles() {
+    if (!HandleAllocated())
+        return;
+    TCreateParams p;
+    CreateParams(p);
+    const HWND h = Handle();
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
+    SetWindowLongW(h, GWL_STYLE,
+                   static_cast<LONG>((style & ~kFrameStyles) | (p.Style & kFrameStyles)));
+    const DWORD ex = static_cast<DWORD>(GetWindowLongW(h, GWL_EXSTYLE));
+    SetWindowLongW(h, GWL_EXSTYLE,
+                   static_cast<LONG>((ex & ~kFrameExStyles) | (p.ExStyle & kFrameExStyles)));
+    // The window keeps its size, so the client area becomes what it would have been with this
+    // frame from the start.
+    SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Realign();
 }
 
 void TForm::CreateParams(TCreateParams& p) {

@@ -209,6 +209,12 @@ void TWinControl::FontChanged() {
         c->ParentFontChanged();
 }
 
+void TWinControl::ParentChanged() {
+    TControl::ParentChanged();
+    for (TControl* c : std::vector<TControl*>(controls_))
+        c->ParentChanged();
+}
+
 void TWinControl::KeyDown(uint16_t& key, TShiftState shift) {
     if (OnKeyDown)
         OnKeyDown(this, key, shift);

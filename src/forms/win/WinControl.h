@@ -61,6 +61,7 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void ColorChanged() override;
     void FontChanged() override;
+    void ParentChanged() override;
     // The area the aligned children share (a panel leaves its bevels out).
     virtual void AdjustClientRect(TRect& rect);
     virtual void DoEnter();

@@ -123,14 +123,13 @@ Scoped<TForm> CreateMessageDialog(std::string_view text, TMsgDlgType type, TMsgD
     form->SetClientSize(clientWidth, clientHeight);
     form->IconRect = Bounds(horzMargin, vertMargin, 32, 32);
 
-    TLabel* label = MakeOwned<TLabel>(form.get());
+    TLabel* label = MakeChild<TLabel>(form.get(), Bounds(horzMargin + iconSpace, vertMargin,
+                                                         textRect.Width(), textRect.Height()));
     label->SetName("Message");
     label->SetAutoSize(false);
     label->SetWordWrap(true);
     label->SetShowAccelChar(false);
-    label->SetBounds(horzMargin + iconSpace, vertMargin, textRect.Width(), textRect.Height());
     label->SetCaption(message);
-    label->SetParent(form.get());
 
     TButton* first = nullptr;
     TButton* defaultButton = nullptr;
@@ -147,12 +146,10 @@ Scoped<TForm> CreateMessageDialog(std::string_view text, TMsgDlgType type, TMsgD
     for (const ButtonSpec& spec : kButtons) {
         if (!buttons.Has(spec.button))
             continue;
-        TButton* b = MakeOwned<TButton>(form.get());
+        TButton* b = MakeChild<TButton>(form.get(), Bounds(x, y, buttonWidth, buttonHeight));
         b->SetTag(static_cast<intptr_t>(spec.button));
         b->SetCaption(spec.caption);
         b->SetModalResult(spec.result);
-        b->SetBounds(x, y, buttonWidth, buttonHeight);
-        b->SetParent(form.get());
         x += buttonWidth + buttonSpacing;
         if (!first)
             first = b;

@@ -387,4 +387,12 @@ void TWinControl::WndProc(TMessage& m) {
     TControl::WndProc(m);
 }
 
+TComponent* ChildOwner(TWinControl* parent) {
+    if (!parent)
+        throw Exception("子コントロールには親が必要です");
+    if (TForm* form = parent->ParentForm())
+        return form;
+    return parent;
+}
+
 } // namespace forms

@@ -268,3 +268,56 @@ TEST_F(ControlTest, ManyFormsDoNotLeakHandles) {
     EXPECT_LE(kbtest::GdiObjects(), gdi + 4);
     EXPECT_LE(kbtest::UserObjects(), user + 4);
 }
+
+namespace {
+class TTaggedBox : public TCustomControl {
+public:
+    TTaggedBox(TComponent* owner, std::string label, int number)
+        : TCustomControl(owner), label_(std::move(label)), number_(number) {}
+    std::string label_;
+    int number_;
+};
+} // namespace
+
+TEST_F(ControlTest, MakeChildOwnsByTheFormPlacesOnTheParentAndSetsTheBounds) {
+    auto f = ShownForm();
+    auto* panel = MakeChild<TPanel>(f.get(), Bounds(10, 10, 150, 100));
+    auto* box = MakeChild<TProbeBox>(panel, Bounds(5, 6, 30, 20));
+    EXPECT_EQ(panel->Owner(), f.get());
+    EXPECT_EQ(box->Owner(), f.get()); // the form, not the panel
+    EXPECT_EQ(box->Parent(), panel);
+    EXPECT_EQ(box->BoundsRect(), Bounds(5, 6, 30, 20));
+    ASSERT_TRUE(box->HandleAllocated());
+    EXPECT_EQ(GetParent(box->Handle()), panel->Handle());
+    RECT r = kbtest::ScreenRectOf(box->Handle());
+    MapWindowPoints(nullptr, panel->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 5);
+    EXPECT_EQ(r.bottom, 26);
+}
+
+TEST_F(ControlTest, MakeChildOfAParentWithoutFormIsOwnedByTheParent) {
+    auto panel = MakeScoped<TPanel>();
+    auto* box = MakeChild<TTaggedBox>(panel.get(), Bounds(1, 2, 3, 4), "名前", 7);
+    EXPECT_EQ(box->Owner(), panel.get());
+    EXPECT_EQ(box->label_, "名前");
+    EXPECT_EQ(box->number_, 7);
+    EXPECT_FALSE(box->HandleAllocated()); // no window until the parent has one
+    const std::weak_ptr<void> life = box->LifeToken();
+    panel.reset();
+    EXPECT_TRUE(life.expired());
+}
+
+TEST_F(ControlTest, MakeChildKeepsTheBoundsOfAControlThatSizesItself) {
+    auto f = ShownForm();
+    f->Font().SetHeight(-30); // a large inherited font would resize an auto-sized label
+    auto* label = MakeChild<TLabel>(f.get(), Bounds(20, 30, 40, 12));
+    EXPECT_EQ(label->BoundsRect(), Bounds(20, 30, 40, 12));
+    label->SetCaption("長めのキャプション");
+    EXPECT_EQ(label->Left(), 20); // sizing itself again keeps its place
+    EXPECT_EQ(label->Top(), 30);
+    EXPECT_GT(label->Width(), 40);
+}
+
+TEST_F(ControlTest, MakeChildWithoutAParentMakesNothing) {
+    EXPECT_THROW(MakeChild<TProbeBox>(nullptr, Bounds(0, 0, 10, 10)), Exception);
+}

@@ -84,6 +84,8 @@ TControlCanvas::~TControlCanvas() {
 
 HDC TControlCanvas::CreateContext() {
     HWND h = control_.Handle();
+    if (!h)
+        return nullptr; // never the screen's context
     context_.emplace(h);
     if (!context_->Handle()) {
         context_.reset();

@@ -26,6 +26,18 @@ RECT ClientRectOnScreen(HWND window); // its client area on the screen
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 // Runs the loop for a while (lets paints and posted messages through).
 void Pump(int ms = 50);
+// Runs the loop until every message posted to this thread so far has been handled, and what
+// handling them posted in turn (the character of a posted key): for checks that something did
+// not happen. Paints may still be pending.
+void PumpPosted();
+// Runs the loop until a timer of ms, started now, has ticked. The system's timers tick in the
+// order they are due, so every timer of this thread due by then has ticked too.
+void PumpPastTimers(int ms);
+// Waits on a helper thread, which has no loop of ours to run, until done() holds or the time is
+// up; returns done().
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+// The window is visible and neither it nor a visible descendant waits for a paint.
+bool Painted(HWND window);
 // Puts the window in front of everything and makes it the foreground window.
 void BringToFront(HWND window);
 

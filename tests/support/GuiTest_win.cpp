@@ -2,6 +2,7 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/gfx/Bitmap.h"
+#include "forms/gfx/DeviceContext.h"
 #include "forms/win/Application.h"
 
 #include <array>
@@ -180,6 +181,87 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
 
 void Pump(int ms) {
     PumpUntil([] { return false; }, ms);
+}
+
+namespace {
+// A message-only window of this thread that counts the markers and timers sent to it.
+constexpr UINT_PTR kMarkerTimer = 1;
+UINT MarkerMessage() {
+    static const UINT message = RegisterWindowMessageW(L"KbTestMarker");
+    return message;
+}
+WPARAM markersSeen = 0;
+bool markerTimerTicked = false;
+
+LRESULT CALLBACK MarkerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == MarkerMessage()) {
+        markersSeen = std::max(markersSeen, wParam);
+        return 0;
+    }
+    if (msg == WM_TIMER && wParam == kMarkerTimer) {
+        KillTimer(window, kMarkerTimer);
+        markerTimerTicked = true;
+        return 0;
+    }
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+HWND MarkerWindow() {
+    static const HWND window = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = MarkerProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"KbTestMarker";
+        RegisterClassW(&wc);
+        return CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               wc.hInstance, nullptr);
+    }();
+    return window;
+}
+} // namespace
+
+void PumpPosted() {
+    static WPARAM lastMarker = 0;
+    // The first marker comes after everything posted before it; the second after what handling
+    // those posted.
+    for (int round = 0; round < 2; ++round) {
+        const WPARAM marker = ++lastMarker;
+        PostMessageW(MarkerWindow(), MarkerMessage(), marker, 0);
+        PumpUntil([marker] { return markersSeen >= marker; });
+    }
+}
+
+void PumpPastTimers(int ms) {
+    markerTimerTicked = false;
+    SetTimer(MarkerWindow(), kMarkerTimer, static_cast<UINT>(ms), nullptr);
+    PumpUntil([] { return markerTimerTicked; }, ms + 5000);
+}
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+bool Painted(HWND window) {
+    if (!IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE))
+        return false;
+    bool waiting = false;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM lp) -> BOOL {
+            if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+                *reinterpret_cast<bool*>(lp) = true;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&waiting));
+    return !waiting;
 }
 
 void BringToFront(HWND window) {
@@ -404,10 +486,8 @@ void PostKey(HWND window, WORD vk) {
 
 COLORREF ReadPixel(HWND window, int x, int y) {
     const POINT p = ToScreen(window, x, y);
-    HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, p.x, p.y);
-    ReleaseDC(nullptr, screen);
-    return c;
+    const forms::WindowDC screen;
+    return GetPixel(screen.Handle(), p.x, p.y);
 }
 
 MessageDialogView ReadMessageDialog(HWND dialog) {
@@ -432,10 +512,11 @@ std::string SaveWindowPicture(HWND window, const std::string& name) {
     forms::TBitmap picture;
     picture.SetPixelFormat(forms::TPixelFormat::pf24bit);
     picture.SetSize(r.right - r.left, r.bottom - r.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(picture.Canvas().Handle(), 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left,
-           r.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
+    {
+        const forms::WindowDC screen;
+        BitBlt(picture.Canvas().Handle(), 0, 0, r.right - r.left, r.bottom - r.top, screen.Handle(),
+               r.left, r.top, SRCCOPY);
+    }
     CreateDirectoryW(L"screens", nullptr);
     const std::string path = "screens\\" + name + ".bmp";
     picture.SaveToFile(path);

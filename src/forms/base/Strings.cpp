@@ -25,16 +25,10 @@ int TStrings::IndexOf(std::string_view s) const {
 void TStrings::Assign(const TStrings& source) {
     if (&source == this)
         return;
-    BeginUpdate();
-    try {
-        Clear();
-        for (int i = 0; i < source.Count(); ++i)
-            Add(source.Strings(i));
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const TStringsUpdate update(*this);
+    Clear();
+    for (int i = 0; i < source.Count(); ++i)
+        Add(source.Strings(i));
 }
 
 std::string TStrings::Text() const {
@@ -47,16 +41,10 @@ std::string TStrings::Text() const {
 }
 
 void TStrings::SetText(std::string_view text) {
-    BeginUpdate();
-    try {
-        Clear();
-        for (const TTextLine& line : SplitLines(text))
-            Add(line.Text);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const TStringsUpdate update(*this);
+    Clear();
+    for (const TTextLine& line : SplitLines(text))
+        Add(line.Text);
 }
 
 std::string TStrings::Values(std::string_view name) const {

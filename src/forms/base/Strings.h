@@ -38,10 +38,23 @@ public:
     int UpdateCount() const { return updateCount_; }
 
 protected:
+    // Must not throw: the last EndUpdate also runs while an error unwinds (TStringsUpdate).
     virtual void SetUpdateState(bool /*updating*/) {}
 
 private:
     int updateCount_ = 0;
+};
+
+// BeginUpdate of a list for the scope; its EndUpdate comes on every path out.
+class TStringsUpdate {
+public:
+    explicit TStringsUpdate(TStrings& strings) : strings_(strings) { strings_.BeginUpdate(); }
+    ~TStringsUpdate() { strings_.EndUpdate(); }
+    TStringsUpdate(const TStringsUpdate&) = delete;
+    TStringsUpdate& operator=(const TStringsUpdate&) = delete;
+
+private:
+    TStrings& strings_;
 };
 
 class TStringList : public TStrings {

@@ -5,6 +5,7 @@
 #include "forms/base/Files.h"
 #include "forms/base/Streams.h"
 #include "forms/gfx/BmpFormat.h"
+#include "forms/gfx/DeviceContext.h"
 
 #include <cstring>
 #include <optional>
@@ -89,28 +90,31 @@ public:
     void Select(HBITMAP dib) {
         if (!HandleAllocated())
             return;
-        HGDIOBJ old = SelectObject(Handle(), dib ? static_cast<HGDIOBJ>(dib) : original_);
-        if (!original_)
-            original_ = old;
+        selected_.reset();
+        if (dib)
+            selected_.emplace(Handle(), dib);
     }
 
 protected:
     HDC CreateContext() override {
-        HDC dc = CreateCompatibleDC(nullptr);
-        if (dc && owner_.dib_)
-            original_ = SelectObject(dc, owner_.dib_);
-        return dc;
+        context_.emplace();
+        if (!*context_) {
+            context_.reset();
+            return nullptr;
+        }
+        if (owner_.dib_)
+            selected_.emplace(context_->Handle(), owner_.dib_);
+        return context_->Handle();
     }
-    void ReleaseContext(HDC dc) override {
-        if (original_)
-            SelectObject(dc, original_);
-        original_ = nullptr;
-        DeleteDC(dc);
+    void ReleaseContext(HDC /*dc*/) override {
+        selected_.reset();
+        context_.reset();
     }
 
 private:
     TBitmap& owner_;
-    HGDIOBJ original_ = nullptr;
+    std::optional<MemoryDC> context_;
+    std::optional<SelectedObject> selected_; // inside the context's life
 };
 
 TBitmap::TBitmap() = default;
@@ -185,12 +189,10 @@ void TBitmap::SetSize(int width, int height) {
     HBITMAP dib = MakeDib(width, height, bitCount, palette, &bits);
     std::memset(bits, 0xFF, static_cast<size_t>(DibStride(width, bitCount)) * height);
     if (dib_) {
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, dib);
-        BitBlt(dc, 0, 0, std::min(width, width_), std::min(height, height_), SourceContext(), 0, 0,
-               SRCCOPY);
-        SelectObject(dc, old);
-        DeleteDC(dc);
+        const MemoryDC dc;
+        const SelectedObject selected(dc.Handle(), dib);
+        BitBlt(dc.Handle(), 0, 0, std::min(width, width_), std::min(height, height_),
+               SourceContext(), 0, 0, SRCCOPY);
     }
     Install(dib, bits, width, height, format_, std::move(palette));
 }
@@ -206,11 +208,11 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
     uint8_t* bits = nullptr;
     std::vector<RgbQuad> palette = DefaultPalette(bitCount);
     HBITMAP dib = MakeDib(width_, height_, bitCount, palette, &bits);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, dib);
-    BitBlt(dc, 0, 0, width_, height_, SourceContext(), 0, 0, SRCCOPY);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    {
+        const MemoryDC dc;
+        const SelectedObject selected(dc.Handle(), dib);
+        BitBlt(dc.Handle(), 0, 0, width_, height_, SourceContext(), 0, 0, SRCCOPY);
+    }
     Install(dib, bits, width_, height_, format, std::move(palette));
 }
 

@@ -1,6 +1,7 @@
 #include "forms/gfx/Font.h"
 
 #include "forms/base/Codepage.h"
+#include "forms/gfx/DeviceContext.h"
 
 #include <cmath>
 #include <cstring>
@@ -11,10 +12,8 @@ namespace forms {
 namespace {
 int ScreenPixelsPerInch() {
     static const int ppi = [] {
-        HDC dc = GetDC(nullptr);
-        const int v = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-        if (dc)
-            ReleaseDC(nullptr, dc);
+        const WindowDC screen;
+        const int v = screen ? GetDeviceCaps(screen.Handle(), LOGPIXELSY) : 96;
         return v > 0 ? v : 96;
     }();
     return ppi;

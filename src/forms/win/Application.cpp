@@ -4,9 +4,10 @@
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"
 #include "forms/base/Paths.h"
-#include "forms/base/StrUtils.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Form.h"
-#include "forms/win/HintWindow.h"
+#include "forms/win/HintManager.h"
+#include "forms/win/KeyPipeline.h"
 #include "forms/win/Screen.h"
 #include "forms/win/Timer.h"
 
@@ -19,36 +20,6 @@ namespace forms {
 TScreen Screen;
 TMouse Mouse;
 TApplication Application;
-
-namespace {
-
-constexpr UINT_PTR kHintShowTimer = TApplication::kFirstPrivateTimer;
-constexpr UINT_PTR kHintHideTimer = TApplication::kFirstPrivateTimer + 1;
-constexpr UINT_PTR kHintPollTimer = TApplication::kFirstPrivateTimer + 2;
-
-// The key message that the pipeline is dispatching; its events have fired already.
-struct Pipelined {
-    HWND window = nullptr;
-    UINT msg = 0;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-};
-thread_local Pipelined pipelined;
-
-struct PipelineScope {
-    explicit PipelineScope(const MSG& m) : saved(pipelined) {
-        pipelined = {m.hwnd, m.message, m.wParam, m.lParam};
-    }
-    ~PipelineScope() { pipelined = saved; }
-    Pipelined saved;
-};
-
-} // namespace
-
-bool IsPipelinedKey(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return pipelined.window == window && pipelined.msg == msg && pipelined.wParam == wParam &&
-           pipelined.lParam == lParam;
-}
 
 std::string ExceptionMessage(std::exception_ptr error) {
     try {
@@ -63,12 +34,13 @@ std::string ExceptionMessage(std::exception_ptr error) {
     return "不明なエラーが発生しました";
 }
 
-LRESULT CALLBACK UtilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK TApplication::UtilityWindowProc(HWND window, UINT msg, WPARAM wParam,
+                                                 LPARAM lParam) {
     if (msg != WM_TIMER)
         return DefWindowProcW(window, msg, wParam, lParam);
     try {
-        if (wParam >= TApplication::kFirstPrivateTimer)
-            Application.HintTimer(wParam);
+        if (THintManager::OwnsTimer(wParam))
+            Application.hints_->Timer(wParam);
         else
             DispatchTimerTick(wParam);
     } catch (...) {
@@ -77,11 +49,10 @@ LRESULT CALLBACK UtilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     return 0;
 }
 
-TApplication::TApplication() : TComponent(nullptr) {}
+TApplication::TApplication() : TComponent(nullptr), hints_(std::make_unique<THintManager>(*this)) {}
 
 TApplication::~TApplication() {
-    HideHint();
-    hintWindow_.reset();
+    hints_.reset();
     DestroyComponents();
     if (utility_)
         DestroyWindow(utility_);
@@ -116,10 +87,7 @@ void TApplication::RegisterForm(TForm* form) {
 void TApplication::FormDestroyed(TForm* form) {
     if (mainForm_ == form)
         mainForm_ = nullptr;
-    if (hintControl_ && hintControl_->ParentForm() == form) {
-        HideHint();
-        hintControl_ = nullptr;
-    }
+    hints_->FormDestroyed(form);
 }
 
 HWND TApplication::UtilityWindow() {
@@ -184,7 +152,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
         }
         if (!handled) {
             TrackMouseControl(msg);
-            HintMouseMessage(msg);
+            hints_->MouseMessage(msg);
             if (!KeyPipeline(msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
@@ -196,148 +164,25 @@ bool TApplication::ProcessMessage(MSG& msg) {
     FreeDeviceContexts();
     return true;
 }
-
-namespace {
-
-bool IsKeyMessage(UINT m) {
-    return m == WM_KEYDOWN || m == WM_KEYUP || m == WM_SYSKEYDOWN || m == WM_SYSKEYUP ||
-           m == WM_CHAR || m == WM_SYSCHAR;
-}
-
-// Fires a control's key event for the message; false when the key was consumed (set to 0).
-bool FireKey(TWinControl* c, UINT msg, uint16_t& key) {
-    if (msg == WM_CHAR)
-        c->KeyPress(key);
-    else if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN)
-        c->KeyDown(key, KeyboardShiftState());
-    else if (msg == WM_KEYUP || msg == WM_SYSKEYUP)
-        c->KeyUp(key, KeyboardShiftState());
-    return key != 0;
-}
-
-bool DialogCharToControls(TWinControl* parent, uint16_t ch) {
-    for (int i = 0; i < parent->ControlCount(); ++i) {
-        TControl* c = parent->Controls(i);
-        if (!c->Visible() || !c->Enabled())
-            continue;
-        if (c->DialogChar(ch))
-            return true;
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && DialogCharToControls(w, ch))
-            return true;
-    }
-    return false;
-}
-
-// Tab, arrows, Enter, Esc and mnemonics of a dialog form; true when the key was used up.
-bool HandleDialogKey(TForm* form, TWinControl* focused, MSG& msg) {
-    UINT code = 0;
-    if (msg.hwnd && IsWindow(msg.hwnd))
-        code = static_cast<UINT>(
-            SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)));
-    if (code & DLGC_WANTMESSAGE)
-        return false;
-    const TShiftState shift = KeyboardShiftState();
-    if (msg.message == WM_KEYDOWN) {
-        switch (msg.wParam) {
-        case VK_TAB:
-            if ((code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) || (shift & (ssCtrl | ssAlt)))
-                return false;
-            form->SelectNext(focused ? focused : form->ActiveControl(), !(shift & ssShift), true);
-            return true;
-        case VK_LEFT:
-        case VK_UP:
-        case VK_RIGHT:
-        case VK_DOWN:
-            if (code & (DLGC_WANTARROWS | DLGC_WANTALLKEYS))
-                return false;
-            form->SelectNext(focused ? focused : form->ActiveControl(),
-                             msg.wParam == VK_RIGHT || msg.wParam == VK_DOWN, true);
-            return true;
-        case VK_RETURN:
-        case VK_ESCAPE: {
-            if (code & DLGC_WANTALLKEYS)
-                return false;
-            PipelineScope scope(msg);
-            return IsDialogMessageW(form->Handle(), &msg) != FALSE;
-        }
-        default:
-            return false;
-        }
-    }
-    if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
-        if (msg.message == WM_CHAR && (code & DLGC_WANTCHARS))
-            return false;
-        if (DialogCharToControls(form, static_cast<uint16_t>(msg.wParam)))
-            return true;
-        PipelineScope scope(msg);
-        return IsDialogMessageW(form->Handle(), &msg) != FALSE;
-    }
-    return false;
-}
-
-} // namespace
-
-bool TApplication::KeyPipeline(MSG& msg) {
-    if (!IsKeyMessage(msg.message) || !msg.hwnd)
-        return false;
-    auto* form = dynamic_cast<TForm*>(TControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
-    if (!form)
-        return false;
-    auto* focused = dynamic_cast<TWinControl*>(TControl::FromHandle(msg.hwnd));
-    const bool isDown = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
-    const MSG original = msg;
-    uint16_t key = static_cast<uint16_t>(msg.wParam);
-    bool consumed = false;
-    if (msg.message != WM_SYSCHAR) {
-        const std::weak_ptr<void> formLife = form->LifeToken();
-        const std::weak_ptr<void> focusedLife =
-            focused ? focused->LifeToken() : std::weak_ptr<void>();
-        if (form->KeyPreview())
-            consumed = !FireKey(form, msg.message, key);
-        if (formLife.expired())
-            return true;
-        if (!consumed && focused && (focused != form || !form->KeyPreview()) &&
-            !focusedLife.expired())
-            consumed = !FireKey(focused, msg.message, key);
-        if (formLife.expired() || (focused && focusedLife.expired()))
-            return true;
-    }
-    if (consumed) {
-        // The character of a consumed key still comes (a grid that takes Enter still sees it).
-        if (isDown) {
-            MSG copy = original;
-            TranslateMessage(&copy);
-        }
-        return true;
-    }
-    msg.wParam = key;
-    if (form->DialogKeys() && HandleDialogKey(form, focused, msg))
-        return true;
-    if (isDown)
-        TranslateMessage(&msg);
-    PipelineScope scope(msg);
-    DispatchMessageW(&msg);
-    return true;
-}
-
-void TApplication::HandleException(std::exception_ptr error) {
-    if (OnException) {
-        const TExceptionEvent handler = OnException;
-        try {
+void TApplication::HandleException(std::exception_ptr error) noexcept {
+    try {
+        if (OnException) {
+            const TExceptionEvent handler = OnException;
             handler(error);
-        } catch (...) {
+            return;
         }
-        return;
+        if (showingError_)
+            return; // one box at a time
+        showingError_ = true;
+        const auto done = OnScopeExit([this] { showingError_ = false; });
+        HWND owner = GetActiveWindow();
+        if (!owner && mainForm_ && mainForm_->HandleAllocated())
+            owner = mainForm_->Handle();
+        MessageBoxW(owner, cp932::Wide(ExceptionMessage(error)).c_str(),
+                    cp932::Wide(Title()).c_str(), MB_OK | MB_ICONERROR);
+    } catch (...) {
+        // An error while reporting one has nowhere left to go: the boundary must hold.
     }
-    if (showingError_)
-        return; // one box at a time
-    showingError_ = true;
-    HWND owner = GetActiveWindow();
-    if (!owner && mainForm_ && mainForm_->HandleAllocated())
-        owner = mainForm_->Handle();
-    MessageBoxW(owner, cp932::Wide(ExceptionMessage(error)).c_str(), cp932::Wide(Title()).c_str(),
-                MB_OK | MB_ICONERROR);
-    showingError_ = false;
 }
 
 void TApplication::ActivateChanged(bool active) {
@@ -364,205 +209,18 @@ void TApplication::TrackMouseControl(const MSG& msg) {
     mouseControlLife_ = target ? target->LifeToken() : std::weak_ptr<void>();
 }
 
-// ---- ordinary hints ----
-
-namespace {
-TControl* HintControlOf(TControl* c) {
-    while (c && !c->ShowHint())
-        c = c->Parent();
-    return c;
-}
-
-std::string ShortHint(const std::string& hint) {
-    const size_t bar = FindChar(hint, '|');
-    return bar == npos ? hint : hint.substr(0, bar);
-}
-
-bool CursorOver(TControl* c) {
-    if (!c || !c->HandleAllocated())
-        return false;
-    POINT p;
-    GetCursorPos(&p);
-    HWND under = WindowFromPoint(p);
-    return under == c->Handle() || IsChild(c->Handle(), under);
-}
-} // namespace
-
 void TApplication::SetShowHint(bool value) {
     showHint_ = value;
     if (!value)
         HideHint();
 }
 
-void TApplication::HintMouseMessage(const MSG& msg) {
-    switch (msg.message) {
-    case WM_MOUSEMOVE: {
-        TControl* target = HintControlOf(TControl::FromHandle(msg.hwnd));
-        if (target && ShortHint(target->Hint()).empty())
-            target = nullptr;
-        if (target == hintControl_ && !hintControlLife_.expired())
-            return;
-        const bool wasShown = hintShown_;
-        HideHint();
-        KillTimer(UtilityWindow(), kHintShowTimer);
-        hintControl_ = target;
-        hintControlLife_ = target ? target->LifeToken() : std::weak_ptr<void>();
-        if (target && showHint_)
-            SetTimer(UtilityWindow(), kHintShowTimer,
-                     static_cast<UINT>(wasShown ? HintShortPause : HintPause), nullptr);
-        return;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_MOUSEWHEEL:
-        // A press ends the hint; it comes back only over another control.
-        KillTimer(UtilityWindow(), kHintShowTimer);
-        HideHint();
-        return;
-    default:
-        return;
-    }
-}
-
-void TApplication::HintTimer(UINT_PTR id) {
-    KillTimer(UtilityWindow(), id);
-    if (id == kHintShowTimer)
-        ActivateHint();
-    else if (id == kHintHideTimer)
-        HideHint();
-    else if (id == kHintPollTimer) {
-        if (hintControlLife_.expired() || !CursorOver(hintControl_)) {
-            HideHint();
-            hintControl_ = nullptr;
-        } else {
-            SetTimer(UtilityWindow(), kHintPollTimer, 100, nullptr);
-        }
-    }
-}
-
-void TApplication::ActivateHint() {
-    if (!showHint_ || !hintControl_ || hintControlLife_.expired())
-        return;
-    if (!CursorOver(hintControl_)) {
-        // The pointer left without a move of ours seeing it: forget the control, so that the
-        // next move onto it starts the pause again.
-        hintControl_ = nullptr;
-        return;
-    }
-    std::string text = ShortHint(hintControl_->Hint());
-    POINT cursor;
-    GetCursorPos(&cursor);
-    THintInfo info;
-    info.HintControl = hintControl_;
-    info.HintPos = {cursor.x, cursor.y + GetSystemMetrics(SM_CYCURSOR) * 2 / 3};
-    info.HintMaxWidth = Screen.Width();
-    bool canShow = true;
-    if (OnShowHint)
-        OnShowHint(text, canShow, info);
-    if (!canShow || text.empty())
-        return;
-    if (!hintWindow_)
-        hintWindow_ = std::make_unique<THintWindow>(nullptr);
-    TRect r = hintWindow_->CalcHintRect(info.HintMaxWidth, text);
-    r = r.Offset(info.HintPos.X - r.Left, info.HintPos.Y - r.Top);
-    const TRect work = Screen.WorkArea();
-    if (r.Right > work.Right)
-        r = r.Offset(work.Right - r.Right, 0);
-    if (r.Left < work.Left)
-        r = r.Offset(work.Left - r.Left, 0);
-    if (r.Bottom > work.Bottom)
-        r = r.Offset(0, cursor.y - r.Height() - r.Top);
-    hintWindow_->ActivateHint(r, text);
-    hintShown_ = true;
-    SetTimer(UtilityWindow(), kHintHideTimer, static_cast<UINT>(HintHidePause), nullptr);
-    SetTimer(UtilityWindow(), kHintPollTimer, 100, nullptr);
-}
-
 void TApplication::HideHint() {
-    if (utility_) {
-        KillTimer(utility_, kHintHideTimer);
-        KillTimer(utility_, kHintPollTimer);
-    }
-    if (hintWindow_)
-        hintWindow_->ReleaseHandle();
-    hintShown_ = false;
+    hints_->Hide();
 }
 
-// ---- screen and mouse ----
-
-int TScreen::Width() const {
-    return GetSystemMetrics(SM_CXSCREEN);
-}
-
-int TScreen::Height() const {
-    return GetSystemMetrics(SM_CYSCREEN);
-}
-
-TRect TScreen::WorkArea() const {
-    RECT r{0, 0, Width(), Height()};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-int TScreen::PixelsPerInch() const {
-    HDC dc = GetDC(nullptr);
-    const int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-    return ppi;
-}
-
-TFont& TScreen::HintFont() {
-    if (!hintFont_) {
-        hintFont_ = std::make_unique<TFont>();
-        NONCLIENTMETRICSW m{};
-        m.cbSize = sizeof m;
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0))
-            hintFont_->SetHandle(CreateFontIndirectW(&m.lfStatusFont));
-        hintFont_->SetColor(clInfoText);
-    }
-    return *hintFont_;
-}
-
-void TScreen::SetCursor(TCursor cursor) {
-    if (cursor == cursor_)
-        return;
-    cursor_ = cursor;
-    HCURSOR h = CursorHandle(cursor == crDefault ? crArrow : cursor);
-    if (h)
-        ::SetCursor(h);
-}
-
-std::vector<std::string> TScreen::Fonts() const {
-    std::vector<std::string> faces;
-    HDC dc = GetDC(nullptr);
-    EnumFontsW(
-        dc, nullptr,
-        [](const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM lp) -> int {
-            reinterpret_cast<std::vector<std::string>*>(lp)->push_back(
-                cp932::Narrow(lf->lfFaceName));
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(&faces));
-    ReleaseDC(nullptr, dc);
-    std::sort(faces.begin(), faces.end());
-    faces.erase(std::unique(faces.begin(), faces.end()), faces.end());
-    return faces;
-}
-
-TPoint TMouse::CursorPos() const {
-    POINT p{0, 0};
-    GetCursorPos(&p);
-    return {p.x, p.y};
-}
-
-void TMouse::SetCursorPos(TPoint p) const {
-    ::SetCursorPos(p.X, p.Y);
+THintWindow* TApplication::HintWindow() const {
+    return hints_->Window();
 }
 
 } // namespace forms

@@ -1,7 +1,7 @@
 #pragma once
 // The application object: the one message pump (Run, ShowModal and ProcessMessages share it),
-// the exception boundary's error box, activation events, the main form, and the ordinary hint
-// manager.
+// the exception boundary's error box, activation events, the main form, and the settings of the
+// ordinary hints (HintManager.h shows them, KeyPipeline.h handles keys).
 #include "forms/base/Component.h"
 #include "forms/gfx/Geometry.h"
 #include "forms/gfx/Icon.h"
@@ -17,6 +17,7 @@ namespace forms {
 
 class TControl;
 class TForm;
+class THintManager;
 class THintWindow;
 
 struct THintInfo {
@@ -68,8 +69,9 @@ public:
     [[nodiscard]] bool Active() const { return active_; }
 
     // Shows the error of an escaped exception in one box captioned Title (OnException instead,
-    // when assigned); errors while the box is open are dropped.
-    void HandleException(std::exception_ptr error);
+    // when assigned); errors while the box is open are dropped. Never throws: window
+    // procedures and callbacks end here.
+    void HandleException(std::exception_ptr error) noexcept;
 
     [[nodiscard]] bool ShowHint() const { return showHint_; }
     void SetShowHint(bool value);
@@ -77,7 +79,8 @@ public:
     int HintShortPause = 10;
     int HintHidePause = 30000;
     void HideHint();
-    [[nodiscard]] THintWindow* HintWindow() const { return hintWindow_.get(); }
+    // The window of the ordinary hints (nullptr before the first one showed).
+    [[nodiscard]] THintWindow* HintWindow() const;
 
     TMessageEvent OnMessage;
     TNotifyEvent OnActivate, OnDeactivate;
@@ -96,12 +99,8 @@ public:
 private:
     void RegisterForm(TForm* form);
     bool ProcessMessage(MSG& msg);
-    bool KeyPipeline(MSG& msg);
-    void HintMouseMessage(const MSG& msg);
     void TrackMouseControl(const MSG& msg);
-    void HintTimer(UINT_PTR id);
-    void ActivateHint();
-    friend LRESULT CALLBACK UtilityWindowProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK UtilityWindowProc(HWND, UINT, WPARAM, LPARAM);
 
     mutable std::string title_;
     std::unique_ptr<TIcon> icon_;
@@ -119,10 +118,7 @@ private:
     std::weak_ptr<void> mouseControlLife_;
 
     bool showHint_ = true;
-    std::unique_ptr<THintWindow> hintWindow_;
-    TControl* hintControl_ = nullptr;
-    std::weak_ptr<void> hintControlLife_;
-    bool hintShown_ = false;
+    std::unique_ptr<THintManager> hints_;
 };
 
 extern TApplication Application;

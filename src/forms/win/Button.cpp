@@ -20,24 +20,51 @@ void TButton::CreateParams(TCreateParams& p) {
 
 void TButton::SetDefault(bool value) {
     default_ = value;
-    if (TForm* form = ParentForm()) {
-        if (value)
-            form->SetDefaultButton(this);
-        else if (form->DefaultButton() == this)
-            form->SetDefaultButton(nullptr);
-    }
+    if (!value && form_ && form_->DefaultButton() == this)
+        form_->SetDefaultButton(nullptr);
+    RegisterWithForm();
     if (HandleAllocated())
         SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void TButton::SetCancel(bool value) {
     cancel_ = value;
-    if (TForm* form = ParentForm()) {
-        if (value)
-            form->SetCancelButton(this);
-        else if (form->CancelButton() == this)
-            form->SetCancelButton(nullptr);
+    if (!value && form_ && form_->CancelButton() == this)
+        form_->SetCancelButton(nullptr);
+    RegisterWithForm();
+}
+
+void TButton::ParentChanged() {
+    TWinControl::ParentChanged();
+    RegisterWithForm();
+}
+
+void TButton::RegisterWithForm() {
+    TForm* form = ParentForm();
+    if (form_ && form_ != form) {
+        if (form_->DefaultButton() == this)
+            form_->SetDefaultButton(nullptr);
+        if (form_->CancelButton() == this)
+            form_->SetCancelButton(nullptr);
+        form_->RemoveFreeNotification(this);
+        form_ = nullptr;
     }
+    if (!form)
+        return;
+    if (form != form_) {
+        form->FreeNotification(this);
+        form_ = form;
+    }
+    if (default_)
+        form->SetDefaultButton(this);
+    if (cancel_)
+        form->SetCancelButton(this);
+}
+
+void TButton::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == form_)
+        form_ = nullptr;
 }
 
 void TButton::Click() {

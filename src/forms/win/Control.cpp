@@ -2,43 +2,22 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Application.h"
 #include "forms/win/Form.h"
 #include "forms/win/Menus.h"
 #include "forms/win/Screen.h"
 #include "forms/win/WinControl.h"
+#include "forms/win/WindowClass.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
-#include <map>
-#include <unordered_map>
 #include <vector>
 
 namespace forms {
 
-// ---- window classes and the one window procedure ----
-
 namespace {
-
-std::unordered_map<ATOM, WNDPROC>& DefaultProcs() {
-    static std::unordered_map<ATOM, WNDPROC> procs;
-    return procs;
-}
-std::map<std::wstring, ATOM>& ClassAtoms() {
-    static std::map<std::wstring, ATOM> atoms;
-    return atoms;
-}
-
-// The control whose window is being created: messages that arrive before WM_NCCREATE belong to
-// it too.
-thread_local TControl* creating = nullptr;
-
-WNDPROC DefaultProcOf(HWND window) {
-    const ATOM atom = static_cast<ATOM>(GetClassLongPtrW(window, GCW_ATOM));
-    auto it = DefaultProcs().find(atom);
-    return it == DefaultProcs().end() ? DefWindowProcW : it->second;
-}
 
 std::vector<TControlCanvas*>& CanvasesWithContext() {
     static std::vector<TControlCanvas*> list;
@@ -47,63 +26,6 @@ std::vector<TControlCanvas*>& CanvasesWithContext() {
 
 UINT_PTR nextControlId = 100;
 
-} // namespace
-
-LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* control = reinterpret_cast<TControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!control && creating) {
-        control = creating;
-        creating = nullptr;
-        control->handle_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-    }
-    if (!control)
-        return CallWindowProcW(DefaultProcOf(window), window, msg, wParam, lParam);
-    TMessage m{msg, wParam, lParam, 0};
-    try {
-        control->WndProc(m);
-    } catch (...) {
-        if (msg == WM_PAINT)
-            ValidateRect(window, nullptr);
-        Application.HandleException(std::current_exception());
-    }
-    if (msg == WM_NCDESTROY) {
-        // Destroyed by the system (or with its parent): the object stays, without a window.
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (control->handle_ == window)
-            control->handle_ = nullptr;
-    }
-    return m.Result;
-}
-
-namespace {
-ATOM RegisterControlClass(const TCreateParams& p) {
-    auto found = ClassAtoms().find(p.WinClassName);
-    if (found != ClassAtoms().end())
-        return found->second;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    WNDPROC defaultProc = DefWindowProcW;
-    if (!p.SystemClass.empty()) {
-        if (!GetClassInfoExW(nullptr, p.SystemClass.c_str(), &wc))
-            return 0;
-        defaultProc = wc.lpfnWndProc;
-        wc.cbSize = sizeof wc;
-        wc.style |= p.ClassStyle;
-    } else {
-        wc.style = p.ClassStyle;
-        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    }
-    wc.lpfnWndProc = ControlWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = p.WinClassName.c_str();
-    const ATOM atom = RegisterClassExW(&wc);
-    if (atom) {
-        ClassAtoms()[p.WinClassName] = atom;
-        DefaultProcs()[atom] = defaultProc;
-    }
-    return atom;
-}
 } // namespace
 
 // ---- shift states and cursors ----
@@ -162,16 +84,21 @@ TControlCanvas::~TControlCanvas() {
 
 HDC TControlCanvas::CreateContext() {
     HWND h = control_.Handle();
-    HDC dc = h ? GetDC(h) : nullptr;
-    if (dc)
-        CanvasesWithContext().push_back(this);
-    return dc;
+    if (!h)
+        return nullptr; // never the screen's context
+    context_.emplace(h);
+    if (!context_->Handle()) {
+        context_.reset();
+        return nullptr;
+    }
+    CanvasesWithContext().push_back(this);
+    return context_->Handle();
 }
 
-void TControlCanvas::ReleaseContext(HDC dc) {
+void TControlCanvas::ReleaseContext(HDC /*dc*/) {
     auto& list = CanvasesWithContext();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    ReleaseDC(control_.handle_, dc);
+    context_.reset();
 }
 
 void FreeDeviceContexts() {
@@ -289,8 +216,7 @@ void TControl::CreateParams(TCreateParams& p) {
 void TControl::CreateWnd() {
     TCreateParams p;
     CreateParams(p);
-    if (!RegisterControlClass(p))
-        throw Exception("ウィンドウクラスを登録できません: " + ClassName());
+    RegisterControlClass(p);
     systemClass_ = !p.SystemClass.empty();
     HMENU id = nullptr;
     if (p.Style & WS_CHILD) {
@@ -298,13 +224,7 @@ void TControl::CreateWnd() {
         if (++nextControlId > 0x7FFF)
             nextControlId = 100;
     }
-    creating = this;
-    HWND h = CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), cp932::Wide(p.Caption).c_str(),
-                             p.Style, p.X, p.Y, p.Width, p.Height, p.WndParent, id,
-                             GetModuleHandleW(nullptr), nullptr);
-    creating = nullptr;
-    if (!h)
-        throw Exception("ウィンドウを作成できません: " + ClassName());
+    HWND h = CreateControlWindow(*this, p, id);
     handle_ = h;
     SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
@@ -338,6 +258,7 @@ void TControl::SetParent(TWinControl* parent) {
     parent_ = parent;
     if (!parent_) {
         DestroyHandle();
+        ParentChanged();
         return;
     }
     parent_->InsertControl(this);
@@ -354,6 +275,7 @@ void TControl::SetParent(TWinControl* parent) {
     }
     if (align_ != TAlign::alNone)
         parent_->Realign();
+    ParentChanged();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -388,6 +310,14 @@ void TControl::UpdateBoundsFromWindow() {
     top_ = r.top;
     width_ = r.right - r.left;
     height_ = r.bottom - r.top;
+}
+
+void TControl::PlacedBySystem(const TRect& bounds, bool visible) {
+    left_ = bounds.Left;
+    top_ = bounds.Top;
+    width_ = std::max(bounds.Width(), 0);
+    height_ = std::max(bounds.Height(), 0);
+    visible_ = visible;
 }
 
 TPoint TControl::ClientToScreen(TPoint p) {
@@ -622,10 +552,7 @@ void TControl::WMEraseBkgnd(TMessage& m) {
 void TControl::PaintTo(HDC dc) {
     TCanvas& c = canvas_;
     c.SetHandle(dc);
-    struct Unbind {
-        TCanvas& c;
-        ~Unbind() { c.SetHandle(nullptr); }
-    } unbind{c};
+    const auto unbind = OnScopeExit([&c] { c.SetHandle(nullptr); });
     c.Font().Assign(font_);
     c.Brush().SetColor(color_);
     c.Pen().SetColor(clBlack);

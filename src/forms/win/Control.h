@@ -5,6 +5,7 @@
 // window procedure (the application reports them).
 #include "forms/base/Component.h"
 #include "forms/gfx/Canvas.h"
+#include "forms/gfx/DeviceContext.h"
 #include "forms/gfx/Font.h"
 #include "forms/gfx/Geometry.h"
 
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -91,8 +93,9 @@ protected:
     void ReleaseContext(HDC dc) override;
 
 private:
-    friend void FreeDeviceContexts();
     TControl& control_;
+    // The window's context while the canvas holds one outside painting.
+    std::optional<WindowDC> context_;
 };
 
 // Gives back every window context that control canvases hold outside painting.
@@ -232,22 +235,26 @@ protected:
     void PaintTo(HDC dc);
 
     void Notification(TComponent* component, TOperation operation) override;
+    // The control or one of its parents got another parent (or none), so its form may be
+    // another one now. Overrides call the base; windowed controls pass it on to their children.
+    virtual void ParentChanged() {}
     // Called by the parent when its colour, font or hint setting changes.
     void ParentColorChanged();
     void ParentFontChanged();
     void ParentShowHintChanged();
     // Bounds as the window has them now (after a move or size made elsewhere).
     void UpdateBoundsFromWindow();
-
-    HWND handle_ = nullptr;
-    TWinControl* parent_ = nullptr;
-    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    bool visible_ = true;
+    // Records bounds and visibility as the system has placed the window, or is about to, by a
+    // direct SetWindowPos or ShowWindow (a form showing itself, a hint popping up): moves,
+    // shows and fires nothing.
+    void PlacedBySystem(const TRect& bounds, bool visible);
+    // The window if it exists, else nullptr (never makes one).
+    [[nodiscard]] HWND ExistingHandle() const { return handle_; }
 
 private:
+    // The container mechanics of parents over their children.
     friend class TWinControl;
-    friend class TGraphicControl;
-    friend class TControlCanvas;
+    // The window procedure attaches and detaches the window.
     friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
     void HandleMouseDown(TMessage& m, TMouseButton button, bool isDouble);
     void HandleMouseUp(TMessage& m, TMouseButton button);
@@ -256,6 +263,10 @@ private:
     void HandleContextMenu(TMessage& m);
     void ApplyFontToWindow();
 
+    HWND handle_ = nullptr;
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
     TAlign align_ = TAlign::alNone;
     bool enabled_ = true;
     TColor color_ = clWindow;
@@ -275,10 +286,6 @@ private:
     bool mouseInside_ = false; // enter seen, leave not yet
     bool systemClass_ = false;
 };
-
-// True while the application's key pipeline dispatches this very message (its key events have
-// fired already).
-bool IsPipelinedKey(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // True when window is form's window or lies inside it.
 bool IsOwnWindow(HWND window, TForm* form);

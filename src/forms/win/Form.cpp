@@ -1,6 +1,8 @@
 #include "forms/win/Form.h"
 
+#include "forms/base/CallbackGuard.h"
 #include "forms/base/Exceptions.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Application.h"
 
 #include <algorithm>
@@ -8,7 +10,7 @@
 namespace forms {
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
-    visible_ = false;
+    PlacedBySystem(BoundsRect(), false); // created hidden
     SetColor(clBtnFace);
     SetParentFont(false);
     SetBounds(0, 0, 320, 240);
@@ -55,20 +57,53 @@ bool TForm::CloseQuery() {
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
+    if (style == borderStyle_)
+        return;
     borderStyle_ = style;
+    ApplyFrameStyles();
 }
 
 void TForm::SetStayOnTop(bool value) {
     if (value == stayOnTop_)
         return;
     stayOnTop_ = value;
-    if (handle_)
-        SetWindowPos(handle_, value ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    if (HandleAllocated())
+        SetWindowPos(Handle(), value ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TForm::SetToolWindow(bool value) {
+    if (value == toolWindow_)
+        return;
     toolWindow_ = value;
+    ApplyFrameStyles();
+}
+
+namespace {
+// The style bits that the border style and the tool-window setting decide.
+constexpr DWORD kFrameStyles = WS_POPUP | WS_CAPTION | WS_BORDER | WS_DLGFRAME | WS_SYSMENU |
+                               WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_MODALFRAME;
+// WS_EX_WINDOWEDGE is the system's to set again for the frames that have it.
+constexpr DWORD kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
+} // namespace
+
+void TForm::ApplyFrameStyles() {
+    if (!HandleAllocated())
+        return;
+    TCreateParams p;
+    CreateParams(p);
+    const HWND h = Handle();
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
+    SetWindowLongW(h, GWL_STYLE,
+                   static_cast<LONG>((style & ~kFrameStyles) | (p.Style & kFrameStyles)));
+    const DWORD ex = static_cast<DWORD>(GetWindowLongW(h, GWL_EXSTYLE));
+    SetWindowLongW(h, GWL_EXSTYLE,
+                   static_cast<LONG>((ex & ~kFrameExStyles) | (p.ExStyle & kFrameExStyles)));
+    // The window keeps its size, so the client area becomes what it would have been with this
+    // frame from the start.
+    SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Realign();
 }
 
 void TForm::CreateParams(TCreateParams& p) {
@@ -117,9 +152,9 @@ void TForm::CreateWnd() {
     if (position_ == TPosition::poDefault)
         UpdateBoundsFromWindow();
     if (this == Application.MainForm() && !Application.Icon().Empty()) {
-        SendMessageW(handle_, WM_SETICON, ICON_BIG,
+        SendMessageW(Handle(), WM_SETICON, ICON_BIG,
                      reinterpret_cast<LPARAM>(Application.Icon().Handle()));
-        SendMessageW(handle_, WM_SETICON, ICON_SMALL,
+        SendMessageW(Handle(), WM_SETICON, ICON_SMALL,
                      reinterpret_cast<LPARAM>(Application.Icon().Handle()));
     }
     ApplyLayered();
@@ -134,9 +169,9 @@ RECT FrameOf(DWORD style, DWORD exStyle) {
 } // namespace
 
 int TForm::ClientWidth() const {
-    if (handle_) {
+    if (HWND h = ExistingHandle()) {
         RECT r;
-        GetClientRect(handle_, &r);
+        GetClientRect(h, &r);
         return r.right;
     }
     TCreateParams p;
@@ -146,9 +181,9 @@ int TForm::ClientWidth() const {
 }
 
 int TForm::ClientHeight() const {
-    if (handle_) {
+    if (HWND h = ExistingHandle()) {
         RECT r;
-        GetClientRect(handle_, &r);
+        GetClientRect(h, &r);
         return r.bottom;
     }
     TCreateParams p;
@@ -159,9 +194,9 @@ int TForm::ClientHeight() const {
 
 void TForm::SetClientSize(int width, int height) {
     DWORD style, exStyle;
-    if (handle_) {
-        style = static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE));
-        exStyle = static_cast<DWORD>(GetWindowLongW(handle_, GWL_EXSTYLE));
+    if (HandleAllocated()) {
+        style = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE));
+        exStyle = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE));
     } else {
         TCreateParams p;
         CreateParams(p);
@@ -222,16 +257,16 @@ void TForm::SetAlphaBlendValue(uint8_t value) {
 }
 
 void TForm::ApplyLayered() {
-    if (!handle_)
+    if (!HandleAllocated())
         return;
-    const LONG ex = GetWindowLongW(handle_, GWL_EXSTYLE);
+    const HWND h = Handle();
+    const LONG ex = GetWindowLongW(h, GWL_EXSTYLE);
     if (alphaBlend_) {
-        SetWindowLongW(handle_, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-        SetLayeredWindowAttributes(handle_, 0, alphaValue_, LWA_ALPHA);
+        SetWindowLongW(h, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+        SetLayeredWindowAttributes(h, 0, alphaValue_, LWA_ALPHA);
     } else if (ex & WS_EX_LAYERED) {
-        SetWindowLongW(handle_, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
-        RedrawWindow(handle_, nullptr, nullptr,
-                     RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        SetWindowLongW(h, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
+        RedrawWindow(h, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
     }
 }
 
@@ -245,26 +280,26 @@ void TForm::PlaceOnScreen() {
 }
 
 void TForm::SetVisible(bool visible) {
-    if (visible == visible_)
+    if (visible == Visible())
         return;
     if (visible) {
         HandleNeeded();
         PlaceOnScreen();
         DoShow(); // before the window appears
-        visible_ = true;
-        ShowWindow(handle_, SW_SHOW);
+        PlacedBySystem(BoundsRect(), true);
+        ShowWindow(Handle(), SW_SHOW);
         if (!activeControl_) {
             std::vector<TWinControl*> list;
             TabList(list, true);
             if (!list.empty())
                 activeControl_ = list.front();
         }
-        if (activeControl_ && activeControl_->CanFocus() && GetActiveWindow() == handle_)
+        if (activeControl_ && activeControl_->CanFocus() && GetActiveWindow() == Handle())
             ::SetFocus(activeControl_->Handle());
     } else {
-        visible_ = false;
-        if (handle_)
-            ShowWindow(handle_, SW_HIDE);
+        PlacedBySystem(BoundsRect(), false);
+        if (HandleAllocated())
+            ShowWindow(Handle(), SW_HIDE);
         DoHide();
     }
 }
@@ -281,24 +316,26 @@ void TForm::Close() {
 }
 
 std::vector<HWND> DisableThreadWindows(HWND keep) {
-    std::vector<HWND> list;
-    struct Ctx {
+    struct Enumeration {
         HWND keep;
-        std::vector<HWND>* list;
-    } ctx{keep, &list};
+        std::vector<HWND> list;
+        CallbackGuard guard;
+    } e{keep, {}, {}};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND h, LPARAM lp) -> BOOL {
-            auto* c = reinterpret_cast<Ctx*>(lp);
-            if (h != c->keep && IsWindowVisible(h) && IsWindowEnabled(h)) {
-                c->list->push_back(h);
-            }
-            return TRUE;
+            auto& e = *reinterpret_cast<Enumeration*>(lp);
+            return e.guard.Run(FALSE, [&] {
+                if (h != e.keep && IsWindowVisible(h) && IsWindowEnabled(h))
+                    e.list.push_back(h);
+                return TRUE;
+            });
         },
-        reinterpret_cast<LPARAM>(&ctx));
-    for (HWND h : list)
+        reinterpret_cast<LPARAM>(&e));
+    e.guard.Rethrow(); // before any window was disabled
+    for (HWND h : e.list)
         EnableWindow(h, FALSE);
-    return list;
+    return std::move(e.list);
 }
 
 void EnableWindows(const std::vector<HWND>& windows) {
@@ -308,45 +345,40 @@ void EnableWindows(const std::vector<HWND>& windows) {
 }
 
 int TForm::ShowModal() {
-    if (visible_ || modal_)
+    if (Visible() || modal_)
         throw Exception("表示中のフォームはモーダルにできません");
     HandleNeeded();
     TForm* main = Application.MainForm();
     if (main && main != this)
-        SetWindowLongPtrW(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main->Handle()));
+        SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main->Handle()));
     HWND previous = GetActiveWindow();
-    struct Guard {
-        TForm& form;
-        std::vector<HWND> disabled;
-        bool done = false;
-        void Finish() {
-            if (done)
-                return;
-            done = true;
-            EnableWindows(disabled); // before hiding, so activation stays with us
-            form.modal_ = false;
-            if (form.visible_)
-                form.Hide();
+    const std::vector<HWND> disabled = DisableThreadWindows(Handle());
+    auto finish = [this, &disabled] {
+        EnableWindows(disabled); // before hiding, so activation stays with us
+        modal_ = false;
+        if (Visible())
+            Hide();
+    };
+    // On the way out through an error, the error of closing must not replace it.
+    auto guard = OnScopeExit([&finish] {
+        try {
+            finish();
+        } catch (...) {
+            Application.HandleException(std::current_exception());
         }
-        ~Guard() {
-            try {
-                Finish();
-            } catch (...) {
-                Application.HandleException(std::current_exception());
-            }
-        }
-    } guard{*this, DisableThreadWindows(handle_)};
+    });
     modal_ = true;
     modalResult_ = mrNone;
     Show();
-    SetForegroundWindow(handle_);
+    SetForegroundWindow(Handle());
     while (modalResult_ == mrNone) {
         Application.HandleMessage();
         if (Application.Terminated() && modalResult_ == mrNone)
             modalResult_ = mrCancel;
     }
     const int result = modalResult_;
-    guard.Finish();
+    guard.Dismiss();
+    finish(); // an error of OnHide reaches the caller
     if (previous && IsWindow(previous) && IsWindowVisible(previous))
         SetForegroundWindow(previous);
     return result;
@@ -357,7 +389,7 @@ void TForm::SetActiveControl(TWinControl* control) {
         return;
     Watch(control);
     activeControl_ = control;
-    if (control && handle_ && GetActiveWindow() == handle_ && control->CanFocus() &&
+    if (control && HandleAllocated() && GetActiveWindow() == Handle() && control->CanFocus() &&
         !control->Focused())
         ::SetFocus(control->Handle());
 }

@@ -23,6 +23,8 @@ public:
     void AfterConstruction() override;
     void BeforeDestruction() override;
 
+    // The frame; changed while the window exists, the window keeps its size and the client area
+    // follows the new frame.
     [[nodiscard]] TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle style);
     [[nodiscard]] bool StayOnTop() const { return stayOnTop_; }
@@ -92,6 +94,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void ApplyFrameStyles();
     void ApplyLayered();
     void PlaceOnScreen();
     void HandleCommand(TMessage& m);

@@ -18,8 +18,8 @@ void TGraphicControl::WndProc(TMessage& m) {
         DefaultHandler(m);
         return;
     case WM_SETFOCUS:
-        if (parent_ && parent_->HandleAllocated())
-            ::SetFocus(parent_->Handle());
+        if (Parent() && Parent()->HandleAllocated())
+            ::SetFocus(Parent()->Handle());
         return;
     case WM_GETDLGCODE:
         m.Result = 0;
@@ -35,58 +35,52 @@ void TGraphicControl::WMEraseBkgnd(TMessage& m) {
 }
 
 void TGraphicControl::WMPaint(TMessage& m) {
-    const TPaintScope paint(handle_);
+    const TPaintScope paint(Handle());
     const HDC dc = paint.DC();
     m.Result = 0;
-    if (width_ <= 0 || height_ <= 0)
+    const int width = Width(), height = Height();
+    TWinControl* parent = Parent();
+    if (width <= 0 || height <= 0)
         return;
-    if ((ControlStyle() & csOpaque) || !parent_) {
+    if ((ControlStyle() & csOpaque) || !parent) {
         PaintTo(dc);
         return;
     }
     // What the parent and the graphic controls below would show here, then this control.
-    HDC mem = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, width_, height_);
-    HGDIOBJ oldBitmap = SelectObject(mem, bitmap);
-    struct Free {
-        HDC mem;
-        HBITMAP bitmap;
-        HGDIOBJ old;
-        ~Free() {
-            SelectObject(mem, old);
-            DeleteObject(bitmap);
-            DeleteDC(mem);
-        }
-    } free{mem, bitmap, oldBitmap};
-
-    int saved = SaveDC(mem);
-    SetWindowOrgEx(mem, left_, top_, nullptr);
-    parent_->PaintWindowTo(mem);
-    RestoreDC(mem, saved);
+    const MemoryDC mem(dc);
+    const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, width, height));
+    if (!mem || !bitmap)
+        return;
+    const SelectedObject selected(mem.Handle(), bitmap.Handle());
+    {
+        const SavedDC saved(mem.Handle());
+        SetWindowOrgEx(mem.Handle(), Left(), Top(), nullptr);
+        parent->PaintWindowTo(mem.Handle());
+    }
     const TRect mine = BoundsRect();
-    for (int i = 0; i < parent_->ControlCount(); ++i) {
-        TControl* sibling = parent_->Controls(i);
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* sibling = parent->Controls(i);
         if (sibling == this)
             break;
         auto* g = dynamic_cast<TGraphicControl*>(sibling);
         if (!g || !g->Visible() || !g->BoundsRect().Intersects(mine))
             continue;
-        saved = SaveDC(mem);
-        SetWindowOrgEx(mem, left_ - g->left_, top_ - g->top_, nullptr);
-        IntersectClipRect(mem, 0, 0, g->width_, g->height_);
-        g->PaintTo(mem);
-        RestoreDC(mem, saved);
+        const SavedDC saved(mem.Handle());
+        SetWindowOrgEx(mem.Handle(), Left() - g->Left(), Top() - g->Top(), nullptr);
+        IntersectClipRect(mem.Handle(), 0, 0, g->Width(), g->Height());
+        g->PaintTo(mem.Handle());
     }
-    PaintTo(mem);
-    BitBlt(dc, 0, 0, width_, height_, mem, 0, 0, SRCCOPY);
+    PaintTo(mem.Handle());
+    BitBlt(dc, 0, 0, width, height, mem.Handle(), 0, 0, SRCCOPY);
 }
 
 void TGraphicControl::InvalidateSiblingsAbove(const TRect& r) {
-    if (!parent_)
+    TWinControl* parent = Parent();
+    if (!parent)
         return;
     bool above = false;
-    for (int i = 0; i < parent_->ControlCount(); ++i) {
-        TControl* sibling = parent_->Controls(i);
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* sibling = parent->Controls(i);
         if (sibling == this) {
             above = true;
             continue;
@@ -94,13 +88,13 @@ void TGraphicControl::InvalidateSiblingsAbove(const TRect& r) {
         auto* g = dynamic_cast<TGraphicControl*>(sibling);
         if (above && g && g->Visible() && !(g->ControlStyle() & csOpaque) && g->HandleAllocated() &&
             g->BoundsRect().Intersects(r))
-            InvalidateRect(g->handle_, nullptr, FALSE);
+            InvalidateRect(g->Handle(), nullptr, FALSE);
     }
 }
 
 void TGraphicControl::Invalidate() {
-    if (handle_)
-        InvalidateRect(handle_, nullptr, FALSE);
+    if (HandleAllocated())
+        InvalidateRect(Handle(), nullptr, FALSE);
     InvalidateSiblingsAbove(BoundsRect());
 }
 

@@ -5,7 +5,7 @@
 namespace forms {
 
 THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner) {
-    visible_ = false;
+    PlacedBySystem(BoundsRect(), false);
     SetColor(clInfoBk);
     SetParentFont(false);
     Font().Assign(Screen.HintFont());
@@ -31,23 +31,20 @@ TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint) {
 void THintWindow::ActivateHint(const TRect& r, const std::string& hint) {
     SetCaption(hint);
     HandleNeeded();
-    left_ = r.Left;
-    top_ = r.Top;
-    width_ = r.Width();
-    height_ = r.Height();
-    visible_ = true;
-    SetWindowPos(handle_, HWND_TOPMOST, r.Left, r.Top, r.Width(), r.Height(),
+    PlacedBySystem(r, true);
+    SetWindowPos(Handle(), HWND_TOPMOST, r.Left, r.Top, r.Width(), r.Height(),
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
     Invalidate();
 }
 
 void THintWindow::ReleaseHandle() {
-    visible_ = false;
+    PlacedBySystem(BoundsRect(), false);
     DestroyHandle();
 }
 
 bool THintWindow::IsHintVisible() const {
-    return handle_ && IsWindowVisible(handle_);
+    const HWND h = ExistingHandle();
+    return h && IsWindowVisible(h);
 }
 
 void THintWindow::WndProc(TMessage& m) {

@@ -121,15 +121,14 @@ void TCustomLabel::AdjustBounds() {
     if (!autoSize_)
         return;
     // Measured on a memory context: the label may have no window yet.
-    HDC dc = CreateCompatibleDC(nullptr);
     TRect r = Rect(0, 0, wordWrap_ ? Width() : 0, 0);
     {
-        TCanvas c(dc);
+        const MemoryDC dc;
+        TCanvas c(dc.Handle());
         c.Font().Assign(Font());
         const std::string text = Caption().empty() ? std::string(" ") : Caption();
         c.DrawTextIn(text, r, DrawTextFlags() | DT_CALCRECT);
     }
-    DeleteDC(dc);
     int left = Left();
     if (alignment_ == TAlignment::taRightJustify && !wordWrap_)
         left += Width() - r.Width();

@@ -2,10 +2,12 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Application.h"
 #include "forms/win/Form.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace forms {
 
@@ -57,40 +59,36 @@ int TMenuItem::MenuIndex() const {
     return -1;
 }
 
-Scoped<TMenuItem> TMenuItem::Detach(TMenuItem* item) {
-    if (item->parent_)
-        return item->parent_->Remove(item);
-    if (item->Owner()) {
-        Scoped<TComponent> taken = item->Owner()->RemoveComponent(item);
-        (void)taken.release();
-    }
-    return Scoped<TMenuItem>(item);
-}
-
-TMenuItem* TMenuItem::Add(TMenuItem* item) {
-    Insert(Count(), item);
-    return item;
-}
-
-TMenuItem* TMenuItem::Add(Scoped<TMenuItem> item) {
-    TMenuItem* raw = item.release();
-    return Add(raw);
+TMenuItem* TMenuItem::Add(Scoped<TMenuItem>&& item) {
+    TMenuItem* added = item.get();
+    Insert(Count(), std::move(item));
+    return added;
 }
 
 TMenuItem* TMenuItem::Add(std::string_view caption, std::function<void(TComponent*)> onClick) {
-    auto* item = new TMenuItem(nullptr);
+    Scoped<TMenuItem> item = MakeScoped<TMenuItem>();
     item->SetCaption(caption);
     item->OnClick = std::move(onClick);
-    return Add(item);
+    return Add(std::move(item));
 }
 
-void TMenuItem::Insert(int index, TMenuItem* item) {
+void TMenuItem::Insert(int index, Scoped<TMenuItem>&& item) {
+    if (!item)
+        throw Exception("追加するメニュー項目がありません");
     if (index < 0 || index > Count())
         throw EListIndexError(index);
-    Scoped<TMenuItem> owned = Detach(item);
+    for (const TMenuItem* p = this; p; p = p->parent_)
+        if (p == item.get())
+            throw Exception("メニュー項目を自分自身や自分の子の下には入れられません");
+    // The caller's pointer is the item's one owner: a place it still has elsewhere goes.
+    if (item->parent_)
+        (void)item->parent_->Remove(item.get()).release();
+    if (item->Owner())
+        (void)item->Owner()->RemoveComponent(item.get()).release();
     index = std::min(index, Count());
-    owned->parent_ = this;
-    items_.insert(items_.begin() + index, std::move(owned));
+    TMenuItem* inserted = item.get();
+    items_.insert(items_.begin() + index, std::move(item));
+    inserted->parent_ = this;
 }
 
 void TMenuItem::Delete(int index) {
@@ -127,8 +125,7 @@ void TMenuItem::Click() {
 
 // ---- TPopupMenu ----
 
-TPopupMenu::TPopupMenu(TComponent* owner)
-    : TComponent(owner), items_(std::make_unique<TMenuItem>(nullptr)) {}
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), items_(MakeScoped<TMenuItem>()) {}
 
 HWND TPopupMenu::OwnerWindow() const {
     if (ownerWindow_ && IsWindow(ownerWindow_))
@@ -142,8 +139,16 @@ HWND TPopupMenu::OwnerWindow() const {
 }
 
 namespace {
-HMENU BuildMenu(TMenuItem& parent, std::vector<TMenuItem*>& table) {
-    HMENU menu = CreatePopupMenu();
+struct MenuDestroy {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+// A native menu and, once they are inserted, its submenus.
+using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroy>;
+
+MenuHandle BuildMenu(TMenuItem& parent, std::vector<TMenuItem*>& table) {
+    MenuHandle menu(CreatePopupMenu());
+    if (!menu)
+        throw Exception("メニューを作成できません: " + SysErrorMessage(LastSystemError()));
     for (int i = 0; i < parent.Count(); ++i) {
         TMenuItem* item = parent.Items(i);
         if (!item->Visible())
@@ -152,6 +157,7 @@ HMENU BuildMenu(TMenuItem& parent, std::vector<TMenuItem*>& table) {
         MENUITEMINFOW mi{};
         mi.cbSize = sizeof mi;
         mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+        MenuHandle submenu;
         if (item->IsSeparator()) {
             mi.fType = MFT_SEPARATOR;
             mi.fMask = MIIM_FTYPE;
@@ -162,11 +168,13 @@ HMENU BuildMenu(TMenuItem& parent, std::vector<TMenuItem*>& table) {
             table.push_back(item);
             mi.wID = static_cast<UINT>(table.size());
             if (item->Count() > 0) {
+                submenu = BuildMenu(*item, table);
                 mi.fMask |= MIIM_SUBMENU;
-                mi.hSubMenu = BuildMenu(*item, table);
+                mi.hSubMenu = submenu.get();
             }
         }
-        InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &mi);
+        if (InsertMenuItemW(menu.get(), static_cast<UINT>(GetMenuItemCount(menu.get())), TRUE, &mi))
+            (void)submenu.release(); // the menu destroys it now
     }
     return menu;
 }
@@ -178,31 +186,24 @@ void TPopupMenu::Popup(int x, int y) {
         OnPopup(this);
     if (life.expired())
         return;
+    const HWND owner = OwnerWindow();
     std::vector<TMenuItem*> table;
-    HMENU menu = BuildMenu(*items_, table);
-    HWND owner = OwnerWindow();
-    std::vector<TMenuItem*>* outer = openItems;
-    openItems = &table;
-    native_ = menu;
     UINT chosen = 0;
     {
-        struct Close {
-            HMENU menu;
-            std::vector<TMenuItem*>* outer;
-            TPopupMenu* self;
-            std::weak_ptr<void> life;
-            ~Close() {
-                DestroyMenu(menu);
-                openItems = outer;
-                if (!life.expired())
-                    self->native_ = nullptr;
-            }
-        } close{menu, outer, this, life};
+        const MenuHandle menu = BuildMenu(*items_, table);
+        std::vector<TMenuItem*>* outer = openItems;
+        openItems = &table;
+        native_ = menu.get();
+        const auto restore = OnScopeExit([this, outer, &life] {
+            openItems = outer;
+            if (!life.expired())
+                native_ = nullptr;
+        });
         if (owner)
             SetForegroundWindow(owner);
-        chosen = static_cast<UINT>(
-            TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                             x, y, owner, nullptr));
+        chosen = static_cast<UINT>(TrackPopupMenuEx(
+            menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, owner,
+            nullptr));
         if (owner)
             PostMessageW(owner, WM_NULL, 0, 0);
     }

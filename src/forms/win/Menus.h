@@ -44,12 +44,15 @@ public:
     [[nodiscard]] TMenuItem* Items(int index) const;
     [[nodiscard]] TMenuItem* Parent() const { return parent_; }
     [[nodiscard]] int MenuIndex() const;
-    // Takes the item (away from its owner or former parent, if any) and appends it.
-    TMenuItem* Add(TMenuItem* item);
-    TMenuItem* Add(Scoped<TMenuItem> item);
+    // Takes the item and appends it; returns it. The caller's pointer is its one owner: a place
+    // it still has under another item or owner is given up.
+    TMenuItem* Add(Scoped<TMenuItem>&& item);
     // A new item with a caption and a click handler.
     TMenuItem* Add(std::string_view caption, std::function<void(TComponent*)> onClick = nullptr);
-    void Insert(int index, TMenuItem* item);
+    // Takes the item and puts it at index (0 to Count). A bad index (EListIndexError), no item,
+    // or the item itself or a parent of this one (Exception) is refused, and then the item stays
+    // with the caller.
+    void Insert(int index, Scoped<TMenuItem>&& item);
     // Frees the item at index.
     void Delete(int index);
     // Takes the item out without freeing it.
@@ -61,8 +64,6 @@ public:
     virtual void Click();
 
 private:
-    Scoped<TMenuItem> Detach(TMenuItem* item);
-
     std::string caption_;
     bool checked_ = false, autoCheck_ = false, radioItem_ = false;
     int groupIndex_ = 0;
@@ -98,7 +99,7 @@ public:
 private:
     HWND OwnerWindow() const;
 
-    std::unique_ptr<TMenuItem> items_;
+    Scoped<TMenuItem> items_;
     bool autoPopup_ = true;
     TComponent* popupComponent_ = nullptr;
     HWND ownerWindow_ = nullptr;

@@ -85,13 +85,13 @@ Scoped<TForm> CreateMessageDialog(std::string_view text, TMsgDlgType type, TMsgD
     form->SetCaption(spec.caption ? std::string(spec.caption) : Application.Title());
 
     // Dialog units of the form's font, as the system's dialogs measure.
-    HDC dc = CreateCompatibleDC(nullptr);
     int avgWidth, charHeight;
     TRect textRect;
     std::vector<int> captionWidths;
     const std::string message = NormaliseBreaks(text);
     {
-        TCanvas c(dc);
+        const MemoryDC dc;
+        TCanvas c(dc.Handle());
         c.Font().Assign(form->Font());
         const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
         avgWidth = (c.TextWidth(letters) / 26 + 1) / 2;
@@ -105,7 +105,6 @@ Scoped<TForm> CreateMessageDialog(std::string_view text, TMsgDlgType type, TMsgD
                 captionWidths.push_back(c.TextWidth(plain));
             }
     }
-    DeleteDC(dc);
     const int horzMargin = Scale(8, avgWidth, 4), vertMargin = Scale(8, charHeight, 8);
     const int horzSpacing = Scale(10, avgWidth, 4), vertSpacing = Scale(10, charHeight, 8);
     const int buttonSpacing = Scale(4, avgWidth, 4), buttonHeight = Scale(14, charHeight, 8);
@@ -124,14 +123,13 @@ Scoped<TForm> CreateMessageDialog(std::string_view text, TMsgDlgType type, TMsgD
     form->SetClientSize(clientWidth, clientHeight);
     form->IconRect = Bounds(horzMargin, vertMargin, 32, 32);
 
-    TLabel* label = MakeOwned<TLabel>(form.get());
+    TLabel* label = MakeChild<TLabel>(form.get(), Bounds(horzMargin + iconSpace, vertMargin,
+                                                         textRect.Width(), textRect.Height()));
     label->SetName("Message");
     label->SetAutoSize(false);
     label->SetWordWrap(true);
     label->SetShowAccelChar(false);
-    label->SetBounds(horzMargin + iconSpace, vertMargin, textRect.Width(), textRect.Height());
     label->SetCaption(message);
-    label->SetParent(form.get());
 
     TButton* first = nullptr;
     TButton* defaultButton = nullptr;
@@ -148,12 +146,10 @@ Scoped<TForm> CreateMessageDialog(std::string_view text, TMsgDlgType type, TMsgD
     for (const ButtonSpec& spec : kButtons) {
         if (!buttons.Has(spec.button))
             continue;
-        TButton* b = MakeOwned<TButton>(form.get());
+        TButton* b = MakeChild<TButton>(form.get(), Bounds(x, y, buttonWidth, buttonHeight));
         b->SetTag(static_cast<intptr_t>(spec.button));
         b->SetCaption(spec.caption);
         b->SetModalResult(spec.result);
-        b->SetBounds(x, y, buttonWidth, buttonHeight);
-        b->SetParent(form.get());
         x += buttonWidth + buttonSpacing;
         if (!first)
             first = b;

@@ -1,5 +1,6 @@
 #include "forms/win/Timer.h"
 
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Application.h"
 
 #include <map>
@@ -60,14 +61,10 @@ void DispatchTimerTick(UINT_PTR id) {
         return;
     const std::weak_ptr<void> life = timer->LifeToken();
     timer->ticking_ = true;
-    struct Reset {
-        TTimer* t;
-        std::weak_ptr<void> life;
-        ~Reset() {
-            if (!life.expired())
-                t->ticking_ = false;
-        }
-    } reset{timer, life};
+    const auto reset = OnScopeExit([timer, life] {
+        if (!life.expired()) // the handler may have freed its timer
+            timer->ticking_ = false;
+    });
     timer->Timer();
 }
 

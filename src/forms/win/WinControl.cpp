@@ -1,8 +1,10 @@
 #include "forms/win/WinControl.h"
 
 #include "forms/base/Exceptions.h"
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/Form.h"
 #include "forms/win/GraphicControl.h"
+#include "forms/win/KeyPipeline.h"
 
 #include <algorithm>
 
@@ -33,13 +35,13 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::Invalidate() {
-    if (!handle_)
+    if (!HandleAllocated())
         return;
-    RedrawWindow(handle_, nullptr, nullptr,
+    RedrawWindow(Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | ((ControlStyle() & csOpaque) ? 0 : RDW_ERASE));
     for (TControl* c : controls_)
         if (dynamic_cast<TGraphicControl*>(c) && c->HandleAllocated())
-            InvalidateRect(c->handle_, nullptr, FALSE);
+            InvalidateRect(c->Handle(), nullptr, FALSE);
 }
 
 TControl* TWinControl::Controls(int index) const {
@@ -73,7 +75,7 @@ void TWinControl::CreateParams(TCreateParams& p) {
 
 void TWinControl::CreateHandle() {
     TControl::CreateHandle();
-    if (!handle_)
+    if (!HandleAllocated())
         return;
     for (TControl* c : std::vector<TControl*>(controls_))
         if (!c->HandleAllocated())
@@ -89,7 +91,8 @@ bool TWinControl::CanFocus() const {
 }
 
 bool TWinControl::Focused() const {
-    return handle_ && GetFocus() == handle_;
+    const HWND h = ExistingHandle();
+    return h && GetFocus() == h;
 }
 
 void TWinControl::SetFocus() {
@@ -102,24 +105,24 @@ void TWinControl::SetTabStop(bool value) {
     if (value == tabStop_)
         return;
     tabStop_ = value;
-    if (handle_) {
-        const LONG style = GetWindowLongW(handle_, GWL_STYLE);
-        SetWindowLongW(handle_, GWL_STYLE, value ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    if (HandleAllocated()) {
+        const LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+        SetWindowLongW(Handle(), GWL_STYLE, value ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     }
 }
 
 int TWinControl::TabOrder() const {
-    if (!parent_)
+    if (!Parent())
         return -1;
-    const auto& list = parent_->tabList_;
+    const auto& list = Parent()->tabList_;
     auto it = std::find(list.begin(), list.end(), this);
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
 void TWinControl::SetTabOrder(int order) {
-    if (!parent_)
+    if (!Parent())
         return;
-    auto& list = parent_->tabList_;
+    auto& list = Parent()->tabList_;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     order = std::clamp(order, 0, static_cast<int>(list.size()));
     list.insert(list.begin() + order, this);
@@ -145,10 +148,7 @@ void TWinControl::AlignControls() {
     if (aligning_ > 0)
         return;
     ++aligning_;
-    struct Done {
-        int& n;
-        ~Done() { --n; }
-    } done{aligning_};
+    const auto done = OnScopeExit([this] { --aligning_; });
     TRect r = ClientRect();
     AdjustClientRect(r);
     auto pick = [&](TAlign a) {
@@ -209,6 +209,12 @@ void TWinControl::FontChanged() {
         c->ParentFontChanged();
 }
 
+void TWinControl::ParentChanged() {
+    TControl::ParentChanged();
+    for (TControl* c : std::vector<TControl*>(controls_))
+        c->ParentChanged();
+}
+
 void TWinControl::KeyDown(uint16_t& key, TShiftState shift) {
     if (OnKeyDown)
         OnKeyDown(this, key, shift);
@@ -241,16 +247,16 @@ void TWinControl::DoExit() {
 }
 
 void TWinControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (FocusOnPress() && CanFocus() && !Focused() && handle_)
+    if (FocusOnPress() && CanFocus() && !Focused() && HandleAllocated())
         SetFocus();
     TControl::MouseDown(button, shift, x, y);
 }
 
 void TWinControl::ExcludeChildren(HDC dc) {
-    if (!handle_ || (GetWindowLongW(handle_, GWL_STYLE) & WS_CLIPCHILDREN))
+    if (!HandleAllocated() || (GetWindowLongW(Handle(), GWL_STYLE) & WS_CLIPCHILDREN))
         return;
     for (TControl* c : controls_)
-        if (c->HandleAllocated() && IsWindowVisible(c->handle_))
+        if (c->HandleAllocated() && IsWindowVisible(c->Handle()))
             ExcludeClipRect(dc, c->Left(), c->Top(), c->Left() + c->Width(),
                             c->Top() + c->Height());
 }
@@ -262,12 +268,11 @@ void TWinControl::WMEraseBkgnd(TMessage& m) {
     }
     if (!(ControlStyle() & csOpaque)) {
         HDC dc = reinterpret_cast<HDC>(m.WParam);
-        const int saved = SaveDC(dc);
+        const SavedDC saved(dc);
         ExcludeChildren(dc);
         TCanvas c(dc);
         c.Brush().SetColor(Color());
         c.FillRect(ClientRect());
-        RestoreDC(dc, saved);
     }
     m.Result = 1;
 }
@@ -277,7 +282,7 @@ void TWinControl::WMPaint(TMessage& m) {
         DefaultHandler(m);
         return;
     }
-    const TPaintScope paint(handle_);
+    const TPaintScope paint(Handle());
     const HDC dc = paint.DC();
     ExcludeChildren(dc);
     PaintTo(dc);
@@ -321,7 +326,7 @@ void TWinControl::WndProc(TMessage& m) {
         break;
     case WM_MEASUREITEM:
         if (m.WParam) {
-            if (HWND child = GetDlgItem(handle_, static_cast<int>(m.WParam))) {
+            if (HWND child = GetDlgItem(Handle(), static_cast<int>(m.WParam))) {
                 ReflectNotification(m, child);
                 return;
             }
@@ -360,7 +365,7 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_KEYUP:
     case WM_SYSKEYUP:
     case WM_CHAR: {
-        if (!IsPipelinedKey(handle_, m.Msg, m.WParam, m.LParam)) {
+        if (!IsPipelinedKey(Handle(), m.Msg, m.WParam, m.LParam)) {
             uint16_t key = static_cast<uint16_t>(m.WParam);
             const std::weak_ptr<void> life = LifeToken();
             if (m.Msg == WM_CHAR)
@@ -380,6 +385,14 @@ void TWinControl::WndProc(TMessage& m) {
         break;
     }
     TControl::WndProc(m);
+}
+
+TComponent* ChildOwner(TWinControl* parent) {
+    if (!parent)
+        throw Exception("子コントロールには親が必要です");
+    if (TForm* form = parent->ParentForm())
+        return form;
+    return parent;
 }
 
 } // namespace forms

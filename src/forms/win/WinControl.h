@@ -4,6 +4,7 @@
 // windowed controls.
 #include "forms/win/Control.h"
 
+#include <utility>
 #include <vector>
 
 namespace forms {
@@ -61,6 +62,7 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void ColorChanged() override;
     void FontChanged() override;
+    void ParentChanged() override;
     // The area the aligned children share (a panel leaves its bevels out).
     virtual void AdjustClientRect(TRect& rect);
     virtual void DoEnter();
@@ -87,5 +89,21 @@ class TCustomControl : public TWinControl {
 public:
     explicit TCustomControl(TComponent* owner) : TWinControl(owner) {}
 };
+
+// The owner of a control made for parent: parent's form, else parent itself. Raises an
+// Exception for no parent.
+[[nodiscard]] TComponent* ChildOwner(TWinControl* parent);
+
+// Makes a control of class T (constructor arguments after the owner: args), owned by parent's
+// form (or parent), placed on parent with the given bounds, so that a form built in code reads
+// like its design table. Without a parent nothing is made (Exception).
+template <typename T, typename... Args>
+T* MakeChild(TWinControl* parent, const TRect& bounds, Args&&... args) {
+    T* child = MakeOwned<T>(ChildOwner(parent), std::forward<Args>(args)...);
+    child->SetParent(parent);
+    // After the parent, whose font may resize a control that sizes itself to its text.
+    child->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    return child;
+}
 
 } // namespace forms

@@ -90,3 +90,52 @@ TEST(LineReader, StreamGivesTheSameLinesAcrossChunkBoundaries) {
         EXPECT_EQ(lines, Lines(input));
     }
 }
+
+namespace {
+// A list that logs its update state and can refuse lines, as a list box's items would.
+class TLoggedStrings : public TStringList {
+public:
+    std::vector<std::string> log;
+    std::string refused = "\x01";
+    void Insert(int index, std::string_view s) override {
+        if (s == refused)
+            throw EListIndexError(index);
+        TStringList::Insert(index, s);
+    }
+
+protected:
+    void SetUpdateState(bool updating) override { log.push_back(updating ? "begin" : "end"); }
+};
+} // namespace
+
+TEST(StringsUpdate, NestedScopesUpdateOnceFromTheOutermost) {
+    TLoggedStrings list;
+    {
+        const TStringsUpdate outer(list);
+        {
+            const TStringsUpdate inner(list);
+            EXPECT_EQ(list.UpdateCount(), 2);
+        }
+        EXPECT_EQ(list.log, std::vector<std::string>{"begin"});
+    }
+    EXPECT_EQ(list.UpdateCount(), 0);
+    EXPECT_EQ(list.log, (std::vector<std::string>{"begin", "end"}));
+}
+
+TEST(StringsUpdate, RefusedLineInSetTextStillEndsTheUpdate) {
+    TLoggedStrings list;
+    list.refused = "bad";
+    EXPECT_THROW(list.SetText("a\r\nbad\r\nc"), EListIndexError);
+    EXPECT_EQ(list.UpdateCount(), 0);
+    EXPECT_EQ(list.log, (std::vector<std::string>{"begin", "end"}));
+    EXPECT_EQ(list.Lines(), std::vector<std::string>{"a"});
+}
+
+TEST(StringsUpdate, RefusedLineInAssignStillEndsTheUpdate) {
+    TLoggedStrings list;
+    list.refused = "y";
+    const TStringList source{"x", "y"};
+    EXPECT_THROW(list.Assign(source), EListIndexError);
+    EXPECT_EQ(list.UpdateCount(), 0);
+    EXPECT_EQ(list.log, (std::vector<std::string>{"begin", "end"}));
+}

@@ -9,7 +9,6 @@
 #include <atomic>
 
 using namespace forms;
-using kbtest::Pump;
 using kbtest::PumpUntil;
 
 using ApplicationTest = WinTest;
@@ -23,13 +22,10 @@ TEST_F(ApplicationTest, MessageFilterSeesThreadMessagesAndCanStopThem) {
             handled = m.message == WM_APP + 1;
         }
     };
-    int dispatched = 0;
-    f->OnMouseDown = nullptr;
     PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0);
     PostMessageW(f->Handle(), WM_APP + 1, 0, 0);
-    Pump(30);
+    kbtest::PumpPosted();
     EXPECT_EQ(seen, (std::vector<UINT>{WM_APP, WM_APP + 1}));
-    (void)dispatched;
 }
 
 TEST_F(ApplicationTest, FilterMayDetachItself) {
@@ -40,7 +36,7 @@ TEST_F(ApplicationTest, FilterMayDetachItself) {
     };
     PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0);
     PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0);
-    Pump(30);
+    kbtest::PumpPosted();
     EXPECT_EQ(calls, 1);
 }
 
@@ -50,7 +46,7 @@ TEST_F(ApplicationTest, ErrorInTheFilterIsCaught) {
             throw Exception("フィルタ");
     };
     PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0);
-    Pump(30);
+    kbtest::PumpPosted();
     EXPECT_EQ(errors, (std::vector<std::string>{"フィルタ"}));
 }
 
@@ -74,11 +70,11 @@ TEST_F(ApplicationTest, TimerTicksWhileEnabled) {
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
     timer.SetEnabled(false);
     const int stopped = ticks;
-    Pump(60);
+    kbtest::PumpPastTimers(50); // several of its ticks would have been due
     EXPECT_EQ(ticks, stopped);
     timer.SetEnabled(true);
     timer.SetInterval(0);
-    Pump(60);
+    kbtest::PumpPastTimers(50);
     EXPECT_EQ(ticks, stopped);
 }
 
@@ -90,7 +86,7 @@ TEST_F(ApplicationTest, TickDuringItsOwnHandlerIsDropped) {
         ++ticks;
         maxDepth = std::max(maxDepth, ++depth);
         if (ticks == 1)
-            Pump(60); // ticks come meanwhile
+            kbtest::PumpPastTimers(30); // several ticks are due meanwhile
         --depth;
     };
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
@@ -103,8 +99,7 @@ TEST_F(ApplicationTest, TimersTickInsideASystemBox) {
     std::atomic<int> ticks{0};
     timer.OnTimer = [&](TComponent*) { ++ticks; };
     kbtest::WindowDriver driver(L"#32770", [&](HWND box) {
-        for (int i = 0; i < 300 && ticks < 3; ++i)
-            Sleep(10);
+        kbtest::WaitUntil([&] { return ticks >= 3; }, 3000);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
     MessageBoxW(nullptr, L"tick", L"box", MB_OK);
@@ -176,11 +171,16 @@ TEST_F(ApplicationTest, HintPauseEndingWithThePointerElsewhereStartsAgainOnItsRe
     panel->SetShowHint(true);
     panel->SetParent(f.get());
     Application.HintPause = 20;
-    kbtest::MoveMouseTo(f->Handle(), 150, 120); // off the panel
-    Pump(50);
+    bool offThePanel = false;
+    f->OnMouseMove = [&](TComponent*, TShiftState, int x, int y) {
+        offThePanel = x == 150 && y == 120;
+    };
+    kbtest::MoveMouseTo(f->Handle(), 150, 120);
+    ASSERT_TRUE(PumpUntil([&] { return offThePanel; }));
     // A move that the pointer is no longer at when the pause ends (it left to another program).
     PostMessageW(panel->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 30));
-    Pump(100);
+    kbtest::PumpPosted();
+    kbtest::PumpPastTimers(Application.HintPause * 2); // the pause has ended by then
     EXPECT_FALSE(Application.HintWindow() && Application.HintWindow()->IsHintVisible());
     kbtest::MoveMouseTo(panel->Handle(), 30, 30);
     EXPECT_TRUE(PumpUntil(
@@ -202,7 +202,6 @@ TEST_F(ApplicationTest, ShowHintHandlerCanRefuse) {
     };
     kbtest::MoveMouseTo(panel->Handle(), 20, 20);
     EXPECT_TRUE(PumpUntil([&] { return asked > 0; }));
-    Pump(50);
     EXPECT_FALSE(Application.HintWindow() && Application.HintWindow()->IsHintVisible());
     Application.HintPause = 100;
 }
@@ -214,4 +213,18 @@ TEST_F(ApplicationTest, HintRectangleAddsItsMargins) {
     c.Font().Assign(hint.Font());
     EXPECT_EQ(r.Width(), c.TextWidth("ヒント") + 6);
     EXPECT_EQ(r.Height(), c.TextHeight("ヒント") + 2);
+}
+
+TEST_F(ApplicationTest, HintWindowKnowsWhereTheSystemShowsIt) {
+    THintWindow hint(nullptr);
+    EXPECT_FALSE(hint.Visible());
+    const TRect r = Bounds(40, 50, 120, 30);
+    hint.ActivateHint(r, "ヒント");
+    EXPECT_TRUE(hint.Visible());
+    EXPECT_TRUE(hint.IsHintVisible());
+    EXPECT_EQ(hint.BoundsRect(), r);
+    EXPECT_EQ(kbtest::ScreenRectOf(hint.Handle()).left, 40);
+    hint.ReleaseHandle();
+    EXPECT_FALSE(hint.Visible());
+    EXPECT_FALSE(hint.HandleAllocated());
 }

@@ -6,7 +6,7 @@
 #include "forms/win/PaintBox.h"
 
 using namespace forms;
-using kbtest::Pump;
+using kbtest::PumpUntil;
 
 namespace {
 class TProbeBox : public TCustomControl {
@@ -83,8 +83,7 @@ TEST_F(ControlTest, AlignedChildrenShareTheClientArea) {
     EXPECT_EQ(bottom->BoundsRect(), Rect(0, 126, 200, 150));
     EXPECT_EQ(client->BoundsRect(), Rect(0, 20, 200, 126));
     f->SetClientSize(300, 100);
-    Pump(20);
-    EXPECT_EQ(bottom->BoundsRect(), Rect(0, 76, 300, 100));
+    EXPECT_TRUE(PumpUntil([&] { return bottom->BoundsRect() == Rect(0, 76, 300, 100); }));
     bottom->Hide();
     EXPECT_EQ(client->BoundsRect(), Rect(0, 20, 300, 100));
 }
@@ -124,7 +123,7 @@ TEST_F(ControlTest, ClickComesOnReleaseOverThePressedControl) {
         events.push_back("up");
     };
     kbtest::PostClick(box->Handle(), 5, 7);
-    Pump(50);
+    EXPECT_TRUE(PumpUntil([&] { return events.size() >= 3; }));
     EXPECT_EQ(events, (std::vector<std::string>{"down 5,7 left", "click", "up"}));
 }
 
@@ -198,7 +197,8 @@ TEST_F(ControlTest, ErrorInAHandlerIsCaughtAtTheWindowProcedure) {
     box->SetParent(f.get());
     box->OnClick = [](TComponent*) { throw Exception("クリック失敗"); };
     kbtest::PostClick(box->Handle(), 3, 3);
-    Pump(50);
+    EXPECT_TRUE(PumpUntil([&] { return !errors.empty(); }));
+    kbtest::PumpPosted();
     EXPECT_EQ(errors, (std::vector<std::string>{"クリック失敗"}));
 }
 
@@ -208,7 +208,10 @@ TEST_F(ControlTest, FailingPaintIsReportedOnce) {
     pb->SetParent(f.get());
     pb->OnPaint = [](TComponent*) { throw std::runtime_error("paint failed"); };
     pb->Invalidate();
-    Pump(100);
+    ASSERT_TRUE(PumpUntil([&] { return !errors.empty(); }));
+    // The failing paint validated its window: no paint is pending, so none fails again.
+    EXPECT_FALSE(GetUpdateRect(pb->Handle(), nullptr, FALSE));
+    UpdateWindow(pb->Handle());
     EXPECT_EQ(errors, (std::vector<std::string>{"paint failed"}));
 }
 
@@ -222,8 +225,8 @@ TEST_F(ControlTest, HandlerMayFreeItsSender) {
         freed = true;
     };
     kbtest::PostClick(box->Handle(), 3, 3);
-    Pump(50);
-    EXPECT_TRUE(freed);
+    EXPECT_TRUE(PumpUntil([&] { return freed; }));
+    kbtest::PumpPosted(); // what follows the click finds the object gone
     EXPECT_EQ(f->ControlCount(), 0);
     EXPECT_TRUE(errors.empty());
 }
@@ -259,7 +262,7 @@ TEST_F(ControlTest, ManyFormsDoNotLeakHandles) {
         panel->SetParent(f.get());
         f->Show();
         f->Repaint();
-        Pump(5);
+        Application.ProcessMessages();
     };
     once();
     const DWORD gdi = kbtest::GdiObjects(), user = kbtest::UserObjects();
@@ -267,4 +270,57 @@ TEST_F(ControlTest, ManyFormsDoNotLeakHandles) {
         once();
     EXPECT_LE(kbtest::GdiObjects(), gdi + 4);
     EXPECT_LE(kbtest::UserObjects(), user + 4);
+}
+
+namespace {
+class TTaggedBox : public TCustomControl {
+public:
+    TTaggedBox(TComponent* owner, std::string label, int number)
+        : TCustomControl(owner), label_(std::move(label)), number_(number) {}
+    std::string label_;
+    int number_;
+};
+} // namespace
+
+TEST_F(ControlTest, MakeChildOwnsByTheFormPlacesOnTheParentAndSetsTheBounds) {
+    auto f = ShownForm();
+    auto* panel = MakeChild<TPanel>(f.get(), Bounds(10, 10, 150, 100));
+    auto* box = MakeChild<TProbeBox>(panel, Bounds(5, 6, 30, 20));
+    EXPECT_EQ(panel->Owner(), f.get());
+    EXPECT_EQ(box->Owner(), f.get()); // the form, not the panel
+    EXPECT_EQ(box->Parent(), panel);
+    EXPECT_EQ(box->BoundsRect(), Bounds(5, 6, 30, 20));
+    ASSERT_TRUE(box->HandleAllocated());
+    EXPECT_EQ(GetParent(box->Handle()), panel->Handle());
+    RECT r = kbtest::ScreenRectOf(box->Handle());
+    MapWindowPoints(nullptr, panel->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 5);
+    EXPECT_EQ(r.bottom, 26);
+}
+
+TEST_F(ControlTest, MakeChildOfAParentWithoutFormIsOwnedByTheParent) {
+    auto panel = MakeScoped<TPanel>();
+    auto* box = MakeChild<TTaggedBox>(panel.get(), Bounds(1, 2, 3, 4), "名前", 7);
+    EXPECT_EQ(box->Owner(), panel.get());
+    EXPECT_EQ(box->label_, "名前");
+    EXPECT_EQ(box->number_, 7);
+    EXPECT_FALSE(box->HandleAllocated()); // no window until the parent has one
+    const std::weak_ptr<void> life = box->LifeToken();
+    panel.reset();
+    EXPECT_TRUE(life.expired());
+}
+
+TEST_F(ControlTest, MakeChildKeepsTheBoundsOfAControlThatSizesItself) {
+    auto f = ShownForm();
+    f->Font().SetHeight(-30); // a large inherited font would resize an auto-sized label
+    auto* label = MakeChild<TLabel>(f.get(), Bounds(20, 30, 40, 12));
+    EXPECT_EQ(label->BoundsRect(), Bounds(20, 30, 40, 12));
+    label->SetCaption("長めのキャプション");
+    EXPECT_EQ(label->Left(), 20); // sizing itself again keeps its place
+    EXPECT_EQ(label->Top(), 30);
+    EXPECT_GT(label->Width(), 40);
+}
+
+TEST_F(ControlTest, MakeChildWithoutAParentMakesNothing) {
+    EXPECT_THROW(MakeChild<TProbeBox>(nullptr, Bounds(0, 0, 10, 10)), Exception);
 }

@@ -11,22 +11,18 @@ TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
     SetClientSize(240, 140);
     SetColor(clWhite);
 
-    pbFace = MakeOwned<TPaintBox>(this);
+    pbFace = MakeChild<TPaintBox>(this, Bounds(10, 40, 220, 90));
     pbFace->SetName("pbFace");
-    pbFace->SetBounds(10, 40, 220, 90);
     pbFace->OnPaint = [this](TComponent*) {
         pbFace->Canvas().Brush().SetColor(face_);
         pbFace->Canvas().FillRect(pbFace->ClientRect());
     };
     pbFace->OnClick = [this](TComponent*) { SetFace(face_ == clRed ? clBlue : clRed); };
-    pbFace->SetParent(this);
 
-    lbTicks = MakeOwned<TLabel>(this);
+    lbTicks = MakeChild<TLabel>(this, Bounds(10, 10, 0, 0));
     lbTicks->SetName("lbTicks");
-    lbTicks->SetBounds(10, 10, 0, 0);
     lbTicks->SetTransparent(true);
     lbTicks->SetCaption("0 回");
-    lbTicks->SetParent(this);
 
     pmColors = MakeOwned<TPopupMenu>(this);
     mnRed = pmColors->Items().Add("赤(&R)", [this](TComponent*) { SetFace(clRed); });

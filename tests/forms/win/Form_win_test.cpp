@@ -184,3 +184,83 @@ TEST_F(FormTest, TerminateBeforeRunEndsRunAtOnce) {
     Application.Run();
     EXPECT_FALSE(Application.Terminated());
 }
+
+namespace {
+constexpr DWORD kFrameBits = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+                             WS_MAXIMIZEBOX | DS_MODALFRAME;
+constexpr DWORD kFrameExBits = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+
+struct FrameView {
+    DWORD style, exStyle;
+    RECT client, window;
+};
+
+FrameView FrameOf(HWND h) {
+    FrameView v{static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE)) & kFrameBits,
+                static_cast<DWORD>(GetWindowLongW(h, GWL_EXSTYLE)) & kFrameExBits,
+                {},
+                {}};
+    GetClientRect(h, &v.client);
+    GetWindowRect(h, &v.window);
+    return v;
+}
+
+// A form whose frame is set before its window exists, and one whose frame changes after.
+Scoped<TForm> FormWithFrame(TFormBorderStyle style, bool toolWindow, bool afterWindow) {
+    auto f = MakeScoped<TForm>();
+    f->SetBounds(100, 100, 300, 200);
+    if (afterWindow)
+        (void)f->Handle();
+    f->SetBorderStyle(style);
+    f->SetToolWindow(toolWindow);
+    (void)f->Handle();
+    return f;
+}
+} // namespace
+
+TEST_F(FormTest, FrameSetAfterTheWindowExistsIsTheFrameSetBefore) {
+    const TFormBorderStyle styles[] = {TFormBorderStyle::bsNone, TFormBorderStyle::bsSingle,
+                                       TFormBorderStyle::bsDialog, TFormBorderStyle::bsToolWindow};
+    for (TFormBorderStyle style : styles) {
+        for (bool tool : {false, true}) {
+            SCOPED_TRACE(static_cast<int>(style) * 10 + tool);
+            auto before = FormWithFrame(style, tool, false);
+            auto after = FormWithFrame(style, tool, true);
+            const FrameView b = FrameOf(before->Handle()), a = FrameOf(after->Handle());
+            EXPECT_EQ(a.style, b.style);
+            EXPECT_EQ(a.exStyle, b.exStyle);
+            EXPECT_EQ(a.client.right, b.client.right);
+            EXPECT_EQ(a.client.bottom, b.client.bottom);
+            EXPECT_EQ(after->ClientWidth(), before->ClientWidth());
+            EXPECT_EQ(after->ClientHeight(), before->ClientHeight());
+            // The window keeps its size; the client area follows the frame.
+            EXPECT_EQ(a.window.right - a.window.left, 300);
+            EXPECT_EQ(after->Width(), 300);
+        }
+    }
+}
+
+TEST_F(FormTest, BorderlessFrameOfAShownFormTakesTheWholeWindow) {
+    auto f = ShownForm(200, 150);
+    const int width = f->Width();
+    EXPECT_LT(f->ClientWidth(), width);
+    f->SetBorderStyle(TFormBorderStyle::bsNone);
+    EXPECT_TRUE(IsWindowVisible(f->Handle()));
+    EXPECT_FALSE(GetWindowLongW(f->Handle(), GWL_STYLE) & WS_CAPTION);
+    EXPECT_EQ(f->ClientWidth(), width);
+    EXPECT_EQ(f->Width(), width);
+    f->SetBorderStyle(TFormBorderStyle::bsSizeable);
+    EXPECT_TRUE(GetWindowLongW(f->Handle(), GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_EQ(f->ClientWidth(), 200);
+}
+
+TEST_F(FormTest, ToolWindowSwitchesOnTheLiveWindow) {
+    auto f = ShownForm();
+    f->SetToolWindow(true);
+    EXPECT_TRUE(GetWindowLongW(f->Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    f->SetToolWindow(false);
+    EXPECT_FALSE(GetWindowLongW(f->Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    // A tool-window border keeps its bit whatever the setting says.
+    f->SetBorderStyle(TFormBorderStyle::bsToolWindow);
+    EXPECT_TRUE(GetWindowLongW(f->Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+}

@@ -5,7 +5,7 @@
 #include "forms/win/Label.h"
 
 using namespace forms;
-using kbtest::Pump;
+using kbtest::PumpPosted;
 
 namespace {
 class TKeyBox : public TCustomControl {
@@ -31,15 +31,16 @@ struct Fixture : WinTest {
         c->SetLeft(150);
         c->SetParent(form.get());
         a->SetFocus();
-        Pump(20);
+        ASSERT_TRUE(kbtest::PumpUntil([this] { return a->Focused(); }));
     }
     void TearDown() override {
         form.reset();
         WinTest::TearDown();
     }
+    // A key to the focused window, and everything it leads to (its character, dialog keys).
     void Key(WORD vk) {
         kbtest::PostKey(GetFocus(), vk);
-        Pump(40);
+        PumpPosted();
     }
     Scoped<TForm> form;
     TKeyBox *a = nullptr, *b = nullptr, *c = nullptr;
@@ -62,9 +63,9 @@ TEST_F(KeyboardTest, FocusedControlGetsKeyDownUpAndChar) {
     // Down, then up once the down is handled, as typing does.
     const UINT scan = MapVirtualKeyW('A', MAPVK_VK_TO_VSC);
     PostMessageW(a->Handle(), WM_KEYDOWN, 'A', 1 | (scan << 16));
-    Pump(30);
+    PumpPosted();
     PostMessageW(a->Handle(), WM_KEYUP, 'A', 1 | (scan << 16) | (3u << 30));
-    Pump(30);
+    PumpPosted();
     EXPECT_EQ(events, (std::vector<std::string>{"down 65", "press 97", "up 65"}));
 }
 
@@ -172,8 +173,7 @@ TEST_F(KeyboardTest, AltMnemonicOfALabelFocusesItsControl) {
     label->SetParent(form.get());
     label->SetFocusControl(c);
     PostMessageW(a->Handle(), WM_SYSCHAR, 'n', 1 << 29);
-    Pump(40);
-    EXPECT_TRUE(c->Focused());
+    EXPECT_TRUE(kbtest::PumpUntil([this] { return c->Focused(); }));
 }
 
 TEST_F(KeyboardTest, ActiveControlComesBackOnReactivation) {
@@ -187,6 +187,5 @@ TEST_F(KeyboardTest, ActiveControlComesBackOnReactivation) {
 
 TEST_F(KeyboardTest, PressFocusesATabStop) {
     kbtest::PostClick(c->Handle(), 3, 3);
-    Pump(40);
-    EXPECT_TRUE(c->Focused());
+    EXPECT_TRUE(kbtest::PumpUntil([this] { return c->Focused(); }));
 }

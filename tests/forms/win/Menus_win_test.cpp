@@ -117,13 +117,68 @@ TEST_F(MenuTest, ItemsOwnTheirChildren) {
     TMenuItem* child = parent->Add("子");
     EXPECT_EQ(child->Parent(), parent);
     EXPECT_EQ(child->MenuIndex(), 0);
-    auto* owned = MakeOwned<TMenuItem>(&menu);
-    parent->Insert(0, owned);
-    EXPECT_EQ(owned->Owner(), nullptr);
-    EXPECT_EQ(parent->Items(0), owned);
-    EXPECT_THROW(parent->Insert(5, new TMenuItem(nullptr)), EListIndexError);
+    Scoped<TMenuItem> made = MakeScoped<TMenuItem>();
+    TMenuItem* first = made.get();
+    parent->Insert(0, std::move(made));
+    EXPECT_EQ(made, nullptr);
+    EXPECT_EQ(parent->Items(0), first);
+    EXPECT_EQ(child->MenuIndex(), 1);
+    const std::weak_ptr<void> life = first->LifeToken();
     parent->Clear();
+    EXPECT_TRUE(life.expired()); // freed with the list
     EXPECT_EQ(parent->Count(), 0);
+}
+
+TEST_F(MenuTest, RefusedItemStaysWithTheCaller) {
+    TPopupMenu menu(nullptr);
+    TMenuItem* parent = menu.Items().Add("親");
+    Scoped<TMenuItem> item = MakeScoped<TMenuItem>();
+    item->SetCaption("残る");
+    EXPECT_THROW(parent->Insert(2, std::move(item)), EListIndexError);
+    EXPECT_THROW(parent->Insert(-1, std::move(item)), EListIndexError);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->Caption(), "残る");
+    EXPECT_EQ(item->Parent(), nullptr);
+    EXPECT_EQ(parent->Count(), 0);
+    EXPECT_THROW(parent->Insert(0, Scoped<TMenuItem>()), Exception);
+    EXPECT_THROW(parent->Add(Scoped<TMenuItem>()), Exception);
+}
+
+TEST_F(MenuTest, ItemCannotHoldItselfOrItsParents) {
+    TPopupMenu menu(nullptr);
+    TMenuItem* top = menu.Items().Add("上");
+    TMenuItem* middle = top->Add("中");
+    // Taken out, the top item cannot go below its own child.
+    Scoped<TMenuItem> taken = menu.Items().Remove(top);
+    ASSERT_EQ(taken.get(), top);
+    EXPECT_THROW(middle->Add(std::move(taken)), Exception);
+    ASSERT_NE(taken, nullptr);
+    EXPECT_EQ(middle->Parent(), top);
+    EXPECT_EQ(middle->Count(), 0);
+    menu.Items().Add(std::move(taken));
+    EXPECT_EQ(menu.Items().Items(0), top);
+}
+
+TEST_F(MenuTest, ItemMovesBetweenParentsThroughRemove) {
+    TPopupMenu menu(nullptr);
+    TMenuItem* a = menu.Items().Add("a");
+    TMenuItem* b = menu.Items().Add("b");
+    TMenuItem* moving = a->Add("移動");
+    b->Add(a->Remove(moving));
+    EXPECT_EQ(a->Count(), 0);
+    EXPECT_EQ(b->Items(0), moving);
+    EXPECT_EQ(moving->Parent(), b);
+    EXPECT_EQ(a->Remove(moving), nullptr); // not a's any more
+}
+
+TEST_F(MenuTest, ItemHandedOverLeavesItsFormerOwner) {
+    TPopupMenu menu(nullptr);
+    auto* owned = MakeOwned<TMenuItem>(&menu);
+    ASSERT_EQ(menu.ComponentCount(), 1);
+    menu.Items().Add(Scoped<TMenuItem>(owned));
+    EXPECT_EQ(owned->Owner(), nullptr);
+    EXPECT_EQ(menu.ComponentCount(), 0); // freed once, by its parent item
+    EXPECT_EQ(owned->Parent(), &menu.Items());
 }
 
 TEST_F(MenuTest, RightClickOpensTheControlsMenu) {

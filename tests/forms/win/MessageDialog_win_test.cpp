@@ -17,8 +17,11 @@ using DialogView = kbtest::MessageDialogView;
 int Drive(const std::function<int()>& show, DialogView& view,
           const std::function<void(HWND)>& act) {
     kbtest::WindowDriver d(L"TMessageForm", [&](HWND dialog) {
-        Sleep(50);
-        view = kbtest::ReadMessageDialog(dialog);
+        // Visible comes before the modal loop runs: read once its buttons are there and painted.
+        kbtest::WaitUntil([&] {
+            view = kbtest::ReadMessageDialog(dialog);
+            return !view.buttons.empty() && kbtest::Painted(dialog);
+        });
         act(dialog);
     });
     return show();
@@ -218,7 +221,6 @@ TEST_F(MessageDialogTest, SavesThePictureOfADialog) {
         },
         v,
         [&](HWND d) {
-            Sleep(100);
             path = kbtest::SaveWindowPicture(d, "MessageDialog");
             ClickButton(d, "いいえ(&N)");
         });

@@ -7,7 +7,7 @@
 #include "forms/win/Panel.h"
 
 using namespace forms;
-using kbtest::Pump;
+using kbtest::PumpUntil;
 using kbtest::ReadPixel;
 
 namespace {
@@ -26,7 +26,10 @@ TEST_F(PaintingTest, FormPaintsItsColourAndOnPaint) {
         f->Canvas().FillRect(Rect(10, 10, 30, 30));
     };
     f->Repaint();
-    Pump(50);
+    EXPECT_TRUE(PumpUntil([&] {
+        return ReadPixel(f->Handle(), 100, 100) == Rgb(clTeal) &&
+               ReadPixel(f->Handle(), 20, 20) == Rgb(clYellow);
+    }));
     EXPECT_EQ(ReadPixel(f->Handle(), 100, 100), Rgb(clTeal));
     EXPECT_EQ(ReadPixel(f->Handle(), 20, 20), Rgb(clYellow));
     EXPECT_EQ(ReadPixel(f->Handle(), 30, 30), Rgb(clTeal)); // right and bottom excluded
@@ -55,8 +58,12 @@ TEST_F(PaintingTest, TransparentLabelShowsThePaintBoxBelow) {
     opaque->SetLeft(120);
     opaque->SetTop(10);
     opaque->SetParent(f.get());
-    Pump(80);
     ASSERT_GT(label->Width(), 20);
+    EXPECT_TRUE(PumpUntil([&] {
+        return kbtest::Painted(f->Handle()) &&
+               ReadPixel(label->Handle(), label->Width() - 1, label->Height() - 1) == Rgb(clNavy) &&
+               ReadPixel(opaque->Handle(), opaque->Width() - 1, opaque->Height() - 1) == Rgb(clRed);
+    }));
     // Around the text, the transparent label shows the box; the opaque one its own colour.
     EXPECT_EQ(ReadPixel(label->Handle(), label->Width() - 1, label->Height() - 1), Rgb(clNavy));
     EXPECT_EQ(ReadPixel(opaque->Handle(), opaque->Width() - 1, opaque->Height() - 1), Rgb(clRed));
@@ -83,10 +90,14 @@ TEST_F(PaintingTest, RepaintingTheBoxRefreshesTheLabelAbove) {
     label->SetLeft(20);
     label->SetTop(10);
     label->SetParent(f.get());
-    Pump(50);
+    ASSERT_TRUE(PumpUntil(
+        [&] { return ReadPixel(label->Handle(), label->Width() - 1, 0) == Rgb(clNavy); }));
     face = clMaroon;
     box->Invalidate();
-    Pump(80);
+    EXPECT_TRUE(PumpUntil([&] {
+        return ReadPixel(label->Handle(), label->Width() - 1, 0) == Rgb(clMaroon) &&
+               ReadPixel(box->Handle(), 150, 30) == Rgb(clMaroon);
+    }));
     EXPECT_EQ(ReadPixel(label->Handle(), label->Width() - 1, 0), Rgb(clMaroon));
     EXPECT_EQ(ReadPixel(box->Handle(), 150, 30), Rgb(clMaroon));
 }
@@ -97,13 +108,12 @@ TEST_F(PaintingTest, PanelDrawsBevelAndFace) {
     panel->SetColor(clSilver);
     panel->SetBounds(10, 10, 100, 50);
     panel->SetParent(f.get());
-    Pump(50);
+    EXPECT_TRUE(PumpUntil([&] { return ReadPixel(panel->Handle(), 50, 25) == Rgb(clSilver); }));
     EXPECT_EQ(ReadPixel(panel->Handle(), 0, 20), Rgb(clBtnHighlight));
     EXPECT_EQ(ReadPixel(panel->Handle(), 99, 20), Rgb(clBtnShadow));
     EXPECT_EQ(ReadPixel(panel->Handle(), 50, 25), Rgb(clSilver));
     panel->SetBevelOuter(TBevelCut::bvNone);
-    Pump(50);
-    EXPECT_EQ(ReadPixel(panel->Handle(), 0, 20), Rgb(clSilver));
+    EXPECT_TRUE(PumpUntil([&] { return ReadPixel(panel->Handle(), 0, 20) == Rgb(clSilver); }));
 }
 
 TEST_F(PaintingTest, PinnedStyleFormDoesNotPaintOverItsChildren) {
@@ -128,7 +138,9 @@ TEST_F(PaintingTest, PinnedStyleFormDoesNotPaintOverItsChildren) {
     f->Show();
     kbtest::BringToFront(f->Handle());
     f->Repaint();
-    Pump(50);
+    EXPECT_TRUE(PumpUntil([&] {
+        return kbtest::Painted(f->Handle()) && ReadPixel(f->Handle(), 100, 30) == Rgb(clWhite);
+    }));
     EXPECT_EQ(ReadPixel(f->Handle(), 30, 30), Rgb(clGreen));
     EXPECT_EQ(ReadPixel(f->Handle(), 100, 30), Rgb(clWhite));
 }
@@ -150,6 +162,7 @@ TEST_F(PaintingTest, AutoSizedLabelFitsItsCaption) {
 TEST_F(PaintingTest, SavesAPictureForAPerson) {
     auto f = ShownForm(120, 60);
     f->SetCaption("画面");
+    ASSERT_TRUE(PumpUntil([&] { return kbtest::Painted(f->Handle()); }));
     const std::string path = kbtest::SaveWindowPicture(f->Handle(), "PaintingTest");
     forms::TBitmap check;
     check.LoadFromFile(path);

@@ -1,0 +1,157 @@
+#include "forms/win/KeyPipeline.h"
+
+#include "forms/base/ScopeGuard.h"
+#include "forms/win/Form.h"
+#include "forms/win/WinControl.h"
+
+namespace forms {
+
+namespace {
+
+// The key message that the pipeline is dispatching; its events have fired already.
+struct Pipelined {
+    HWND window = nullptr;
+    UINT msg = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+thread_local Pipelined pipelined;
+
+// Marks m as the key message being dispatched until the returned guard goes.
+auto PipelineScope(const MSG& m) {
+    const Pipelined saved = pipelined;
+    pipelined = {m.hwnd, m.message, m.wParam, m.lParam};
+    return OnScopeExit([saved] { pipelined = saved; });
+}
+
+} // namespace
+
+bool IsPipelinedKey(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return pipelined.window == window && pipelined.msg == msg && pipelined.wParam == wParam &&
+           pipelined.lParam == lParam;
+}
+
+namespace {
+
+bool IsKeyMessage(UINT m) {
+    return m == WM_KEYDOWN || m == WM_KEYUP || m == WM_SYSKEYDOWN || m == WM_SYSKEYUP ||
+           m == WM_CHAR || m == WM_SYSCHAR;
+}
+
+// Fires a control's key event for the message; false when the key was consumed (set to 0).
+bool FireKey(TWinControl* c, UINT msg, uint16_t& key) {
+    if (msg == WM_CHAR)
+        c->KeyPress(key);
+    else if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN)
+        c->KeyDown(key, KeyboardShiftState());
+    else if (msg == WM_KEYUP || msg == WM_SYSKEYUP)
+        c->KeyUp(key, KeyboardShiftState());
+    return key != 0;
+}
+
+bool DialogCharToControls(TWinControl* parent, uint16_t ch) {
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* c = parent->Controls(i);
+        if (!c->Visible() || !c->Enabled())
+            continue;
+        if (c->DialogChar(ch))
+            return true;
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && DialogCharToControls(w, ch))
+            return true;
+    }
+    return false;
+}
+
+// Tab, arrows, Enter, Esc and mnemonics of a dialog form; true when the key was used up.
+bool HandleDialogKey(TForm* form, TWinControl* focused, MSG& msg) {
+    UINT code = 0;
+    if (msg.hwnd && IsWindow(msg.hwnd))
+        code = static_cast<UINT>(
+            SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)));
+    if (code & DLGC_WANTMESSAGE)
+        return false;
+    const TShiftState shift = KeyboardShiftState();
+    if (msg.message == WM_KEYDOWN) {
+        switch (msg.wParam) {
+        case VK_TAB:
+            if ((code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) || (shift & (ssCtrl | ssAlt)))
+                return false;
+            form->SelectNext(focused ? focused : form->ActiveControl(), !(shift & ssShift), true);
+            return true;
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN:
+            if (code & (DLGC_WANTARROWS | DLGC_WANTALLKEYS))
+                return false;
+            form->SelectNext(focused ? focused : form->ActiveControl(),
+                             msg.wParam == VK_RIGHT || msg.wParam == VK_DOWN, true);
+            return true;
+        case VK_RETURN:
+        case VK_ESCAPE: {
+            if (code & DLGC_WANTALLKEYS)
+                return false;
+            const auto scope = PipelineScope(msg);
+            return IsDialogMessageW(form->Handle(), &msg) != FALSE;
+        }
+        default:
+            return false;
+        }
+    }
+    if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
+        if (msg.message == WM_CHAR && (code & DLGC_WANTCHARS))
+            return false;
+        if (DialogCharToControls(form, static_cast<uint16_t>(msg.wParam)))
+            return true;
+        const auto scope = PipelineScope(msg);
+        return IsDialogMessageW(form->Handle(), &msg) != FALSE;
+    }
+    return false;
+}
+
+} // namespace
+
+bool KeyPipeline(MSG& msg) {
+    if (!IsKeyMessage(msg.message) || !msg.hwnd)
+        return false;
+    auto* form = dynamic_cast<TForm*>(TControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+    if (!form)
+        return false;
+    auto* focused = dynamic_cast<TWinControl*>(TControl::FromHandle(msg.hwnd));
+    const bool isDown = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    const MSG original = msg;
+    uint16_t key = static_cast<uint16_t>(msg.wParam);
+    bool consumed = false;
+    if (msg.message != WM_SYSCHAR) {
+        const std::weak_ptr<void> formLife = form->LifeToken();
+        const std::weak_ptr<void> focusedLife =
+            focused ? focused->LifeToken() : std::weak_ptr<void>();
+        if (form->KeyPreview())
+            consumed = !FireKey(form, msg.message, key);
+        if (formLife.expired())
+            return true;
+        if (!consumed && focused && (focused != form || !form->KeyPreview()) &&
+            !focusedLife.expired())
+            consumed = !FireKey(focused, msg.message, key);
+        if (formLife.expired() || (focused && focusedLife.expired()))
+            return true;
+    }
+    if (consumed) {
+        // The character of a consumed key still comes (a grid that takes Enter still sees it).
+        if (isDown) {
+            MSG copy = original;
+            TranslateMessage(&copy);
+        }
+        return true;
+    }
+    msg.wParam = key;
+    if (form->DialogKeys() && HandleDialogKey(form, focused, msg))
+        return true;
+    if (isDown)
+        TranslateMessage(&msg);
+    const auto scope = PipelineScope(msg);
+    DispatchMessageW(&msg);
+    return true;
+}
+
+} // namespace forms

@@ -1,5 +1,6 @@
 #include "components/ButtonGridControls.h"
 
+#include "forms/base/ScopeGuard.h"
 #include "forms/win/GraphicControl.h"
 #include "shared/BitmapEffects.h"
 #include "shared/SkinDrawing.h"
@@ -16,25 +17,17 @@ TGridMouse GridMouse(int x, int y, bool plainLeftPress) {
     return m;
 }
 
-// Window updates of a control stay off for the scope (WM_SETREDRAW, which Wine supports fully,
-// unlike LockWindowUpdate).
-class TRedrawSuspended {
-public:
-    explicit TRedrawSuspended(TControl& control)
-        : window_(control.HandleAllocated() ? control.Handle() : nullptr) {
-        if (window_)
-            SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-    }
-    ~TRedrawSuspended() {
-        if (window_)
-            SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-    }
-    TRedrawSuspended(const TRedrawSuspended&) = delete;
-    TRedrawSuspended& operator=(const TRedrawSuspended&) = delete;
-
-private:
-    HWND window_;
-};
+// Window updates of a control stay off until the guard goes (WM_SETREDRAW, which Wine supports
+// fully, unlike LockWindowUpdate).
+auto SuspendRedraw(TControl& control) {
+    const HWND window = control.HandleAllocated() ? control.Handle() : nullptr;
+    if (window)
+        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+    return OnScopeExit([window] {
+        if (window)
+            SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+    });
+}
 
 } // namespace
 
@@ -275,7 +268,7 @@ TQvtGrpBtns::~TQvtGrpBtns() {
 void TQvtGrpBtns::SetUseGlyph(bool value) {
     useGlyph_ = value;
     if (value) {
-        const TRedrawSuspended suspended(*this);
+        const auto suspended = SuspendRedraw(*this);
         for (size_t frame = 0; frame < stateImages_.size(); ++frame) {
             auto image = std::make_unique<TBitmap>(kStateImageSize, kStateImageSize);
             image->Canvas().Brush().SetColor(Look().BaseColor);

@@ -196,7 +196,7 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TControl::CreateParams(TCreateParams& p) {
-    p.Caption = caption_;
+    p.Caption = windowText_;
     p.Style = WS_CHILD | WS_CLIPSIBLINGS;
     if (visible_)
         p.Style |= WS_VISIBLE;
@@ -441,9 +441,16 @@ void TControl::SetCaption(std::string_view caption) {
     if (caption == caption_)
         return;
     caption_ = std::string(caption);
-    if (handle_)
-        SetWindowTextW(handle_, cp932::Wide(caption_).c_str());
+    SetWindowTextOnly(caption_);
     TextChanged();
+}
+
+void TControl::SetWindowTextOnly(std::string_view text) {
+    if (text == windowText_)
+        return;
+    windowText_ = std::string(text);
+    if (handle_)
+        SetWindowTextW(handle_, cp932::Wide(windowText_).c_str());
 }
 
 void TControl::Invalidate() {

@@ -172,9 +172,12 @@ public:
     [[nodiscard]] TPopupMenu* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TPopupMenu* menu);
 
-    // The window text (a label's caption, a form's title).
+    // The caption (a label's text, a form's title); setting it sets the window text too.
     [[nodiscard]] const std::string& Caption() const { return caption_; }
     void SetCaption(std::string_view caption);
+    // The text that tools read from the window (WM_GETTEXT): the caption, unless the control
+    // shows another text and sets it with SetWindowTextOnly.
+    [[nodiscard]] const std::string& WindowText() const { return windowText_; }
 
     [[nodiscard]] TControlStyle ControlStyle() const { return controlStyle_; }
     void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
@@ -250,6 +253,10 @@ protected:
     void PlacedBySystem(const TRect& bounds, bool visible);
     // The window if it exists, else nullptr (never makes one).
     [[nodiscard]] HWND ExistingHandle() const { return handle_; }
+    // Sets the window text alone and keeps the caption: for a control that paints a text other
+    // than its caption (a scrolling label's clock) and lets tools read what it shows. Fires no
+    // TextChanged; the window made later gets the text too.
+    void SetWindowTextOnly(std::string_view text);
 
 private:
     // The container mechanics of parents over their children.
@@ -280,6 +287,7 @@ private:
     TCursor cursor_ = crDefault;
     TPopupMenu* popupMenu_ = nullptr;
     std::string caption_;
+    std::string windowText_;
     TControlStyle controlStyle_ = csClickEvents | csCaptureMouse;
     TControlCanvas canvas_{*this};
     bool pressed_ = false;     // a left press began on the control

@@ -40,6 +40,42 @@ TEST_F(ControlTest, LabelCaptionIsTheWindowText) {
     EXPECT_EQ(kbtest::ClassNameOf(label->Handle()), L"TLabel");
 }
 
+namespace {
+// A label that shows a text of its own in its window and keeps its caption.
+class TOwnTextLabel : public TLabel {
+public:
+    explicit TOwnTextLabel(TComponent* owner) : TLabel(owner) {}
+    void ShowText(std::string_view text) { SetWindowTextOnly(text); }
+};
+} // namespace
+
+TEST_F(ControlTest, WindowTextAloneLeavesTheCaption) {
+    auto f = ShownForm();
+    auto* label = MakeOwned<TOwnTextLabel>(f.get());
+    label->SetCaption("見出し");
+    label->SetParent(f.get());
+    label->ShowText("時計 12:00");
+    EXPECT_EQ(kbtest::WindowText(label->Handle()), "時計 12:00");
+    EXPECT_EQ(label->WindowText(), "時計 12:00");
+    EXPECT_EQ(label->Caption(), "見出し");
+    label->SetCaption("新しい見出し"); // a caption sets both again
+    EXPECT_EQ(kbtest::WindowText(label->Handle()), "新しい見出し");
+    EXPECT_EQ(label->WindowText(), "新しい見出し");
+}
+
+TEST_F(ControlTest, WindowTextSetBeforeTheWindowIsWhatTheWindowGets) {
+    auto f = ShownForm();
+    auto* label = MakeOwned<TOwnTextLabel>(f.get());
+    label->ShowText("スクロール");
+    EXPECT_FALSE(label->HandleAllocated());
+    label->SetParent(f.get());
+    EXPECT_EQ(kbtest::WindowText(label->Handle()), "スクロール");
+    EXPECT_EQ(label->Caption(), "");
+    label->DestroyHandle(); // a window made again keeps the text
+    label->HandleNeeded();
+    EXPECT_EQ(kbtest::WindowText(label->Handle()), "スクロール");
+}
+
 TEST_F(ControlTest, BoundsFollowTheWindow) {
     auto f = ShownForm();
     auto* box = MakeOwned<TProbeBox>(f.get());

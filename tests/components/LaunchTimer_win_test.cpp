@@ -16,13 +16,9 @@ using kbtest::PumpUntil;
 using wintest::HeldInput;
 using wintest::PointAt;
 using wintest::StandIn;
+using wintest::WindowComesAt;
 
 namespace {
-
-// Waits until the system finds the window at the screen point.
-bool WindowComesAt(HWND window, int x, int y) {
-    return PumpUntil([=] { return WindowFromPoint(POINT{x, y}) == window; });
-}
 
 // One tick as the owner saw it: the first extra button's state at the tick, and what fired.
 struct TickRecord {
@@ -225,38 +221,22 @@ TEST_F(LaunchTimerTest, WithoutAMainWindowThePointerIsNeverInside) {
 // ---- where a combination counts ----
 
 namespace {
-RECT WorkArea() {
-    RECT r{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    return r;
-}
-
-// The desktop's windows as the shell makes them: "Progman" at the bottom of the z-order over the
-// work area, its view "SHELLDLL_DefView" and the view's icon list "SysListView32".
 class AgreeTest : public WinTest {
 protected:
     void SetUp() override {
         WinTest::SetUp();
         ASSERT_EQ(FindWindowW(L"Progman", nullptr), nullptr) << "the test desktop has no shell";
-        const RECT area = WorkArea();
-        const RECT inside{0, 0, area.right - area.left, area.bottom - area.top};
-        progman = std::make_unique<StandIn>(L"Progman", area, nullptr, false);
-        SetWindowPos(progman->Handle(), HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        view = std::make_unique<StandIn>(L"SHELLDLL_DefView", inside, progman->Handle());
-        icons = std::make_unique<StandIn>(L"SysListView32", inside, view->Handle());
-        ASSERT_TRUE(WindowComesAt(icons->Handle(), 700, 300));
+        desktop = std::make_unique<wintest::StandInDesktop>();
+        ASSERT_TRUE(desktop->Ready(700, 300));
         bar = kbtest::ScreenRectOf(FindWindowW(L"Shell_TrayWnd", nullptr));
     }
     void TearDown() override {
-        icons.reset();
-        view.reset();
-        progman.reset();
+        desktop.reset();
         WinTest::TearDown();
     }
     void PointAtTaskbar() { PointAt((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2); }
 
-    std::unique_ptr<StandIn> progman, view, icons;
+    std::unique_ptr<wintest::StandInDesktop> desktop;
     RECT bar{};
 };
 } // namespace

@@ -10,47 +10,29 @@
 
 using wintest::PointAt;
 using wintest::StandIn;
+using wintest::WindowComesAt;
+using wintest::WorkArea;
 
 namespace {
-RECT RealWorkArea() {
-    RECT r{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    return r;
-}
-
-// Waits until the system finds the window at the screen point, as the pointer tests will.
-bool WindowComesAt(HWND window, int x, int y) {
-    return kbtest::PumpUntil([=] { return WindowFromPoint(POINT{x, y}) == window; });
-}
-
-// The desktop's windows as the shell makes them: "Progman" at the bottom of the z-order, its view
-// "SHELLDLL_DefView", and the view's icon list "SysListView32". They cover the work area only:
-// Wine raises a window over the screen above its taskbar when the pointer moves.
+// The desktop's windows as the shell makes them, which the test desktop lacks.
 class StandInDesktop : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(FindWindowW(L"Progman", nullptr), nullptr) << "the test desktop has no shell";
-        progman = std::make_unique<StandIn>(L"Progman", RealWorkArea(), nullptr, false);
-        SetWindowPos(progman->Handle(), HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        view = std::make_unique<StandIn>(L"SHELLDLL_DefView", ClientArea(), progman->Handle());
-        ASSERT_TRUE(WindowComesAt(view->Handle(), 500, 300));
+        desktop = std::make_unique<wintest::StandInDesktop>(false);
+        ASSERT_TRUE(desktop->Ready(500, 300));
     }
     void AddIconList() {
-        icons = std::make_unique<StandIn>(L"SysListView32", ClientArea(), view->Handle());
-        ASSERT_TRUE(WindowComesAt(icons->Handle(), 500, 300));
-    }
-    static RECT ClientArea() {
-        const RECT area = RealWorkArea();
-        return {0, 0, area.right - area.left, area.bottom - area.top};
+        desktop->AddIconList();
+        ASSERT_TRUE(desktop->Ready(500, 300));
     }
 
-    std::unique_ptr<StandIn> progman, view, icons;
+    std::unique_ptr<wintest::StandInDesktop> desktop;
 };
 } // namespace
 
 TEST(WorkAreaWin, ClampKeepsTheBoxInsideTheRealWorkArea) {
-    const RECT area = RealWorkArea();
+    const RECT area = WorkArea();
     int x = area.right - 50, y = area.bottom - 20;
     ClampToWorkArea(x, y, 200, 100);
     EXPECT_EQ(x, area.right - 200);
@@ -63,14 +45,14 @@ TEST(WorkAreaWin, ClampKeepsTheBoxInsideTheRealWorkArea) {
 }
 
 TEST(WorkAreaWin, BoxWiderThanTheWorkAreaEndsAtItsLeftEdge) {
-    const RECT area = RealWorkArea();
+    const RECT area = WorkArea();
     int x = 300, y = 10;
     ClampToWorkArea(x, y, area.right - area.left + 100, 100);
     EXPECT_EQ(x, area.left);
 }
 
 TEST(WorkAreaWin, BelowWorkAreaOnlyPastTheBottom) {
-    const RECT area = RealWorkArea();
+    const RECT area = WorkArea();
     EXPECT_FALSE(BelowWorkArea(area.bottom));
     EXPECT_TRUE(BelowWorkArea(area.bottom + 1));
     EXPECT_FALSE(BelowWorkArea(area.top - 100));
@@ -145,15 +127,15 @@ TEST_F(StandInDesktop, ViewWithoutAnIconListIsNeverTheDesktop) {
 }
 
 TEST_F(StandInDesktop, ProgmanWithoutAViewIsNeverTheDesktop) {
-    view.reset();
-    ASSERT_TRUE(WindowComesAt(progman->Handle(), 500, 300));
+    desktop->RemoveView();
+    ASSERT_TRUE(desktop->Ready(500, 300));
     PointAt(500, 300);
     EXPECT_FALSE(CursorOnDesktop());
 }
 
 TEST_F(StandInDesktop, WebDesktopCountsOnlyItsPage) {
     AddIconList();
-    StandIn web(L"Internet Explorer_Server", RECT{0, 0, 400, 400}, view->Handle());
+    StandIn web(L"Internet Explorer_Server", RECT{0, 0, 400, 400}, desktop->View());
     // A new child goes below its older siblings; the page lies over the icon list.
     SetWindowPos(web.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ASSERT_TRUE(WindowComesAt(web.Handle(), 200, 200));

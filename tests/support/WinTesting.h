@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace wintest {
@@ -97,5 +98,56 @@ inline void PointAt(int x, int y) {
     }
     ADD_FAILURE() << "the pointer does not reach " << x << "," << y;
 }
+
+// The work area as the system reports it now.
+inline RECT WorkArea() {
+    RECT r{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return r;
+}
+
+// Waits until the system finds the window at the screen point, as pointer tests will.
+inline bool WindowComesAt(HWND window, int x, int y) {
+    return kbtest::PumpUntil([=] { return WindowFromPoint(POINT{x, y}) == window; });
+}
+
+// The desktop's windows as the shell makes them, which Wine has not: "Progman" at the bottom of
+// the z-order, its view "SHELLDLL_DefView" and, when asked for, the view's icon list
+// "SysListView32". They cover the work area only: Wine raises a window over the screen above its
+// taskbar when the pointer moves.
+class StandInDesktop {
+public:
+    explicit StandInDesktop(bool withIconList = true) {
+        progman_ = std::make_unique<StandIn>(L"Progman", WorkArea(), nullptr, false);
+        SetWindowPos(progman_->Handle(), HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        view_ = std::make_unique<StandIn>(L"SHELLDLL_DefView", Inside(), progman_->Handle());
+        if (withIconList)
+            AddIconList();
+    }
+    void AddIconList() {
+        icons_ = std::make_unique<StandIn>(L"SysListView32", Inside(), view_->Handle());
+    }
+    // Leaves Progman alone, without its view.
+    void RemoveView() {
+        icons_.reset();
+        view_.reset();
+    }
+    // The topmost of the stand-ins is what the system finds at the screen point.
+    [[nodiscard]] bool Ready(int x, int y) const { return WindowComesAt(Top(), x, y); }
+
+    [[nodiscard]] HWND Progman() const { return progman_->Handle(); }
+    [[nodiscard]] HWND View() const { return view_->Handle(); }
+    [[nodiscard]] HWND Top() const {
+        return (icons_ ? icons_ : view_ ? view_ : progman_)->Handle();
+    }
+
+private:
+    static RECT Inside() {
+        const RECT area = WorkArea();
+        return {0, 0, area.right - area.left, area.bottom - area.top};
+    }
+    std::unique_ptr<StandIn> progman_, view_, icons_; // freed icons first
+};
 
 } // namespace wintest

@@ -9,6 +9,9 @@ namespace forms {
 EListIndexError::EListIndexError(int64_t index)
     : Exception(Format("リストのインデックスが範囲を超えています (%s)", {IntToStr(index)})) {}
 
+EGridIndexError::EGridIndexError(int64_t index)
+    : Exception(Format("グリッドのインデックスが範囲を超えています (%s)", {IntToStr(index)})) {}
+
 EConversionError::EConversionError(std::string_view text)
     : Exception(Format("'%s' は整数ではありません", {text})) {}
 

@@ -23,6 +23,12 @@ public:
     explicit EListIndexError(int64_t index);
 };
 
+// A grid's column or row that does not exist, with the index.
+class EGridIndexError : public Exception {
+public:
+    explicit EGridIndexError(int64_t index);
+};
+
 // "'%s' は整数ではありません"
 class EConversionError : public Exception {
 public:

@@ -45,7 +45,8 @@ public:
     // The font handle, owned by this object; made when first asked for after a change.
     HFONT Handle() const;
     // Takes over a font handle (a rotated font, say): its description becomes this font's, and the
-    // previous handle is deleted.
+    // previous handle is deleted. A handle whose description cannot be read changes nothing and
+    // is deleted too.
     void SetHandle(HFONT font);
     // Copies the description and colour; the handle is never shared.
     void Assign(const TFont& source);

@@ -133,8 +133,12 @@ void TFont::SetHandle(HFONT font) {
     if (font == handle_)
         return;
     LOGFONTW lf{};
-    if (!font || GetObjectW(font, sizeof lf, &lf) != sizeof lf)
+    if (!font || GetObjectW(font, sizeof lf, &lf) != sizeof lf) {
+        // Taken over all the same: a handle that is no font is let go, not leaked.
+        if (font)
+            DeleteObject(font);
         return;
+    }
     FreeHandle();
     CopyFace(lf, std::wstring(lf.lfFaceName, wcsnlen(lf.lfFaceName, LF_FACESIZE)));
     desc_ = lf;

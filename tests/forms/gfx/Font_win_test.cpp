@@ -69,6 +69,21 @@ TEST(Font, RotatedFontKeepsFaceAndTurnsEscapement) {
     DeleteObject(h);
 }
 
+TEST(Font, ReplacedAndRefusedHandlesAreDeleted) {
+    // GetGuiResources counts nothing under Wine: ask the handles themselves.
+    TFont f;
+    f.SetName("Arial");
+    HFONT first = CreateRotatedFont(f, 90);
+    f.SetHandle(first);
+    f.SetHandle(CreateRotatedFont(f, -90));
+    EXPECT_EQ(GetObjectType(first), 0u);
+    HBRUSH notAFont = CreateSolidBrush(RGB(1, 2, 3));
+    f.SetHandle(reinterpret_cast<HFONT>(notAFont));
+    EXPECT_EQ(GetObjectType(notAFont), 0u);
+    EXPECT_EQ(f.Orientation(), -900);
+    EXPECT_EQ(f.Name(), "Arial");
+}
+
 TEST(Font, AdoptedHandleBecomesTheDescriptionAndOldOnesAreFreed) {
     TFont f;
     f.SetName("Arial");

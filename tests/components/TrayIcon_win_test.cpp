@@ -213,18 +213,6 @@ TEST_F(TrayIconTest, VisibleWithoutAnyIconStaysFalse) {
     EXPECT_TRUE(shell.calls.empty());
 }
 
-TEST_F(TrayIconTest, RefusedAddRaisesTheTrayError) {
-    TTrayIcon* tray = FakeTray();
-    shell.refuse = true;
-    try {
-        tray->SetVisible(true);
-        FAIL() << "no error";
-    } catch (const ENotifyIconError& e) {
-        EXPECT_EQ(e.Message(), "タスクトレイにアイコンを登録できません。");
-    }
-    EXPECT_FALSE(tray->Registered());
-}
-
 TEST_F(TrayIconTest, FormsIconWaitsForLoadedWithoutATip) {
     auto f = MakeScoped<TfmWithTray>(shell, icon->Handle());
     EXPECT_EQ(f->callsInConstructor, 0u);

@@ -95,12 +95,6 @@ TEST(TrayIdsTest, UnknownIdFindsNothingAndRemovesNothing) {
     EXPECT_EQ(ids.Count(), 1);
 }
 
-TEST(TrayIdsTest, NotifyIconErrorIsAClassLibraryException) {
-    const ENotifyIconError e;
-    const forms::Exception& base = e;
-    EXPECT_STREQ(base.what(), "タスクトレイにアイコンを登録できません。");
-}
-
 // ---- tip and record ----
 
 TEST(TrayTipTest, SeventyAsciiBytesKeepTheFirstSixtyTwo) {
@@ -175,14 +169,6 @@ TEST(TrayNotifierTest, EmptyTipRegistersWithFlagsThree) {
     EXPECT_EQ(t.shell.calls[0].Record.Tip, "");
     t.notifier.SetTipHelp("ランチャー");
     EXPECT_EQ(t.shell.calls.back().Record.Flags, 7u);
-}
-
-TEST(TrayNotifierTest, TipOfAnIconNotShownIsOnlyKept) {
-    Tray t;
-    t.notifier.SetTipHelp("後で");
-    EXPECT_TRUE(t.shell.calls.empty());
-    t.notifier.SetVisible(true, false);
-    EXPECT_EQ(t.shell.calls[0].Record.Tip, "後で");
 }
 
 // ---- adding, changing, deleting ----

@@ -89,6 +89,17 @@ private:
     std::thread thread_;
 };
 
+// One entry of an open pop-up menu as the system has it.
+struct MenuItemView {
+    std::wstring text;
+    UINT type = 0, state = 0;
+    bool submenu = false;
+};
+// Reads the open pop-up menu (a "#32768" window, say from a WindowDriver) by MN_GETHMENU, then
+// chooses the entry at 'choose' (0-based among the entries that can be chosen, by pressing Down
+// that many times and Enter), or closes the menu (-1).
+std::vector<MenuItemView> DriveMenu(HWND menuWindow, int choose);
+
 // What a person sees of a message dialog (class TMessageForm): caption, text, buttons left to
 // right, and where it stands. found is false for a view that was never read.
 struct MessageDialogView {

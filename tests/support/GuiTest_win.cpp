@@ -490,6 +490,29 @@ COLORREF ReadPixel(HWND window, int x, int y) {
     return GetPixel(screen.Handle(), p.x, p.y);
 }
 
+std::vector<MenuItemView> DriveMenu(HWND menuWindow, int choose) {
+    std::vector<MenuItemView> items;
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[128] = {};
+        MENUITEMINFOW mi{};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
+        mi.dwTypeData = text;
+        mi.cch = 128;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi);
+        items.push_back({text, mi.fType, mi.fState, mi.hSubMenu != nullptr});
+    }
+    if (choose < 0) {
+        PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+        return items;
+    }
+    for (int i = 0; i <= choose; ++i)
+        PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+    return items;
+}
+
 MessageDialogView ReadMessageDialog(HWND dialog) {
     MessageDialogView v;
     v.found = true;

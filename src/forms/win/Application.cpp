@@ -9,6 +9,7 @@
 #include "forms/win/HintManager.h"
 #include "forms/win/KeyPipeline.h"
 #include "forms/win/Screen.h"
+#include "forms/win/Thread.h"
 #include "forms/win/Timer.h"
 
 #include <algorithm>
@@ -36,10 +37,12 @@ std::string ExceptionMessage(std::exception_ptr error) {
 
 LRESULT CALLBACK TApplication::UtilityWindowProc(HWND window, UINT msg, WPARAM wParam,
                                                  LPARAM lParam) {
-    if (msg != WM_TIMER)
+    if (msg != WM_TIMER && msg != kThreadEndedMessage)
         return DefWindowProcW(window, msg, wParam, lParam);
     try {
-        if (THintManager::OwnsTimer(wParam))
+        if (msg == kThreadEndedMessage)
+            DispatchThreadEnd(lParam);
+        else if (THintManager::OwnsTimer(wParam))
             Application.hints_->Timer(wParam);
         else
             DispatchTimerTick(wParam);

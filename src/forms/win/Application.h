@@ -91,7 +91,7 @@ public:
     void ActivateChanged(bool active);
     // For forms: one of them is going.
     void FormDestroyed(TForm* form);
-    // The hidden message-only window that timers and hints tick on.
+    // The hidden message-only window that timers and hints tick on and thread ends arrive at.
     HWND UtilityWindow();
     // Timer ids below this value belong to TTimer objects.
     static constexpr UINT_PTR kFirstPrivateTimer = 0x7FFF0000;

@@ -24,6 +24,7 @@ void TForm::AfterConstruction() {
     for (int i = 0; i < ComponentCount(); ++i)
         Components(i)->Loaded();
     Loaded();
+    loading_ = false;
     DoCreate();
 }
 

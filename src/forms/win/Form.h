@@ -22,6 +22,10 @@ public:
     ~TForm() override;
     void AfterConstruction() override;
     void BeforeDestruction() override;
+    // True while the form is being built (by CreateForm, MakeOwned or MakeScoped): from its
+    // constructor until the components it owns have run Loaded(); OnCreate comes after. What
+    // they are told during that time they may keep until Loaded().
+    [[nodiscard]] bool Loading() const { return loading_; }
 
     // The frame; changed while the window exists, the window keeps its size and the client area
     // follows the new frame.
@@ -116,6 +120,7 @@ private:
     bool modal_ = false;
     bool active_ = false;
     bool placed_ = false;
+    bool loading_ = true;
     TWinControl* activeControl_ = nullptr;
 };
 

@@ -136,7 +136,10 @@ std::vector<std::string> order;
 class TLoadProbe : public TComponent {
 public:
     explicit TLoadProbe(TComponent* owner, std::string id) : TComponent(owner), id_(id) {}
-    void Loaded() override { order.push_back("loaded " + id_); }
+    void Loaded() override {
+        auto* form = dynamic_cast<TForm*>(Owner());
+        order.push_back("loaded " + id_ + (form && form->Loading() ? " while loading" : ""));
+    }
     std::string id_;
 };
 class TfmOrdered : public TForm {
@@ -144,7 +147,9 @@ public:
     explicit TfmOrdered(TComponent* owner) : TForm(owner) {
         new TLoadProbe(this, "a");
         new TLoadProbe(this, "b");
-        OnCreate = [](TComponent*) { order.push_back("create"); };
+        OnCreate = [this](TComponent*) {
+            order.push_back(Loading() ? "create while loading" : "create");
+        };
         OnDestroy = [this](TComponent*) {
             order.push_back(IsWindow(Handle()) ? "destroy with window" : "destroy without");
         };
@@ -152,10 +157,12 @@ public:
 };
 } // namespace
 
-TEST_F(FormTest, LoadedRunsInCreationOrderBeforeOnCreate) {
+TEST_F(FormTest, LoadedRunsInCreationOrderWhileTheFormLoads) {
     order.clear();
     auto f = MakeScoped<TfmOrdered>();
-    EXPECT_EQ(order, (std::vector<std::string>{"loaded a", "loaded b", "create"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"loaded a while loading", "loaded b while loading",
+                                               "create"}));
+    EXPECT_FALSE(f->Loading());
 }
 
 TEST_F(FormTest, OnDestroyFiresWhileTheWindowExists) {

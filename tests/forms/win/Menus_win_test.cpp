@@ -7,39 +7,6 @@
 
 using namespace forms;
 
-namespace {
-struct ItemState {
-    std::wstring text;
-    UINT type = 0, state = 0;
-    bool submenu = false;
-};
-
-// Reads the open menu and then chooses the item at 'choose' (0-based among the entries that
-// can be chosen, by pressing Down that many times and Enter), or closes it (-1).
-std::vector<ItemState> DriveMenu(HWND menuWindow, int choose) {
-    std::vector<ItemState> items;
-    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[128] = {};
-        MENUITEMINFOW mi{};
-        mi.cbSize = sizeof mi;
-        mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
-        mi.dwTypeData = text;
-        mi.cch = 128;
-        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi);
-        items.push_back({text, mi.fType, mi.fState, mi.hSubMenu != nullptr});
-    }
-    if (choose < 0) {
-        PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
-        return items;
-    }
-    for (int i = 0; i <= choose; ++i)
-        PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
-    return items;
-}
-} // namespace
-
 using MenuTest = WinTest;
 
 TEST_F(MenuTest, PopupShowsVisibleItemsWithTheirStates) {
@@ -58,9 +25,9 @@ TEST_F(MenuTest, PopupShowsVisibleItemsWithTheirStates) {
     sub->Add("子");
     int popups = 0;
     menu->OnPopup = [&](TComponent*) { ++popups; };
-    std::vector<ItemState> items;
+    std::vector<kbtest::MenuItemView> items;
     {
-        kbtest::WindowDriver d(L"#32768", [&](HWND m) { items = DriveMenu(m, -1); });
+        kbtest::WindowDriver d(L"#32768", [&](HWND m) { items = kbtest::DriveMenu(m, -1); });
         menu->Popup(150, 150);
     }
     EXPECT_EQ(popups, 1);
@@ -85,7 +52,7 @@ TEST_F(MenuTest, ChosenItemClicksAfterTheMenuIsGone) {
         delete sender; // a handler may free its item
     });
     {
-        kbtest::WindowDriver d(L"#32768", [](HWND m) { DriveMenu(m, 1); });
+        kbtest::WindowDriver d(L"#32768", [](HWND m) { kbtest::DriveMenu(m, 1); });
         menu->Popup(150, 150);
     }
     EXPECT_EQ(clicks, (std::vector<std::string>{"closed"}));
@@ -187,7 +154,7 @@ TEST_F(MenuTest, RightClickOpensTheControlsMenu) {
     std::atomic<bool> chosen{false};
     menu->Items().Add("選ぶ", [&](TComponent*) { chosen = true; });
     f->SetPopupMenu(menu);
-    kbtest::WindowDriver d(L"#32768", [](HWND m) { DriveMenu(m, 0); });
+    kbtest::WindowDriver d(L"#32768", [](HWND m) { kbtest::DriveMenu(m, 0); });
     kbtest::PostClick(f->Handle(), 50, 50, true);
     EXPECT_TRUE(kbtest::PumpUntil([&] { return chosen.load(); }));
     EXPECT_EQ(menu->PopupComponent(), f.get());

@@ -33,6 +33,17 @@ bool IsPipelinedKey(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 namespace {
 
+// The control whose key events a key for window fires: the window's own control, or for a window
+// that a system control made inside itself (the edit of a combo box) that control.
+TWinControl* KeyControl(HWND window) {
+    if (TControl* c = TControl::FromHandle(window))
+        return dynamic_cast<TWinControl*>(c);
+    if (!(GetWindowLongW(window, GWL_STYLE) & WS_CHILD))
+        return nullptr;
+    TControl* outer = TControl::FromHandle(GetParent(window));
+    return outer && outer->IsSystemClass() ? dynamic_cast<TWinControl*>(outer) : nullptr;
+}
+
 bool IsKeyMessage(UINT m) {
     return m == WM_KEYDOWN || m == WM_KEYUP || m == WM_SYSKEYDOWN || m == WM_SYSKEYUP ||
            m == WM_CHAR || m == WM_SYSCHAR;
@@ -117,7 +128,7 @@ bool KeyPipeline(MSG& msg) {
     auto* form = dynamic_cast<TForm*>(TControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
     if (!form)
         return false;
-    auto* focused = dynamic_cast<TWinControl*>(TControl::FromHandle(msg.hwnd));
+    TWinControl* focused = KeyControl(msg.hwnd);
     const bool isDown = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
     const MSG original = msg;
     uint16_t key = static_cast<uint16_t>(msg.wParam);

@@ -98,7 +98,10 @@ bool TWinControl::Focused() const {
 void TWinControl::SetFocus() {
     if (TForm* form = ParentForm(); form && form != this)
         form->SetActiveControl(this);
-    ::SetFocus(Handle());
+    // Not again: a control that passes its focus on inside (a combo box to its edit field)
+    // would see the focus leave and come back.
+    if (!Focused())
+        ::SetFocus(Handle());
 }
 
 void TWinControl::SetTabStop(bool value) {

@@ -9,6 +9,9 @@
 
 namespace forms {
 
+// The frame of an edit or list: none, or the sunken client edge.
+enum class TBorderStyle { bsNone, bsSingle };
+
 using TKeyEvent = std::function<void(TComponent* sender, uint16_t& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TComponent* sender, uint16_t& key)>;
 
@@ -26,7 +29,8 @@ public:
     [[nodiscard]] TControl* Controls(int index) const;
 
     [[nodiscard]] bool CanFocus() const;
-    [[nodiscard]] bool Focused() const;
+    // The keyboard focus is on the control (a combo box also counts the edit inside it).
+    [[nodiscard]] virtual bool Focused() const;
     void SetFocus();
     [[nodiscard]] bool TabStop() const { return tabStop_; }
     void SetTabStop(bool value);

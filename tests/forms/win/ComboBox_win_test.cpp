@@ -225,11 +225,15 @@ TEST_F(ComboBoxTest, OwnerDrawnItemsAreDrawnWithTheirStates) {
     combo->SetDroppedDown(true);
     ASSERT_TRUE(kbtest::PumpUntil([&] { return drawn.size() >= 3; }));
     bool sawSelectedInList = false;
-    for (const Drawn& d : drawn)
-        if (!d.state.ComboBoxEdit && d.index == 1)
+    for (const Drawn& d : drawn) {
+        if (d.state.ComboBoxEdit)
+            continue;
+        if (d.index == 1) {
             sawSelectedInList = d.state.Selected;
-        else if (!d.state.ComboBoxEdit)
+        } else {
             EXPECT_FALSE(d.state.Selected) << d.index;
+        }
+    }
     EXPECT_TRUE(sawSelectedInList);
     combo->SetDroppedDown(false);
 }

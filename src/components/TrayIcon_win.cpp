@@ -123,8 +123,10 @@ TShiftState ShiftOf(TTrayButton button) {
 } // namespace
 
 TTrayShell& SystemTrayShell() {
-    static TSystemTrayShell shell;
-    return shell;
+    // Never destroyed: icons of the application's forms delete themselves from the shell when the
+    // application object goes, after function-local statics would be gone.
+    static auto* shell = new TSystemTrayShell;
+    return *shell;
 }
 
 void AnnounceTaskbar() {

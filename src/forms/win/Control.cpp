@@ -19,9 +19,11 @@ namespace forms {
 
 namespace {
 
+// Never destroyed, like the other registries of the window layer: controls of the application's
+// forms go when the application object does, after function-local statics would be gone.
 std::vector<TControlCanvas*>& CanvasesWithContext() {
-    static std::vector<TControlCanvas*> list;
-    return list;
+    static auto* list = new std::vector<TControlCanvas*>;
+    return *list;
 }
 
 UINT_PTR nextControlId = 100;

@@ -8,9 +8,11 @@
 namespace forms {
 
 namespace {
+// Never destroyed: timers of the application's forms go when the application object does, after
+// the function-local statics of this file would be gone.
 std::map<UINT_PTR, TTimer*>& Timers() {
-    static std::map<UINT_PTR, TTimer*> timers;
-    return timers;
+    static auto* timers = new std::map<UINT_PTR, TTimer*>;
+    return *timers;
 }
 UINT_PTR nextId = 1;
 } // namespace

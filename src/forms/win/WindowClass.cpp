@@ -13,13 +13,15 @@ namespace forms {
 
 namespace {
 
+// The registries are never destroyed: windows of the application's forms still take messages
+// while the application object goes, after function-local statics would be gone.
 std::unordered_map<ATOM, WNDPROC>& DefaultProcs() {
-    static std::unordered_map<ATOM, WNDPROC> procs;
-    return procs;
+    static auto* procs = new std::unordered_map<ATOM, WNDPROC>;
+    return *procs;
 }
 std::map<std::wstring, ATOM>& ClassAtoms() {
-    static std::map<std::wstring, ATOM> atoms;
-    return atoms;
+    static auto* atoms = new std::map<std::wstring, ATOM>;
+    return *atoms;
 }
 
 // The control whose window is being created: messages that arrive before WM_NCCREATE belong to

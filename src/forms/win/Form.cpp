@@ -434,7 +434,11 @@ void TForm::HandleCommand(TMessage& m) {
         cancelButton_->Click();
         return;
     }
-    if (id == IDOK && defaultButton_ && defaultButton_->Enabled()) {
+    // Enter names the default button by its id (DM_GETDEFID); the system finds only direct
+    // children by id, so one on a panel or in a group arrives here without its window.
+    const bool defaultId = defaultButton_ && defaultButton_->HandleAllocated() &&
+                           id == GetDlgCtrlID(defaultButton_->Handle());
+    if ((id == IDOK || defaultId) && defaultButton_ && defaultButton_->Enabled()) {
         defaultButton_->Click();
         return;
     }

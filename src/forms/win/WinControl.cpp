@@ -302,8 +302,10 @@ void TWinControl::PaintWindowTo(HDC dc) {
 }
 
 void TWinControl::ReflectNotification(TMessage& m, HWND child) {
+    // Children notify their parent; the dialog keys of a form also name controls further down
+    // (Enter clicks a default button that lies on a panel).
     TControl* c = FromHandle(child);
-    if (c && c != this && c->Parent() == this) {
+    if (c && c != this && HandleAllocated() && IsChild(Handle(), child)) {
         m.Result = c->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
         return;
     }

@@ -183,3 +183,19 @@ TEST_F(StandardKeysTest, AGroupsAcceleratorFocusesTheFirstControlInside) {
     Press('G', false, true);
     EXPECT_TRUE(inner->Focused());
 }
+
+TEST_F(StandardKeysTest, EnterAndEscapeReachButtonsInsideAGroup) {
+    // The settings editor keeps its buttons on panels: the dialog keys must reach them there.
+    TButton* nestedOk = MakeChild<TButton>(group, Bounds(115, 25, 40, 24));
+    nestedOk->SetCaption("適用");
+    nestedOk->SetDefault(true);
+    TButton* nestedCancel = MakeChild<TButton>(group, Bounds(155, 25, 40, 24));
+    nestedCancel->SetCaption("戻す");
+    nestedCancel->SetCancel(true);
+    nestedOk->OnClick = [this](TComponent*) { clicks.push_back("nested ok"); };
+    nestedCancel->OnClick = [this](TComponent*) { clicks.push_back("nested cancel"); };
+    Focus(inner);
+    Press(VK_RETURN);
+    Press(VK_ESCAPE);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"nested ok", "nested cancel"}));
+}

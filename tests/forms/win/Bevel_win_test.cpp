@@ -1,0 +1,184 @@
+// Bevels and shapes: what they paint, read from the screen, and a shape's mouse-up for every
+// button.
+#include "support/WinTest.h"
+#include "support/WinTesting.h"
+
+#include "forms/win/Bevel.h"
+#include "forms/win/Shape.h"
+
+using namespace forms;
+using kbtest::PumpUntil;
+using kbtest::ReadPixel;
+
+namespace {
+struct Graphics : WinTest {
+    void SetUp() override {
+        WinTest::SetUp();
+        form = ShownForm(240, 160);
+        form->SetColor(clBtnFace);
+        shadow = ColorToRGB(clBtnShadow);
+        light = ColorToRGB(clBtnHighlight);
+        face = ColorToRGB(clBtnFace);
+        ASSERT_NE(shadow, face);
+        ASSERT_NE(light, face);
+    }
+    void TearDown() override {
+        form.reset();
+        WinTest::TearDown();
+    }
+    TBevel* Bevel(TBevelShape shape, TBevelCut style = TBevelCut::bvLowered) {
+        auto* b = MakeChild<TBevel>(form.get(), Bounds(20, 20, 40, 30));
+        b->SetShape(shape);
+        b->SetStyle(style);
+        Settle();
+        return b;
+    }
+    void Settle() {
+        ASSERT_TRUE(PumpUntil([&] { return kbtest::Painted(form->Handle()); }));
+    }
+
+    Scoped<TForm> form;
+    COLORREF shadow = 0, light = 0, face = 0;
+};
+} // namespace
+
+using BevelTest = Graphics;
+
+TEST_F(BevelTest, LoweredBoxIsShadowAboveAndLeftLightBelowAndRight) {
+    const HWND h = Bevel(TBevelShape::bsBox)->Handle();
+    EXPECT_EQ(ReadPixel(h, 20, 0), shadow);
+    EXPECT_EQ(ReadPixel(h, 0, 15), shadow);
+    EXPECT_EQ(ReadPixel(h, 20, 29), light);
+    EXPECT_EQ(ReadPixel(h, 39, 15), light);
+    EXPECT_EQ(ReadPixel(h, 20, 15), face); // the parent's face shows inside
+}
+
+TEST_F(BevelTest, RaisedBoxIsTheOtherWayRound) {
+    const HWND h = Bevel(TBevelShape::bsBox, TBevelCut::bvRaised)->Handle();
+    EXPECT_EQ(ReadPixel(h, 20, 0), light);
+    EXPECT_EQ(ReadPixel(h, 39, 15), shadow);
+}
+
+TEST_F(BevelTest, FrameIsEtched) {
+    const HWND h = Bevel(TBevelShape::bsFrame)->Handle();
+    EXPECT_EQ(ReadPixel(h, 20, 0), shadow);
+    EXPECT_EQ(ReadPixel(h, 20, 1), light);
+    EXPECT_EQ(ReadPixel(h, 20, 28), shadow);
+    EXPECT_EQ(ReadPixel(h, 20, 29), light);
+    EXPECT_EQ(ReadPixel(h, 0, 15), shadow);
+    EXPECT_EQ(ReadPixel(h, 1, 15), light);
+    EXPECT_EQ(ReadPixel(h, 38, 15), shadow);
+    EXPECT_EQ(ReadPixel(h, 39, 15), light);
+    EXPECT_EQ(ReadPixel(h, 20, 15), face);
+}
+
+TEST_F(BevelTest, LinesLieOnTheirEdge) {
+    const HWND top = Bevel(TBevelShape::bsTopLine)->Handle();
+    EXPECT_EQ(ReadPixel(top, 20, 0), shadow);
+    EXPECT_EQ(ReadPixel(top, 20, 1), light);
+    EXPECT_EQ(ReadPixel(top, 20, 29), face);
+    EXPECT_EQ(ReadPixel(top, 0, 15), face);
+    auto* bottom = Bevel(TBevelShape::bsBottomLine, TBevelCut::bvRaised);
+    bottom->SetLeft(80);
+    Settle();
+    EXPECT_EQ(ReadPixel(bottom->Handle(), 20, 28), light);
+    EXPECT_EQ(ReadPixel(bottom->Handle(), 20, 29), shadow);
+    EXPECT_EQ(ReadPixel(bottom->Handle(), 20, 0), face);
+    auto* left = Bevel(TBevelShape::bsLeftLine);
+    left->SetLeft(140);
+    Settle();
+    EXPECT_EQ(ReadPixel(left->Handle(), 0, 15), shadow);
+    EXPECT_EQ(ReadPixel(left->Handle(), 1, 15), light);
+    EXPECT_EQ(ReadPixel(left->Handle(), 39, 15), face);
+    auto* right = Bevel(TBevelShape::bsRightLine);
+    right->SetTop(80);
+    Settle();
+    EXPECT_EQ(ReadPixel(right->Handle(), 38, 15), shadow);
+    EXPECT_EQ(ReadPixel(right->Handle(), 39, 15), light);
+    EXPECT_EQ(ReadPixel(right->Handle(), 0, 15), face);
+}
+
+TEST_F(BevelTest, SpacerAndFlatCutsDrawNothing) {
+    const HWND spacer = Bevel(TBevelShape::bsSpacer)->Handle();
+    EXPECT_EQ(ReadPixel(spacer, 0, 0), face);
+    EXPECT_EQ(ReadPixel(spacer, 39, 29), face);
+    auto* none = Bevel(TBevelShape::bsBox, TBevelCut::bvNone);
+    none->SetLeft(100);
+    Settle();
+    EXPECT_EQ(ReadPixel(none->Handle(), 0, 0), face);
+}
+
+TEST_F(BevelTest, ShapeBelowShowsThroughAFrame) {
+    auto* shape = MakeChild<TShape>(form.get(), Bounds(20, 20, 40, 30));
+    shape->Brush().SetColor(clRed);
+    shape->Pen().SetColor(clRed);
+    const HWND h = Bevel(TBevelShape::bsFrame)->Handle();
+    EXPECT_EQ(ReadPixel(h, 20, 15), ColorToRGB(clRed));
+    EXPECT_EQ(ReadPixel(h, 20, 0), shadow);
+}
+
+using ShapeTest = Graphics;
+
+TEST_F(ShapeTest, RectangleIsOutlinedWithThePenAndFilledWithTheBrush) {
+    auto* shape = MakeChild<TShape>(form.get(), Bounds(20, 20, 41, 22));
+    shape->Brush().SetColor(clYellow);
+    shape->Pen().SetColor(clNavy);
+    Settle();
+    const HWND h = shape->Handle();
+    EXPECT_EQ(ReadPixel(h, 0, 0), ColorToRGB(clNavy));
+    EXPECT_EQ(ReadPixel(h, 40, 21), ColorToRGB(clNavy));
+    EXPECT_EQ(ReadPixel(h, 20, 11), ColorToRGB(clYellow));
+    shape->Brush().SetColor(clLime); // repaints
+    EXPECT_TRUE(PumpUntil([&] { return ReadPixel(h, 20, 11) == ColorToRGB(clLime); }));
+}
+
+TEST_F(ShapeTest, RoundRectangleAndEllipseLeaveTheCornersToTheParent) {
+    auto* round = MakeChild<TShape>(form.get(), Bounds(20, 20, 41, 22));
+    round->SetShape(TShapeType::stRoundRect);
+    round->Brush().SetColor(clInfoBk);
+    auto* ellipse = MakeChild<TShape>(form.get(), Bounds(80, 20, 41, 22));
+    ellipse->SetShape(TShapeType::stEllipse);
+    ellipse->Brush().SetColor(clRed);
+    Settle();
+    EXPECT_EQ(ReadPixel(round->Handle(), 0, 0), face);
+    EXPECT_EQ(ReadPixel(round->Handle(), 20, 0), ColorToRGB(clBlack)); // the pen
+    EXPECT_EQ(ReadPixel(round->Handle(), 20, 11), ColorToRGB(clInfoBk));
+    EXPECT_EQ(ReadPixel(ellipse->Handle(), 1, 1), face);
+    EXPECT_EQ(ReadPixel(ellipse->Handle(), 20, 11), ColorToRGB(clRed));
+}
+
+TEST_F(ShapeTest, WidePenStaysInsideTheBounds) {
+    auto* shape = MakeChild<TShape>(form.get(), Bounds(20, 20, 41, 22));
+    shape->Pen().SetWidth(3);
+    shape->Pen().SetColor(clBlue);
+    shape->Brush().SetColor(clWhite);
+    Settle();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(ReadPixel(shape->Handle(), 20, i), ColorToRGB(clBlue)) << i;
+        EXPECT_EQ(ReadPixel(shape->Handle(), 20, 21 - i), ColorToRGB(clBlue)) << i;
+        EXPECT_EQ(ReadPixel(shape->Handle(), i, 11), ColorToRGB(clBlue)) << i;
+        EXPECT_EQ(ReadPixel(shape->Handle(), 40 - i, 11), ColorToRGB(clBlue)) << i;
+    }
+    EXPECT_EQ(ReadPixel(shape->Handle(), 20, 11), ColorToRGB(clWhite));
+}
+
+TEST_F(ShapeTest, MouseUpFiresForEveryButton) {
+    auto* shape = MakeChild<TShape>(form.get(), Bounds(20, 20, 41, 22));
+    std::vector<TMouseButton> ups;
+    shape->OnMouseUp = [&](TComponent* sender, TMouseButton b, TShiftState, int, int) {
+        EXPECT_EQ(sender, shape);
+        ups.push_back(b);
+    };
+    Settle();
+    kbtest::ClickAt(shape->Handle(), 10, 10);
+    ASSERT_TRUE(PumpUntil([&] { return ups.size() == 1; }));
+    kbtest::ClickAt(shape->Handle(), 10, 10, true);
+    ASSERT_TRUE(PumpUntil([&] { return ups.size() == 2; }));
+    {
+        wintest::HeldInput held;
+        held.Mouse(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return ups.size() == 3; }));
+    EXPECT_EQ(ups, (std::vector<TMouseButton>{TMouseButton::mbLeft, TMouseButton::mbRight,
+                                              TMouseButton::mbMiddle}));
+}

@@ -1,7 +1,6 @@
-// Bevels and shapes: what they paint, read from the screen, and a shape's mouse-up for every
-// button.
+// Bevels: boxes, etched frames and lines, lowered or raised, read from the screen; what lies
+// below shows through.
 #include "support/WinTest.h"
-#include "support/WinTesting.h"
 
 #include "forms/win/Bevel.h"
 #include "forms/win/Shape.h"
@@ -11,7 +10,7 @@ using kbtest::PumpUntil;
 using kbtest::ReadPixel;
 
 namespace {
-struct Graphics : WinTest {
+struct BevelForm : WinTest {
     void SetUp() override {
         WinTest::SetUp();
         form = ShownForm(240, 160);
@@ -42,7 +41,7 @@ struct Graphics : WinTest {
 };
 } // namespace
 
-using BevelTest = Graphics;
+using BevelTest = BevelForm;
 
 TEST_F(BevelTest, LoweredBoxIsShadowAboveAndLeftLightBelowAndRight) {
     const HWND h = Bevel(TBevelShape::bsBox)->Handle();
@@ -115,70 +114,4 @@ TEST_F(BevelTest, ShapeBelowShowsThroughAFrame) {
     const HWND h = Bevel(TBevelShape::bsFrame)->Handle();
     EXPECT_EQ(ReadPixel(h, 20, 15), ColorToRGB(clRed));
     EXPECT_EQ(ReadPixel(h, 20, 0), shadow);
-}
-
-using ShapeTest = Graphics;
-
-TEST_F(ShapeTest, RectangleIsOutlinedWithThePenAndFilledWithTheBrush) {
-    auto* shape = MakeChild<TShape>(form.get(), Bounds(20, 20, 41, 22));
-    shape->Brush().SetColor(clYellow);
-    shape->Pen().SetColor(clNavy);
-    Settle();
-    const HWND h = shape->Handle();
-    EXPECT_EQ(ReadPixel(h, 0, 0), ColorToRGB(clNavy));
-    EXPECT_EQ(ReadPixel(h, 40, 21), ColorToRGB(clNavy));
-    EXPECT_EQ(ReadPixel(h, 20, 11), ColorToRGB(clYellow));
-    shape->Brush().SetColor(clLime); // repaints
-    EXPECT_TRUE(PumpUntil([&] { return ReadPixel(h, 20, 11) == ColorToRGB(clLime); }));
-}
-
-TEST_F(ShapeTest, RoundRectangleAndEllipseLeaveTheCornersToTheParent) {
-    auto* round = MakeChild<TShape>(form.get(), Bounds(20, 20, 41, 22));
-    round->SetShape(TShapeType::stRoundRect);
-    round->Brush().SetColor(clInfoBk);
-    auto* ellipse = MakeChild<TShape>(form.get(), Bounds(80, 20, 41, 22));
-    ellipse->SetShape(TShapeType::stEllipse);
-    ellipse->Brush().SetColor(clRed);
-    Settle();
-    EXPECT_EQ(ReadPixel(round->Handle(), 0, 0), face);
-    EXPECT_EQ(ReadPixel(round->Handle(), 20, 0), ColorToRGB(clBlack)); // the pen
-    EXPECT_EQ(ReadPixel(round->Handle(), 20, 11), ColorToRGB(clInfoBk));
-    EXPECT_EQ(ReadPixel(ellipse->Handle(), 1, 1), face);
-    EXPECT_EQ(ReadPixel(ellipse->Handle(), 20, 11), ColorToRGB(clRed));
-}
-
-TEST_F(ShapeTest, WidePenStaysInsideTheBounds) {
-    auto* shape = MakeChild<TShape>(form.get(), Bounds(20, 20, 41, 22));
-    shape->Pen().SetWidth(3);
-    shape->Pen().SetColor(clBlue);
-    shape->Brush().SetColor(clWhite);
-    Settle();
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(ReadPixel(shape->Handle(), 20, i), ColorToRGB(clBlue)) << i;
-        EXPECT_EQ(ReadPixel(shape->Handle(), 20, 21 - i), ColorToRGB(clBlue)) << i;
-        EXPECT_EQ(ReadPixel(shape->Handle(), i, 11), ColorToRGB(clBlue)) << i;
-        EXPECT_EQ(ReadPixel(shape->Handle(), 40 - i, 11), ColorToRGB(clBlue)) << i;
-    }
-    EXPECT_EQ(ReadPixel(shape->Handle(), 20, 11), ColorToRGB(clWhite));
-}
-
-TEST_F(ShapeTest, MouseUpFiresForEveryButton) {
-    auto* shape = MakeChild<TShape>(form.get(), Bounds(20, 20, 41, 22));
-    std::vector<TMouseButton> ups;
-    shape->OnMouseUp = [&](TComponent* sender, TMouseButton b, TShiftState, int, int) {
-        EXPECT_EQ(sender, shape);
-        ups.push_back(b);
-    };
-    Settle();
-    kbtest::ClickAt(shape->Handle(), 10, 10);
-    ASSERT_TRUE(PumpUntil([&] { return ups.size() == 1; }));
-    kbtest::ClickAt(shape->Handle(), 10, 10, true);
-    ASSERT_TRUE(PumpUntil([&] { return ups.size() == 2; }));
-    {
-        wintest::HeldInput held;
-        held.Mouse(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
-    }
-    ASSERT_TRUE(PumpUntil([&] { return ups.size() == 3; }));
-    EXPECT_EQ(ups, (std::vector<TMouseButton>{TMouseButton::mbLeft, TMouseButton::mbRight,
-                                              TMouseButton::mbMiddle}));
 }

@@ -9,7 +9,6 @@
 
 #include <cderr.h>
 
-#include <atomic>
 
 using namespace forms;
 using kbtest::WindowDriver;

@@ -40,6 +40,9 @@ public:
 
     // The pointer is over the button (a flat button shows its edge).
     [[nodiscard]] bool Hot() const { return hot_; }
+    // The left button went down on it and is held with the pointer over it: drawn pushed, as
+    // when it is Down.
+    [[nodiscard]] bool Pressed() const { return pressedIn_; }
 
     // Alt and the caption's '&' letter click the button (its Down stays as it is).
     bool DialogChar(uint16_t ch) override;

@@ -124,7 +124,9 @@ TEST_F(SpeedButtonTest, ReleasedOutsideIsNoClick) {
     {
         wintest::HeldInput held;
         held.Mouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+        ASSERT_TRUE(PumpUntil([&] { return group[0]->Pressed(); }));
         kbtest::MoveMouseTo(group[0]->Handle(), inside.x, 80);
+        ASSERT_TRUE(PumpUntil([&] { return !group[0]->Pressed(); }));
     }
     kbtest::PumpPosted();
     EXPECT_TRUE(clicks.empty());

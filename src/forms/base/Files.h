@@ -13,6 +13,13 @@ bool DirectoryExists(std::string_view path);
 bool RemoveFile(std::string_view path);
 // The running program's full path.
 std::string ProgramPath();
+// The program's command line as the system passed it (the host build has none: empty). Each
+// character that code page 932 cannot hold is one NUL byte, so that a caller splitting the line
+// can refuse just the argument that held it instead of using a name changed by '?'.
+std::string CommandLine();
+// The conversion behind CommandLine: text from UTF-16 to code page 932 with each character the
+// code page cannot hold (a surrogate pair is one character, a lone surrogate another) as one NUL.
+std::string CommandLineFromUtf16(std::u16string_view text);
 
 // The whole file; EFileOpenError when it cannot be opened, EIoError when reading fails.
 std::string ReadFileBytes(std::string_view path);

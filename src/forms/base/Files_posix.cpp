@@ -86,6 +86,10 @@ std::string ProgramPath() {
     return n > 0 ? std::string(buf.data(), static_cast<size_t>(n)) : std::string();
 }
 
+std::string CommandLine() {
+    return {}; // the host build's programs are tests, started without one
+}
+
 std::unique_ptr<FileHandle> OpenFile(std::string_view path, FileMode mode) {
     const int fd = mode == FileMode::OpenRead
                        ? ::open(Str(path).c_str(), O_RDONLY | O_CLOEXEC)

@@ -98,6 +98,15 @@ std::string ProgramPath() {
     return cp932::Narrow(buf);
 }
 
+std::string CommandLine() {
+    const wchar_t* line = GetCommandLineW();
+    if (!line)
+        return {};
+    const std::wstring_view text(line);
+    return CommandLineFromUtf16(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+}
+
 std::unique_ptr<FileHandle> OpenFile(std::string_view path, FileMode mode) {
     const std::wstring name = cp932::Wide(path);
     const HANDLE h =

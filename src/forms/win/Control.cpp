@@ -261,6 +261,7 @@ void TControl::SetParent(TWinControl* parent) {
     if (!parent_) {
         DestroyHandle();
         ParentChanged();
+        ShowingChanged();
         return;
     }
     parent_->InsertControl(this);
@@ -278,6 +279,7 @@ void TControl::SetParent(TWinControl* parent) {
     if (align_ != TAlign::alNone)
         parent_->Realign();
     ParentChanged();
+    ShowingChanged();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -351,6 +353,7 @@ void TControl::SetVisible(bool visible) {
     VisibleChanged();
     if (parent_ && align_ != TAlign::alNone)
         parent_->Realign();
+    ShowingChanged();
 }
 
 bool TControl::Showing() const {

@@ -236,6 +236,9 @@ protected:
     virtual void TextChanged() { Invalidate(); }
     virtual void EnabledChanged() { Invalidate(); }
     virtual void VisibleChanged() {}
+    // Showing() may have changed: the control, one of its parents or its place among them
+    // changed visibility. Windowed controls pass it on to their children.
+    virtual void ShowingChanged() {}
     // The window-proc handlers of painting; graphic and windowed controls paint differently.
     virtual void WMPaint(TMessage& message) = 0;
     virtual void WMEraseBkgnd(TMessage& message);

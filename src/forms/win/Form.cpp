@@ -289,6 +289,7 @@ void TForm::SetVisible(bool visible) {
         DoShow(); // before the window appears
         PlacedBySystem(BoundsRect(), true);
         ShowWindow(Handle(), SW_SHOW);
+        ShowingChanged();
         if (!activeControl_) {
             std::vector<TWinControl*> list;
             TabList(list, true);
@@ -301,6 +302,7 @@ void TForm::SetVisible(bool visible) {
         PlacedBySystem(BoundsRect(), false);
         if (HandleAllocated())
             ShowWindow(Handle(), SW_HIDE);
+        ShowingChanged();
         DoHide();
     }
 }

@@ -120,6 +120,22 @@ bool HandleDialogKey(TForm* form, TWinControl* focused, MSG& msg) {
     return false;
 }
 
+// The focused control and its containers, inside out, get a key down that nobody consumed. A
+// window of a system control's own (the edit inside a combo box) starts at its control.
+bool OfferDialogKey(HWND window, TWinControl* focused, uint16_t key) {
+    for (HWND h = window; h && !focused; h = GetParent(h))
+        focused = dynamic_cast<TWinControl*>(TControl::FromHandle(h));
+    const TShiftState shift = KeyboardShiftState();
+    for (TWinControl* c = focused; c; c = c->Parent()) {
+        const std::weak_ptr<void> life = c->LifeToken();
+        if (c->DialogKey(key, shift))
+            return true;
+        if (life.expired())
+            return true; // the handler freed it: the key did something
+    }
+    return false;
+}
+
 } // namespace
 
 bool KeyPipeline(MSG& msg) {
@@ -156,6 +172,8 @@ bool KeyPipeline(MSG& msg) {
         return true;
     }
     msg.wParam = key;
+    if (isDown && OfferDialogKey(msg.hwnd, focused, key))
+        return true;
     if (form->DialogKeys() && HandleDialogKey(form, focused, msg))
         return true;
     if (isDown)

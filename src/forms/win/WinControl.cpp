@@ -218,6 +218,17 @@ void TWinControl::ParentChanged() {
         c->ParentChanged();
 }
 
+void TWinControl::ShowingChanged() {
+    // A handler may free controls: only children that are still children hear of it.
+    const std::weak_ptr<void> life = LifeToken();
+    for (TControl* c : std::vector<TControl*>(controls_)) {
+        if (life.expired())
+            return;
+        if (std::find(controls_.begin(), controls_.end(), c) != controls_.end())
+            c->ShowingChanged();
+    }
+}
+
 void TWinControl::KeyDown(uint16_t& key, TShiftState shift) {
     if (OnKeyDown)
         OnKeyDown(this, key, shift);

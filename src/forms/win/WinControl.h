@@ -51,6 +51,10 @@ public:
     virtual void KeyPress(uint16_t& key);
     // The answer to WM_GETDLGCODE (the window class's own answer by default).
     virtual UINT DlgCode();
+    // A key down (Ctrl+Tab, say) that the focused control's key event left, offered to the
+    // focused control and the containers around it, inside out, before the dialog keys; true
+    // when it was used.
+    virtual bool DialogKey(uint16_t /*key*/, TShiftState /*shift*/) { return false; }
     // Paints the control's own face into dc (used by graphic children composing their
     // background).
     void PaintWindowTo(HDC dc);
@@ -67,6 +71,7 @@ protected:
     void ColorChanged() override;
     void FontChanged() override;
     void ParentChanged() override;
+    void ShowingChanged() override;
     // The area the aligned children share (a panel leaves its bevels out).
     virtual void AdjustClientRect(TRect& rect);
     virtual void DoEnter();

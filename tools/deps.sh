@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools
-    wine wine64 xvfb xauth xdotool
+    wine wine64 fonts-wine xvfb xauth xdotool
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
     googletest
 )

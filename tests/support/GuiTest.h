@@ -97,18 +97,30 @@ struct MenuItemView {
 };
 // Reads the open pop-up menu (a "#32768" window, say from a WindowDriver) by MN_GETHMENU, then
 // chooses the entry at 'choose' (0-based among the entries that can be chosen, by pressing Down
-// that many times and Enter), or closes the menu (-1).
+// that many times and Enter), or closes the menu (-1). The menu may belong to another process.
 std::vector<MenuItemView> DriveMenu(HWND menuWindow, int choose);
+// Only reads it.
+std::vector<MenuItemView> ReadMenu(HWND menuWindow);
 
-// What a person sees of a message dialog (class TMessageForm): caption, text, buttons left to
-// right, and where it stands. found is false for a view that was never read.
+// What a person sees of a message dialog, ours (class TMessageForm) or the system's box
+// ("#32770"), also one of another process: caption, text, the visible buttons left to right (with
+// their control ids, 0 for ours), and where it stands. found is false for a view that was never
+// read.
 struct MessageDialogView {
     bool found = false;
+    bool system = false; // the system's box
     std::string caption, text;
     std::vector<std::string> buttons;
+    std::vector<int> buttonIds;
     RECT rect{};
 };
 MessageDialogView ReadMessageDialog(HWND dialog);
+// Answers a message dialog (ours or the system's, of any process) as a click on the visible
+// button with that text would: the text as shown, or without its '&'. False when there is no such
+// button.
+bool AnswerDialog(HWND dialog, const std::string& buttonText);
+// The same for the system box's button with that control id (IDYES, IDNO ...).
+bool AnswerDialog(HWND dialog, int buttonId);
 
 // GDI objects and user objects of this process (for leak checks).
 DWORD GdiObjects();

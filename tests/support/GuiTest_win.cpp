@@ -490,19 +490,109 @@ COLORREF ReadPixel(HWND window, int x, int y) {
     return GetPixel(screen.Handle(), p.x, p.y);
 }
 
-std::vector<MenuItemView> DriveMenu(HWND menuWindow, int choose) {
+namespace {
+std::vector<MenuItemView> ReadMenuOfThisProcess(HWND menuWindow) {
     std::vector<MenuItemView> items;
     HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[128] = {};
+        wchar_t text[256] = {};
         MENUITEMINFOW mi{};
         mi.cbSize = sizeof mi;
         mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
         mi.dwTypeData = text;
-        mi.cch = 128;
+        mi.cch = 256;
         GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi);
         items.push_back({text, mi.fType, mi.fState, mi.hSubMenu != nullptr});
     }
+    return items;
+}
+
+// What the reader library sends back: four numbers per entry, then its text in whole words.
+std::vector<MenuItemView> ParseMenuReply(const std::vector<uint32_t>& data) {
+    std::vector<MenuItemView> items;
+    for (size_t i = 0; i + 4 <= data.size();) {
+        MenuItemView item;
+        item.type = data[i];
+        item.state = data[i + 1];
+        item.submenu = data[i + 2] != 0;
+        const size_t length = data[i + 3];
+        const size_t words = (length + 1) / 2;
+        i += 4;
+        if (i + words > data.size())
+            break;
+        item.text.assign(reinterpret_cast<const wchar_t*>(&data[i]), length);
+        i += words;
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+constexpr ULONG_PTR kMenuReplyTag = 0x4B424D4E; // "KBMN"
+
+LRESULT CALLBACK MenuReplyProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COPYDATA) {
+        const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        auto* out =
+            reinterpret_cast<std::vector<uint32_t>*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (out && cds->dwData == kMenuReplyTag) {
+            const auto* words = static_cast<const uint32_t*>(cds->lpData);
+            out->assign(words, words + cds->cbData / sizeof(uint32_t));
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+// A menu of another process, read by our hook library inside it (kb_menu_reader.dll beside the
+// test program); empty when the library or the hook cannot be had.
+std::vector<MenuItemView> ReadMenuOfOtherProcess(HWND menuWindow) {
+    static const HMODULE library = [] {
+        wchar_t self[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        std::wstring path = self;
+        path.erase(path.find_last_of(L'\\') + 1);
+        return LoadLibraryW((path + L"kb_menu_reader.dll").c_str());
+    }();
+    // Through void*: the system hands out every export as the same function type.
+    const auto hook = library ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
+                                    GetProcAddress(library, "KbMenuReaderHook")))
+                              : nullptr;
+    if (!hook)
+        return {};
+    static const UINT readMenu = RegisterWindowMessageW(L"KbReadMenu");
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = MenuReplyProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KbMenuReply";
+    RegisterClassW(&wc);
+    const HWND reply = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                       nullptr, wc.hInstance, nullptr);
+    std::vector<uint32_t> data;
+    SetWindowLongPtrW(reply, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&data));
+    const HHOOK h = SetWindowsHookExW(WH_CALLWNDPROC, hook, library,
+                                      GetWindowThreadProcessId(menuWindow, nullptr));
+    if (h) {
+        DWORD_PTR result = 0;
+        // The reply comes while we wait: a thread waiting on a sent message takes those sent to it.
+        SendMessageTimeoutW(menuWindow, readMenu, reinterpret_cast<WPARAM>(reply), 0, SMTO_NORMAL,
+                            5000, &result);
+        UnhookWindowsHookEx(h);
+    }
+    DestroyWindow(reply);
+    return ParseMenuReply(data);
+}
+} // namespace
+
+std::vector<MenuItemView> ReadMenu(HWND menuWindow) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(menuWindow, &pid);
+    return pid == GetCurrentProcessId() ? ReadMenuOfThisProcess(menuWindow)
+                                        : ReadMenuOfOtherProcess(menuWindow);
+}
+
+std::vector<MenuItemView> DriveMenu(HWND menuWindow, int choose) {
+    std::vector<MenuItemView> items = ReadMenu(menuWindow);
     if (choose < 0) {
         PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
         return items;
@@ -513,21 +603,72 @@ std::vector<MenuItemView> DriveMenu(HWND menuWindow, int choose) {
     return items;
 }
 
+namespace {
+// The system box keeps its text in the static control of this id.
+constexpr int kBoxTextId = 0xFFFF;
+
+bool IsSystemBox(HWND dialog) {
+    return ClassNameOf(dialog) == L"#32770";
+}
+
+// The visible buttons of a message dialog, left to right.
+std::vector<HWND> DialogButtons(HWND dialog) {
+    const std::wstring buttonClass = IsSystemBox(dialog) ? L"Button" : L"TButton";
+    std::vector<std::pair<LONG, HWND>> found;
+    for (HWND b = GetWindow(dialog, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
+        if (ClassNameOf(b) == buttonClass && IsWindowVisible(b))
+            found.emplace_back(ScreenRectOf(b).left, b);
+    std::sort(found.begin(), found.end());
+    std::vector<HWND> buttons;
+    for (const auto& f : found)
+        buttons.push_back(f.second);
+    return buttons;
+}
+
+std::string WithoutAmpersand(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+    return text;
+}
+
+// Posted as the button's own notification would come, so that a dialog of another thread or
+// process takes it in its own loop.
+bool Press(HWND dialog, HWND button) {
+    return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                        reinterpret_cast<LPARAM>(button));
+}
+} // namespace
+
 MessageDialogView ReadMessageDialog(HWND dialog) {
     MessageDialogView v;
     v.found = true;
+    v.system = IsSystemBox(dialog);
     v.caption = WindowText(dialog);
     v.rect = ScreenRectOf(dialog);
-    if (HWND label = FindChildWindow(dialog, L"TLabel"))
+    if (v.system) {
+        if (HWND label = GetDlgItem(dialog, kBoxTextId))
+            v.text = WindowText(label);
+    } else if (HWND label = FindChildWindow(dialog, L"TLabel")) {
         v.text = WindowText(label);
-    std::vector<std::pair<LONG, std::string>> found;
-    for (HWND b = GetWindow(dialog, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
-        if (ClassNameOf(b) == L"TButton")
-            found.emplace_back(ScreenRectOf(b).left, WindowText(b));
-    std::sort(found.begin(), found.end());
-    for (auto& f : found)
-        v.buttons.push_back(f.second);
+    }
+    for (HWND b : DialogButtons(dialog)) {
+        v.buttons.push_back(WindowText(b));
+        v.buttonIds.push_back(v.system ? GetDlgCtrlID(b) : 0);
+    }
     return v;
+}
+
+bool AnswerDialog(HWND dialog, const std::string& buttonText) {
+    for (HWND b : DialogButtons(dialog)) {
+        const std::string text = WindowText(b);
+        if (text == buttonText || WithoutAmpersand(text) == buttonText)
+            return Press(dialog, b);
+    }
+    return false;
+}
+
+bool AnswerDialog(HWND dialog, int buttonId) {
+    HWND b = GetDlgItem(dialog, buttonId);
+    return b && IsWindowVisible(b) && Press(dialog, b);
 }
 
 std::string SaveWindowPicture(HWND window, const std::string& name) {

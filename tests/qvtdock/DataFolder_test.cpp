@@ -4,6 +4,7 @@
 
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"
+#include "qvtdock/DataFileText.h"
 #include "shared/DataFile.h"
 #include "support/TempDir.h"
 
@@ -17,7 +18,6 @@ using ::testing::ElementsAre;
 namespace {
 
 constexpr char kProgramFolder[] = "C:\\K+B\\";
-constexpr char kEmptyItemLine[] = "0,0,\"未登録\",\"\",\"\",\"\",\"\",\"\",0,1,\"\"";
 
 // Probes over a set of folders and files; records what was asked.
 struct Machine {
@@ -239,28 +239,7 @@ TEST_F(LaunchListFile, NewDataFile_OnePageOfTenEmptyButtonsExactly) {
     TLaunchList list;
     ClearPages(list);
     WriteNewDataFile(list, path);
-    std::vector<std::string_view> expected = {
-        "; ステータス",
-        ";*STR",
-        "\"K+Bandeo\",\"3.00\",\"K+Bandeo のランチャーデータ\",0,0,1",
-        "**",
-        "; ページリスト",
-        ";*PAGE",
-        "\"新規ページ\",10,0",
-        "**",
-        "; ファイルリスト",
-        ";*FILE",
-        "; [ 新規ページ ]",
-        ";*0"};
-    for (int i = 0; i < 10; ++i)
-        expected.push_back(kEmptyItemLine);
-    expected.push_back("**");
-    std::string text;
-    for (auto line : expected) {
-        text.append(line);
-        text.append("\r\n");
-    }
-    EXPECT_EQ(kbtest::ReadBytes(path), text);
+    EXPECT_EQ(kbtest::ReadBytes(path), qvttest::NewDataFileText());
 }
 
 TEST_F(LaunchListFile, NewDataFile_LeavesTheListEmpty) {

@@ -16,9 +16,6 @@
 constexpr char kDataFileName[] = "qvtdock.lst";
 // The settings file's path without its extension, below the data folder (qvtdock.ini).
 constexpr char kSettingsBaseName[] = "qvtdock";
-// The mutex that marks a running launcher, and the application's title.
-constexpr char kInstanceMutexName[] = "RavoApplicationK+Bandeo";
-constexpr char kApplicationTitle[] = "K+Bandeo2.00";
 // A new data file: one page of this many empty buttons.
 constexpr int kNewDataFileButtons = 10;
 

@@ -10,8 +10,9 @@
 #include "qvtdock/SlotIcons.h"
 #include "shared/LaunchShell.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 using forms::Application;
 using forms::TComponent;

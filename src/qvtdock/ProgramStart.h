@@ -3,6 +3,10 @@
 // mutex; the application's title; the hidden main form; the message loop.
 #include <string_view>
 
+// The mutex that marks a running launcher, and the application's title.
+constexpr char kInstanceMutexName[] = "RavoApplicationK+Bandeo";
+constexpr char kApplicationTitle[] = "K+Bandeo2.00";
+
 // Creates the named mutex (not owned, default security). True, with the handle closed again,
 // when it could not be made or existed already (another instance runs); otherwise false, and the
 // handle stays open for the rest of the process.

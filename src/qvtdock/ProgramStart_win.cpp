@@ -3,7 +3,6 @@
 #include "forms/base/Codepage.h"
 #include "forms/shell/ComInit.h"
 #include "forms/win/Application.h"
-#include "qvtdock/DataFolder.h"
 #include "qvtdock/MainForm.h"
 
 #include <windows.h>

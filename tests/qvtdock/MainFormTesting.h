@@ -7,6 +7,7 @@
 #include "forms/win/Application.h"
 #include "qvtdock/DataFolder.h"
 #include "qvtdock/MainForm.h"
+#include "qvtdock/ProgramStart.h"
 #include "shared/LaunchShell.h"
 #include "support/TempDir.h"
 #include "support/WinTest.h"

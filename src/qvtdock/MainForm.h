@@ -1,0 +1,172 @@
+#pragma once
+// TfmMain: the launcher's one window (window class "TfmMain"), a border-less, always-on-top tool
+// window without a taskbar button that stays hidden until a trigger shows it. Built in code: the
+// title bar with the lock, data-editor and close buttons, the two counters and the scrolling
+// title; the button area holding the launch-button grid; the page tab strip; the context menu,
+// the tray icon, the trigger timer and the folder picker. Start-up finds or makes the per-user
+// data folder and data file (DataFolder.h decides), loads the data, icons, tabs, settings and
+// style in this order, and closing saves (ClosingSaves.h decides). The machine comes in through a
+// TLauncherEnvironment, which tests replace.
+#include "components/ButtonGridControls.h"
+#include "components/FolderPicker.h"
+#include "components/LaunchTimer.h"
+#include "components/MarkButtons.h"
+#include "components/PopupHint.h"
+#include "components/ScrollingLabel.h"
+#include "components/TabStripControls.h"
+#include "components/BasePanel.h"
+#include "components/TrayIcon.h"
+#include "forms/win/ApplicationEvents.h"
+#include "forms/win/Form.h"
+#include "forms/win/Label.h"
+#include "forms/win/Menus.h"
+#include "forms/win/PaintBox.h"
+#include "qvtdock/LauncherEnvironment.h"
+#include "qvtdock/TitleBarStyle.h"
+#include "shared/IconList.h"
+#include "shared/LaunchData.h"
+#include "shared/Settings.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TfmMain : public forms::TForm {
+public:
+    // The system's environment unless one is given.
+    explicit TfmMain(forms::TComponent* owner,
+                     std::shared_ptr<TLauncherEnvironment> environment = nullptr);
+    ~TfmMain() override;
+
+    // The components, as the form's design names them.
+    forms::TPaintBox* TitleBox = nullptr;
+    TMarkBtn* LockBtn = nullptr;
+    forms::TLabel* LbBtn = nullptr;
+    forms::TLabel* LbCount = nullptr;
+    TMarkBtn* WizBtn = nullptr;
+    TMarkBtn* CloseBtn = nullptr;
+    TScrlLabel* LbTitle = nullptr;
+    TKTabPanel* PageTab = nullptr;
+    TBasePanel* Base = nullptr;
+    TQvtGrpBtns* BtnBar = nullptr;
+    forms::TPopupMenu* PopupMenu1 = nullptr;
+    forms::TMenuItem* mnSave = nullptr;
+    forms::TMenuItem* mnClose = nullptr;
+    forms::TApplicationEvents* ApplicationEvents1 = nullptr;
+    TTrayIcon* TrayIcon1 = nullptr;
+    TRavoLaunchTimer* LTimer = nullptr;
+    TSHBrowseForFolderEx* SHBrowseForFolderEx1 = nullptr;
+
+    // Start-up: the data folder and file, then data, icons, tabs, settings, style and layout. A
+    // start-up that cannot go on ends the application (Application.Terminate): nothing is saved.
+    void FormCreate(forms::TComponent* sender);
+    // Reads the data file again with everything that depends on it; a file that cannot be read
+    // leaves the launcher's data as it was and says so.
+    void ReloadLaunchData();
+    // One icon per slot, in the flat slot order.
+    void BuildIconList();
+    // Hides, stores the settings, writes the geometry keys and saves the data file, each on its
+    // own; the close is always allowed.
+    void FormCloseQuery(forms::TComponent* sender, bool& canClose);
+    void FormDestroy(forms::TComponent* sender);
+    // "K+Bandeoの終了(&X)": closes the form, which ends the program.
+    void mnCloseClick(forms::TComponent* sender);
+    // "データー保存(&E)": saves the data file.
+    void mnSaveClick(forms::TComponent* sender);
+
+    // Window state.
+    void SetTopMost(bool on);
+    void TitleBarLockBtnClick(forms::TComponent* sender);
+    void LockBtnEnter(forms::TComponent* sender);
+    void ApplicationEvents1Activate(forms::TComponent* sender);
+    void ApplicationEvents1Deactivate(forms::TComponent* sender);
+    // Pop-up triggers.
+    void UnregisterShowHotKey();
+    void TrayIcon1Click(forms::TComponent* sender);
+    void LTimerTimer(forms::TComponent* sender);
+    // Layout, title bar and page view.
+    void ArrangeLayout();
+    void ArrangeTitleBar();
+    void ShowPageButtons();
+    void BuildPageMenu();
+    void TitleBoxPaint(forms::TComponent* sender);
+    void BasePaint(forms::TComponent* sender);
+    // Settings and style.
+    void ApplySettings();
+    void LoadStyle(const std::string& fileName);
+    void ApplyCustomColors();
+    void StoreSettings();
+    // Input, child programs and hints.
+    void mnExitClick(forms::TComponent* sender);
+    void mnRegDataClick(forms::TComponent* sender);
+    void ApplicationEvents1Message(MSG& msg, bool& handled);
+    void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
+
+    // What start-up found and holds.
+    [[nodiscard]] const std::string& ProgramFolder() const { return programFolder_; }
+    [[nodiscard]] const std::string& DataFolder() const { return FDataFolder; }
+    [[nodiscard]] TLaunchList& LaunchList() const { return *FLaunchList; }
+    [[nodiscard]] TIconList& IconList() const { return *FIconList; }
+    [[nodiscard]] const TAppCfg& Cfg() const { return FCfg; }
+    [[nodiscard]] TTitleBarStyle& TitleBarStyle() const { return *FTitleBarStyle; }
+    [[nodiscard]] THintSetter* HintSetter() const { return FHintSetter; }
+    [[nodiscard]] bool TopMost() const { return FTopMost; }
+    // Start-up read the data file, and the settings file, and has not ended early.
+    [[nodiscard]] bool DataLoaded() const { return dataLoaded_; }
+    [[nodiscard]] bool SettingsLoaded() const { return settingsLoaded_; }
+
+protected:
+    // Exactly a WS_POPUP window without caption, border or system menu; a tool window (no taskbar
+    // button) that accepts dropped files; with the system's drop shadow.
+    void CreateParams(forms::TCreateParams& params) override;
+    void WndProc(forms::TMessage& message) override;
+
+    void WMWindowPosChanged(forms::TMessage& message);
+    void WMPowerBroadcast(forms::TMessage& message);
+    void WMHotKey(forms::TMessage& message);
+
+private:
+    void BuildDesign();
+    // Start-up after the components are built; raises what escapes it.
+    void StartUp();
+    // The data folder and, on a first run, the data file; false when start-up ends.
+    bool PrepareDataFolder();
+    void FillPageTabs();
+    // Start-up ends here: the application terminates, nothing is saved.
+    void EndStartUp();
+
+    std::shared_ptr<TLauncherEnvironment> environment_;
+    std::string programFolder_;
+    bool dataLoaded_ = false;
+    bool settingsLoaded_ = false;
+
+    std::string FDataFolder;
+    std::unique_ptr<TLaunchList> FLaunchList;
+    std::unique_ptr<TIconList> FIconList;
+    TAppCfg FCfg;
+    THintSetter* FHintSetter = nullptr;
+    std::unique_ptr<TTitleBarStyle> FTitleBarStyle;
+    int FStyleType = 0;
+    bool FBusy = false;
+    bool FLocked = false;
+    bool FAutoHideArmed = false;
+    bool FTopMost = false;
+    bool FShownByHotKey = false;
+    int FTickCount = 0;
+    bool FLaunchBtnsHeld = false;
+    bool FLaunchFired = false;
+    int FPowerCount = 0;
+    // Input state: the held button (0 none, 1 left, 2 right, 3 middle), the wheel turned while
+    // it was held, a window drag armed at the last pointer point (client coordinates), where the
+    // context menu was asked for (0 to 5), the menu key, and the wheel message being dispatched.
+    int32_t FHeldButton = 0;
+    bool FWheelWhileHeld = false;
+    bool FDragArmed = false;
+    forms::TPoint FLastPoint;
+    uint8_t FMenuContext = 0;
+    bool FKeyMenu = false;
+    bool FWheelSource = false;
+    forms::TMessage FWheelMessage;
+    // The leftmost visible button of a single-row bar.
+    int FFirstVisibleBtn = 0;
+};

@@ -1,0 +1,41 @@
+// The single-instance mark: a named mutex that the first instance keeps.
+#include "qvtdock/ProgramStart.h"
+
+#include "forms/base/Codepage.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+// A name of this test run's own, so the marks of one test never meet another's.
+std::string UniqueName(const char* what) {
+    return std::string("KBTest-") + what + "-" + std::to_string(GetCurrentProcessId());
+}
+} // namespace
+
+TEST(IsAlreadyRunning, FirstCallMarksSecondCallSeesTheMark) {
+    const std::string name = UniqueName("twice");
+    EXPECT_FALSE(IsAlreadyRunning(name));
+    EXPECT_TRUE(IsAlreadyRunning(name));
+    // The first call's handle stays open: the mark is still there.
+    const HANDLE probe = OpenMutexW(SYNCHRONIZE, FALSE, cp932::Wide(name).c_str());
+    EXPECT_TRUE(probe);
+    if (probe)
+        CloseHandle(probe);
+}
+
+TEST(IsAlreadyRunning, AMutexHeldElsewhereCounts) {
+    const std::string name = UniqueName("held");
+    const HANDLE held = CreateMutexW(nullptr, TRUE, cp932::Wide(name).c_str());
+    ASSERT_TRUE(held);
+    EXPECT_TRUE(IsAlreadyRunning(name));
+    CloseHandle(held);
+}
+
+TEST(IsAlreadyRunning, ANameTheSystemRefusesCountsAsRunning) {
+    // A backslash outside a namespace prefix makes no mutex.
+    EXPECT_TRUE(IsAlreadyRunning("no\\such\\namespace"));
+}

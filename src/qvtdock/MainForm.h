@@ -22,6 +22,7 @@
 #include "forms/win/Menus.h"
 #include "forms/win/PaintBox.h"
 #include "qvtdock/LauncherEnvironment.h"
+#include "qvtdock/LauncherState.h"
 #include "qvtdock/TitleBarStyle.h"
 #include "shared/IconList.h"
 #include "shared/LaunchData.h"
@@ -51,6 +52,8 @@ public:
     TQvtGrpBtns* BtnBar = nullptr;
     forms::TPopupMenu* PopupMenu1 = nullptr;
     forms::TMenuItem* mnSave = nullptr;
+    forms::TMenuItem* mnLock = nullptr;
+    forms::TMenuItem* mnNotuse = nullptr;
     forms::TMenuItem* mnClose = nullptr;
     forms::TApplicationEvents* ApplicationEvents1 = nullptr;
     TTrayIcon* TrayIcon1 = nullptr;
@@ -75,11 +78,37 @@ public:
     void mnSaveClick(forms::TComponent* sender);
 
     // Window state.
+    // Moves the window for a show: mode 0 where it is, 1 at the pointer, other values centred on
+    // the screen; with clamp inside the work area. The pointer may follow (the Revision
+    // settings).
+    void PlaceWindow(int mode, bool clamp);
+    // Makes the launcher the foreground window and focuses the button bar.
+    void ForceForeground();
     void SetTopMost(bool on);
+    // The bracket of every menu, dialog and child program of the launcher; use
+    // TAutoHideSuspension (AutoHideSuspension.h) rather than these two.
+    void SuspendAutoHide();
+    void ResumeAutoHide();
+    // The lock button, and "ランチャーをロック(&L)": toggle the lock.
     void TitleBarLockBtnClick(forms::TComponent* sender);
+    void mnLockClick(forms::TComponent* sender);
+    // The pointer came onto the lock button.
     void LockBtnEnter(forms::TComponent* sender);
+    // "ランチャー呼び出し不可(&N)": toggles calling disabled.
+    void mnNotuseClick(forms::TComponent* sender);
+    void FormShow(forms::TComponent* sender);
+    void FormHide(forms::TComponent* sender);
+    void FormActivate(forms::TComponent* sender);
     void ApplicationEvents1Activate(forms::TComponent* sender);
+    // Focus loss: the clock, or the window hides.
     void ApplicationEvents1Deactivate(forms::TComponent* sender);
+    // The pointer-leave auto-hide, first thing on every trigger tick: true when it hid the
+    // window.
+    bool PointerLeaveAutoHide();
+    // The window under the pointer is a pop-up hint ("TRvHint").
+    [[nodiscard]] bool IsCursorOnHintWindow() const;
+    // Shows the form and then takes the foreground, which a window not yet visible cannot.
+    void SetVisible(bool visible) override;
     // Pop-up triggers.
     void UnregisterShowHotKey();
     void TrayIcon1Click(forms::TComponent* sender);
@@ -89,6 +118,7 @@ public:
     void ArrangeTitleBar();
     void ShowPageButtons();
     void BuildPageMenu();
+    void UpdateTitleInfo();
     void TitleBoxPaint(forms::TComponent* sender);
     void BasePaint(forms::TComponent* sender);
     // Settings and style.
@@ -101,6 +131,7 @@ public:
     void mnRegDataClick(forms::TComponent* sender);
     void ApplicationEvents1Message(MSG& msg, bool& handled);
     void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
+    void ShowButtonHint();
 
     // What start-up found and holds.
     [[nodiscard]] const std::string& ProgramFolder() const { return programFolder_; }
@@ -110,7 +141,9 @@ public:
     [[nodiscard]] const TAppCfg& Cfg() const { return FCfg; }
     [[nodiscard]] TTitleBarStyle& TitleBarStyle() const { return *FTitleBarStyle; }
     [[nodiscard]] THintSetter* HintSetter() const { return FHintSetter; }
-    [[nodiscard]] bool TopMost() const { return FTopMost; }
+    [[nodiscard]] bool TopMost() const { return FState.TopMost(); }
+    // Locked, calling disabled, auto-hide armed, and what the tray shows.
+    [[nodiscard]] const TLauncherState& WindowState() const { return FState; }
     // Start-up read the data file, and the settings file, and has not ended early.
     [[nodiscard]] bool DataLoaded() const { return dataLoaded_; }
     [[nodiscard]] bool SettingsLoaded() const { return settingsLoaded_; }
@@ -126,7 +159,19 @@ protected:
     void WMHotKey(forms::TMessage& message);
 
 private:
+    friend class TAutoHideSuspension;
+
     void BuildDesign();
+    // The window-state menu items and the form's show, hide and activation handlers.
+    void BuildWindowStateDesign();
+    // The window's place in the z-order as FState says.
+    void ApplyTopMost();
+    // The lock's signs on the title bar and in the menu.
+    void ShowLockSigns();
+    void ShowTrayImage(TTrayImage image);
+    // The title label and the counters shown as the settings say.
+    void ShowTitleParts();
+    void ShowTitleTime();
     // Start-up after the components are built; raises what escapes it.
     void StartUp();
     // The data folder and, on a first run, the data file; false when start-up ends.
@@ -148,9 +193,10 @@ private:
     std::unique_ptr<TTitleBarStyle> FTitleBarStyle;
     int FStyleType = 0;
     bool FBusy = false;
-    bool FLocked = false;
-    bool FAutoHideArmed = false;
-    bool FTopMost = false;
+    // Locked, calling disabled, auto-hide armed, topmost.
+    TLauncherState FState;
+    // The topmost restore of a window-position change is under way.
+    bool restoringTopMost_ = false;
     bool FShownByHotKey = false;
     int FTickCount = 0;
     bool FLaunchBtnsHeld = false;

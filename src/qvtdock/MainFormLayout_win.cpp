@@ -14,3 +14,5 @@ void TfmMain::BuildPageMenu() {}
 void TfmMain::TitleBoxPaint(TComponent* /*sender*/) {}
 
 void TfmMain::BasePaint(TComponent* /*sender*/) {}
+
+void TfmMain::UpdateTitleInfo() {}

@@ -51,6 +51,7 @@ TfmMain::TfmMain(TComponent* owner, std::shared_ptr<TLauncherEnvironment> enviro
     if (!environment_)
         environment_ = std::make_shared<TLauncherEnvironment>();
     BuildDesign();
+    BuildWindowStateDesign();
 }
 
 TfmMain::~TfmMain() = default;

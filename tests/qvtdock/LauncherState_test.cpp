@@ -79,24 +79,6 @@ TEST(LauncherState, TheLastToggleDecides_EnablingWhileLockedShowsTheApplication)
     EXPECT_EQ(s.TrayImage(), TTrayImage::Application);
 }
 
-TEST(LauncherState, TheLastToggleDecides_UnlockingWhileDisabledShowsTheApplication) {
-    TLauncherState s;
-    s.ToggleCallingDisabled();
-    s.ToggleLock();
-    EXPECT_EQ(s.TrayImage(), TTrayImage::Locked);
-    s.ToggleLock();
-    EXPECT_TRUE(s.CallingDisabled());
-    EXPECT_EQ(s.TrayImage(), TTrayImage::Application);
-}
-
-TEST(LauncherState, CallingDisabled_LeavesLockAndArmingAlone) {
-    TLauncherState s;
-    s.Shown();
-    s.ToggleCallingDisabled();
-    EXPECT_FALSE(s.Locked());
-    EXPECT_TRUE(s.AutoHideArmed());
-}
-
 TEST(TrayImageResource, TheProgramsIcons) {
     EXPECT_EQ(TrayImageResource(TTrayImage::Application), "MAINICON");
     EXPECT_EQ(TrayImageResource(TTrayImage::Locked), "ZLOCK");
@@ -117,14 +99,6 @@ TEST(LockSigns, LockedAndUnlocked) {
 }
 
 // ---- Show, hide and the bracket ----------------------------------------------------------------
-
-TEST(LauncherState, ShowArms_HideDisarms) {
-    TLauncherState s;
-    s.Shown();
-    EXPECT_TRUE(s.AutoHideArmed());
-    s.Hidden();
-    EXPECT_FALSE(s.AutoHideArmed());
-}
 
 TEST(LauncherState, SuspendLeavesTheBandAndDisarms_ResumeComesBackArmed) {
     TLauncherState s;
@@ -189,11 +163,6 @@ TEST(FocusLoss, Locked_TheClockAndTheWindowStays) {
     s.ToggleLock();
     EXPECT_FALSE(s.FocusLossHides(LeaveRules()));
     EXPECT_TRUE(s.FocusLossShowsClock(LeaveRules()));
-}
-
-TEST(FocusLoss, NotArmed_Stays) {
-    TLauncherState s;
-    EXPECT_FALSE(s.FocusLossHides(LeaveRules()));
 }
 
 // ---- Pointer leave -----------------------------------------------------------------------------

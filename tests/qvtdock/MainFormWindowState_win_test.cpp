@@ -88,20 +88,6 @@ TEST_F(WindowStateTest, ShowNearTheRightEdge_ClampedAndThePointerJumpsOntoTheTit
     EXPECT_EQ(Pointer().y, 200);
 }
 
-TEST_F(WindowStateTest, ShowNearTheBottom_AboveTheWorkAreasBottomAndThePointerToTheCorner) {
-    StartWith({"[Mouse]", "ShowPos=1", "Revision=1", "RevisionPoint=8"});
-    const RECT area = wintest::WorkArea();
-    wintest::PointAt(300, area.bottom - 2);
-    form->Show();
-    const int top = area.bottom - form->Height();
-    EXPECT_EQ(form->Left(), 296);
-    EXPECT_EQ(form->Top(), top);
-    ASSERT_TRUE(kbtest::PumpUntil([&] {
-        const POINT p = Pointer();
-        return p.x == 296 + form->Width() - 4 && p.y == top + form->Height() - 12;
-    }));
-}
-
 TEST_F(WindowStateTest, LastPositionOffScreen_ShownInsideTheWorkAreaPointerUntouched) {
     StartWith({"[Bounds]", "Left=-500", "Top=5000", "[Mouse]", "ShowPos=0", "Revision=0"});
     wintest::PointAt(500, 400);
@@ -111,13 +97,6 @@ TEST_F(WindowStateTest, LastPositionOffScreen_ShownInsideTheWorkAreaPointerUntou
     EXPECT_EQ(form->Top(), area.bottom - form->Height());
     EXPECT_EQ(Pointer().x, 500);
     EXPECT_EQ(Pointer().y, 400);
-}
-
-TEST_F(WindowStateTest, ShowCentred_OnTheScreen) {
-    StartWith({"[Mouse]", "ShowPos=2", "Revision=0"});
-    form->Show();
-    EXPECT_EQ(form->Left(), (GetSystemMetrics(SM_CXSCREEN) - form->Width()) / 2);
-    EXPECT_EQ(form->Top(), (GetSystemMetrics(SM_CYSCREEN) - form->Height()) / 2);
 }
 
 TEST_F(WindowStateTest, PointerOnTheTaskbarAndSpared_WindowMovesPointerStays) {
@@ -148,25 +127,6 @@ TEST_F(WindowStateTest, Show_TakesTheForegroundAndFocusesTheButtonGrid) {
     EXPECT_TRUE(kbtest::PumpUntil([&] { return GetFocus() == form->BtnBar->Handle(); }));
     EXPECT_EQ(kbtest::ClassNameOf(GetFocus()), L"TQvtGrpBtns");
     EXPECT_EQ(form->ActiveControl(), form->BtnBar);
-}
-
-TEST_F(WindowStateTest, Show_TakesTheForegroundFromAnotherProgram) {
-    StartWith({"[Mouse]", "ShowPos=2"});
-    form->Show();
-    kbtest::BringToFront(Window());
-    LoseFocusToAnotherProgram();
-    form->Hide();
-    form->Show();
-    EXPECT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == Window(); }));
-    EXPECT_TRUE(kbtest::PumpUntil([&] { return GetFocus() == form->BtnBar->Handle(); }));
-}
-
-TEST_F(WindowStateTest, Show_ArmedAndTopmost) {
-    StartWith({});
-    form->Show();
-    EXPECT_TRUE(form->WindowState().AutoHideArmed());
-    EXPECT_TRUE(form->TopMost());
-    EXPECT_TRUE(HasExStyle(WS_EX_TOPMOST));
 }
 
 TEST_F(WindowStateTest, Activation_ShowsTitleAndCountersAsTheSettingsSay) {
@@ -248,15 +208,6 @@ TEST_F(WindowStateTest, NestedBrackets_OnlyTheOutermostResumes) {
     EXPECT_TRUE(form->WindowState().AutoHideArmed());
 }
 
-TEST_F(WindowStateTest, BracketWhileLocked_TopmostAgainButNotArmed) {
-    StartWith({});
-    form->Show();
-    form->TitleBarLockBtnClick(form->LockBtn);
-    { TAutoHideSuspension bracket(*form); }
-    EXPECT_TRUE(HasExStyle(WS_EX_TOPMOST));
-    EXPECT_FALSE(form->WindowState().AutoHideArmed());
-}
-
 TEST_F(WindowStateTest, BracketForASystemDialog_DisablesTheLauncherUntilItEnds) {
     StartWith({});
     form->Show();
@@ -318,23 +269,6 @@ TEST_F(WindowStateTest, LockByAClick_SignsShowAndFocusLossKeepsTheWindow) {
     EXPECT_TRUE(form->LbTitle->ShowTime()); // the clock, as with RunHide off
 }
 
-TEST_F(WindowStateTest, UnlockByASecondClick_SignsBackAndArmed) {
-    StartWith({"[Mouse]", "ShowPos=2"});
-    form->Show();
-    kbtest::BringToFront(Window());
-    const POINT lock = MiddleOf(*form->LockBtn);
-    kbtest::ClickAt(Window(), lock.x, lock.y);
-    ASSERT_TRUE(kbtest::PumpUntil([&] { return form->WindowState().Locked(); }));
-    kbtest::ClickAt(Window(), lock.x, lock.y);
-    ASSERT_TRUE(kbtest::PumpUntil([&] { return !form->WindowState().Locked(); }));
-    EXPECT_FALSE(form->LockBtn->DownLocked());
-    EXPECT_EQ(form->LockBtn->Hint(), "ロック解除");
-    EXPECT_FALSE(form->CloseBtn->NoUse());
-    EXPECT_FALSE(form->mnLock->Checked());
-    EXPECT_TRUE(form->WindowState().AutoHideArmed());
-    EXPECT_EQ(TrayColour(), kMainIconColour);
-}
-
 TEST_F(WindowStateTest, LockMenuItem_TogglesAndIsChecked) {
     StartWith({});
     EXPECT_EQ(form->mnLock->Caption(), "ランチャーをロック(&L)");
@@ -357,17 +291,6 @@ TEST_F(WindowStateTest, AutoLock_ThePointerOntoTheLockButtonLocks) {
     EXPECT_TRUE(form->LockBtn->DownLocked());
 }
 
-TEST_F(WindowStateTest, WithoutAutoLock_ThePointerOntoTheLockButtonOnlyBringsItForward) {
-    StartWith({"[Mouse]", "AutoLock=0", "ShowPos=2"});
-    form->Show();
-    auto other = ShownForm();
-    kbtest::BringToFront(other->Handle());
-    const POINT lock = MiddleOf(*form->LockBtn);
-    kbtest::MoveMouseTo(Window(), lock.x, lock.y);
-    EXPECT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == Window(); }));
-    EXPECT_FALSE(form->WindowState().Locked());
-}
-
 // ---- Calling disabled --------------------------------------------------------------------------
 
 TEST_F(WindowStateTest, CallingDisabled_StopsTheTimerAndShowsItsIcon_AndBack) {
@@ -382,16 +305,6 @@ TEST_F(WindowStateTest, CallingDisabled_StopsTheTimerAndShowsItsIcon_AndBack) {
     form->mnNotuse->Click();
     EXPECT_FALSE(form->mnNotuse->Checked());
     EXPECT_TRUE(form->LTimer->Enabled());
-    EXPECT_EQ(TrayColour(), kMainIconColour);
-}
-
-TEST_F(WindowStateTest, CallingEnabledAgainWhileLocked_TheTrayShowsTheApplication) {
-    StartWith({});
-    form->mnLock->Click();
-    form->mnNotuse->Click();
-    EXPECT_EQ(TrayColour(), kNoneIconColour);
-    form->mnNotuse->Click();
-    EXPECT_TRUE(form->WindowState().Locked());
     EXPECT_EQ(TrayColour(), kMainIconColour);
 }
 
@@ -426,10 +339,13 @@ TEST_F(WindowStateTest, PointerLeave_OntoThePopupHint_Stays) {
     form->Show();
     ASSERT_FALSE(form->PointerLeaveAutoHide());
     const RECT r = kbtest::ScreenRectOf(Window());
-    wintest::StandIn hint(L"TRvHint", {r.left, r.bottom + 20, r.left + 100, r.bottom + 60});
-    SetWindowPos(hint.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    wintest::PointAt(r.left + 50, r.bottom + 40);
-    ASSERT_TRUE(wintest::WindowComesAt(hint.Handle(), r.left + 50, r.bottom + 40));
+    form->HintSetter()->SetHintStr("ヒント");
+    form->HintSetter()->ShowHintAt(r.left, r.bottom + 20, 100, 0);
+    const HWND hint = form->HintSetter()->HintWindow()->Handle();
+    const RECT h = kbtest::ScreenRectOf(hint);
+    const POINT on{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
+    wintest::PointAt(on.x, on.y);
+    ASSERT_TRUE(wintest::WindowComesAt(hint, on.x, on.y));
     EXPECT_TRUE(form->IsCursorOnHintWindow());
     EXPECT_FALSE(form->PointerLeaveAutoHide());
     EXPECT_TRUE(form->Visible());
@@ -442,17 +358,6 @@ TEST_F(WindowStateTest, IsCursorOnHintWindow_OnlyForTheHintsClass) {
     wintest::PointAt(650, 530);
     ASSERT_TRUE(wintest::WindowComesAt(other.Handle(), 650, 530));
     EXPECT_FALSE(form->IsCursorOnHintWindow());
-}
-
-TEST_F(WindowStateTest, PointerLeave_Locked_Stays) {
-    StartWith({"[Mouse]", "ShowPos=1", "RunHide=1", "NotFormMos=1"});
-    wintest::PointAt(300, 300);
-    form->Show();
-    ASSERT_FALSE(form->PointerLeaveAutoHide());
-    form->TitleBarLockBtnClick(form->LockBtn);
-    wintest::PointAt(300 + form->Width() + 50, 300);
-    EXPECT_FALSE(form->PointerLeaveAutoHide());
-    EXPECT_TRUE(form->Visible());
 }
 
 // ---- Settings ----------------------------------------------------------------------------------
@@ -474,13 +379,4 @@ TEST_F(WindowStateTest, Settings_TranslucencyOff_NotLayered) {
     StartWith({"[Visible]", "AlphaBlend=0", "AlphaBlendValue=200"});
     EXPECT_FALSE(form->AlphaBlend());
     EXPECT_FALSE(HasExStyle(WS_EX_LAYERED));
-}
-
-TEST_F(WindowStateTest, StoreSettings_TakesTheWindowsPosition) {
-    StartWith({"[Mouse]", "ShowPos=2"});
-    form->Show();
-    form->StoreSettings();
-    EXPECT_EQ(form->Cfg().Left, form->Left());
-    EXPECT_EQ(form->Cfg().Top, form->Top());
-    EXPECT_EQ(form->Cfg().Left, (GetSystemMetrics(SM_CXSCREEN) - form->Width()) / 2);
 }

@@ -11,3 +11,5 @@ void TfmMain::ApplicationEvents1Message(MSG& /*msg*/, bool& /*handled*/) {}
 
 void TfmMain::ApplicationEvents1ShowHint(std::string& /*hintText*/, bool& /*canShow*/,
                                          forms::THintInfo& /*info*/) {}
+
+void TfmMain::ShowButtonHint() {}

@@ -183,14 +183,6 @@ TEST_F(LayoutTest, FormSizeZeroRowMaxTwo_Starts400Wide) {
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(LayoutTest, SizesBeyondTheEditorsMaxima_TheMaxima) {
-    Ini({"BtnSize=500", "FormSize=99", "RowMax=40"});
-    Prepare({10});
-    Start();
-    EXPECT_EQ(form->BtnBar->BtnSize(), 72);
-    EXPECT_EQ(ClientOf(form->Handle()), Rc(0, 0, 72 * 50, 28 + 72 * 10 + 24 + 2));
-}
-
 TEST_F(LayoutTest, SizesBelowOne_TheDefaultsAndSoTheyAreWrittenBack) {
     Ini({"BtnSize=-3", "FormSize=0", "RowMax=0"});
     Prepare({10});
@@ -219,13 +211,6 @@ TEST_F(LayoutTest, TitleBar_ButtonsCountersAndTitleInPlace) {
     EXPECT_EQ(btn.left, count.left);
     // Centred: as much room above the pair as below it (within the truncated half).
     EXPECT_LE(std::abs(btn.top - (28 - count.bottom)), 1);
-}
-
-TEST_F(LayoutTest, Counters_FirstButtonAndThePagesCountAfterStart) {
-    Prepare({5, 2});
-    Start();
-    EXPECT_EQ(Text(form->LbBtn), "001");
-    EXPECT_EQ(Text(form->LbCount), "005");
 }
 
 TEST_F(LayoutTest, Counters_Button7Of120) {
@@ -278,14 +263,6 @@ TEST_F(LayoutTest, Title_WithoutPage_TheTitleAloneAndTheLabelAsWideAsIt) {
     EXPECT_LT(r.width, 280);
 }
 
-TEST_F(LayoutTest, Title_CommentNeverShows) {
-    Prepare({5});
-    Start();
-    form->LaunchList().Items(0, 0)->Comment = "a\\nb";
-    form->UpdateTitleInfo();
-    EXPECT_EQ(Text(form->LbTitle), "[P1] \r\n1.1");
-}
-
 TEST_F(LayoutTest, StaleIndex_NoSlotSelectedEmptyTitleAndNoError) {
     Prepare({20, 5});
     Start();
@@ -299,17 +276,6 @@ TEST_F(LayoutTest, StaleIndex_NoSlotSelectedEmptyTitleAndNoError) {
     EXPECT_EQ(Text(form->LbBtn), "016");
     EXPECT_EQ(Text(form->LbCount), "005");
     EXPECT_TRUE(errors.empty());
-}
-
-TEST_F(LayoutTest, SelectedSlot_TheCurrentPagesButton) {
-    Prepare({3, 4});
-    Start();
-    form->PageTab->SetTabIndex(1);
-    form->ResetPageView();
-    form->BtnBar->SetBtnIndex(2);
-    const auto slot = form->SelectedSlot();
-    ASSERT_TRUE(slot);
-    EXPECT_EQ(slot->Item->Title, "2.3");
 }
 
 // ---- Painting ----------------------------------------------------------------------------------
@@ -487,25 +453,6 @@ TEST_F(LayoutTest, ShowPageButtons_OnAHiddenWindowLeavesItHidden) {
 
 // ---- Settings ----------------------------------------------------------------------------------
 
-TEST_F(LayoutTest, Settings_DefaultsReachTheControls) {
-    Prepare({5});
-    Start();
-    EXPECT_EQ(form->BtnBar->BtnSize(), 40);
-    EXPECT_EQ(form->BtnBar->BevelWidth(), 1);
-    EXPECT_FALSE(form->BtnBar->BtnTranslucent());
-    EXPECT_EQ(form->BtnBar->MarkStyle(), msFrame);
-    EXPECT_TRUE(form->BtnBar->Stretch());
-    EXPECT_TRUE(form->BtnBar->NoneMarked());
-    EXPECT_FALSE(form->PageTab->NoneClick());
-    EXPECT_TRUE(form->PageTab->VisibleCounter());
-    EXPECT_EQ(form->PageTab->TabBtnHeight(), 24);
-    EXPECT_TRUE(form->LbTitle->Visible());
-    EXPECT_FALSE(form->LbTitle->ShowTime());
-    EXPECT_FALSE(form->LbTitle->Telop());
-    EXPECT_EQ(form->LbTitle->DateTimeFormat(), "\"K+Bandeo :\" yyyy/mm/dd - hh:nn");
-    EXPECT_TRUE(form->LbBtn->Visible());
-}
-
 TEST_F(LayoutTest, Settings_EachReachesItsControl) {
     Ini({"BtnBevel=3", "BtnTrans=1", "BtnMarkStyle=0", "IconStretch=0", "DummyBtn=0",
          "TabCounter=0", "TabHeight=32", "VisTitle=0", "TitleScroll=1", "VisDateTime=1",
@@ -555,13 +502,4 @@ TEST_F(LayoutTest, StoreSettings_TheControlsValuesGoBackIntoTheRecord) {
     EXPECT_FALSE(cfg.IconStretch);
     EXPECT_FALSE(cfg.TabClickChg);
     EXPECT_FALSE(cfg.TabCounter);
-}
-
-TEST_F(LayoutTest, Reload_ANewIniLaysTheWindowOutAgain) {
-    Prepare({5});
-    Start();
-    Ini({"BtnSize=48", "FormSize=12", "VisTab=0"});
-    form->ReloadLaunchData();
-    EXPECT_EQ(ClientOf(form->Handle()), Rc(0, 0, 576, 28 + 48 + 2));
-    EXPECT_EQ(RectIn(form->CloseBtn->Handle()), Rc(552, 4, 20, 20));
 }

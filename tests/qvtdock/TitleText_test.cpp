@@ -73,19 +73,6 @@ TEST(ComposeButtonText, WithComment_TitleColonLineBreakAndTheCommentsLines) {
     EXPECT_EQ(ComposeButtonText(list, 0, 2, true, true), "[A] \r\n1.3 : \r\none\r\ntwo");
 }
 
-TEST(ComposeButtonText, CommentLeftOutUnlessAsked) {
-    const auto owned = TwoPages();
-    TLaunchList& list = *owned;
-    list.Items(0, 0)->Comment = "note";
-    EXPECT_EQ(ComposeButtonText(list, 0, 0, false, false), "1.1");
-}
-
-TEST(ComposeButtonText, EmptyComment_TitleAlone) {
-    const auto owned = TwoPages();
-    TLaunchList& list = *owned;
-    EXPECT_EQ(ComposeButtonText(list, 0, 0, true, false), "1.1");
-}
-
 TEST(ComposeButtonText, CommentOfSoAndHyouN_Unchanged) {
     const auto owned = TwoPages();
     TLaunchList& list = *owned;

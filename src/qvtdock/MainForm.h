@@ -23,6 +23,7 @@
 #include "forms/win/PaintBox.h"
 #include "qvtdock/LauncherEnvironment.h"
 #include "qvtdock/LauncherState.h"
+#include "qvtdock/PageView.h"
 #include "qvtdock/TitleBarStyle.h"
 #include "shared/IconList.h"
 #include "shared/LaunchData.h"
@@ -30,6 +31,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class TfmMain : public forms::TForm {
@@ -51,6 +53,7 @@ public:
     TBasePanel* Base = nullptr;
     TQvtGrpBtns* BtnBar = nullptr;
     forms::TPopupMenu* PopupMenu1 = nullptr;
+    forms::TMenuItem* mnPage = nullptr;
     forms::TMenuItem* mnSave = nullptr;
     forms::TMenuItem* mnLock = nullptr;
     forms::TMenuItem* mnNotuse = nullptr;
@@ -114,13 +117,36 @@ public:
     void TrayIcon1Click(forms::TComponent* sender);
     void LTimerTimer(forms::TComponent* sender);
     // Layout, title bar and page view.
+    // Sizes the window and its bands from the button size, the buttons per row, the rows, the
+    // page's buttons and the tabs.
     void ArrangeLayout();
+    // Places the title bar's buttons, counters and title (not for a style that places them).
     void ArrangeTitleBar();
+    // Loads the current page's icons into the bar, without showing the steps; the bar goes back
+    // to its start. Redrawing comes back on every way out.
     void ShowPageButtons();
-    void BuildPageMenu();
+    // The first button of the current page, shown from the start, with its counters and title.
+    void ResetPageView();
+    // The counters, the title and the pop-up hint of the selected button; with no button
+    // selected (SelectedSlot) the title is empty and no hint shows.
     void UpdateTitleInfo();
+    // What a button says of itself in the title and in hints (ComposeButtonText, TitleText.h).
+    [[nodiscard]] std::string ComposeButtonText(int page, int slot, bool withComment,
+                                                bool withPage) const;
+    // The selected button of the current page, or none (PageView.h). Every command that acts on
+    // the selected button takes it from here.
+    [[nodiscard]] std::optional<TSelectedSlot> SelectedSlot() const;
+    // The page list ("ページリスト(&P)"): one radio item per tab, the current one checked.
+    void BuildPageMenu();
+    void PageMenuClick(forms::TComponent* sender);
+    // The tab strip's OnChange.
+    void PageTabChange(forms::TComponent* sender);
     void TitleBoxPaint(forms::TComponent* sender);
+    // The button area below a page that has fewer rows than the window.
     void BasePaint(forms::TComponent* sender);
+    void FormResize(forms::TComponent* sender);
+    // The leftmost visible button of a single-row bar.
+    [[nodiscard]] int FirstVisibleBtn() const { return FFirstVisibleBtn; }
     // Settings and style.
     void ApplySettings();
     void LoadStyle(const std::string& fileName);
@@ -131,6 +157,7 @@ public:
     void mnRegDataClick(forms::TComponent* sender);
     void ApplicationEvents1Message(MSG& msg, bool& handled);
     void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
+    // The selected button's pop-up hint.
     void ShowButtonHint();
 
     // What start-up found and holds.

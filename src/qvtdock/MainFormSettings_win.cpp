@@ -1,6 +1,7 @@
 // Settings and style applied to the main form, and the settings the window holds.
 #include "qvtdock/MainForm.h"
 
+#include "qvtdock/Layout.h"
 #include "shared/VersionInfo.h"
 
 namespace {
@@ -11,8 +12,43 @@ constexpr int kFirstTranslucentWindows = 5;
 void TfmMain::ApplySettings() {
     SetBounds(FCfg.Left, FCfg.Top, Width(), Height());
 
+    // Without "change tabs by clicking", pointing at a tab selects it.
+    PageTab->SetNoneClick(!FCfg.TabClickChg);
+
     SetAlphaBlendValue(FCfg.AlphaBlendValue);
     SetAlphaBlend(FCfg.AlphaBlend && GetNTMajorVersion() >= kFirstTranslucentWindows);
+
+    // The sizes the settings file may hold wrongly are used, and kept, as the layout uses them;
+    // the button size comes back from the bar when the settings are stored.
+    FCfg.FormSize = UsableFormSize(FCfg.FormSize);
+    FCfg.RowMax = UsableRowMax(FCfg.RowMax);
+    BtnBar->SetBtnSize(UsableBtnSize(FCfg.BtnSize));
+    BtnBar->SetBevelWidth(FCfg.BtnBevel);
+    BtnBar->SetBtnTranslucent(FCfg.BtnTrans);
+    BtnBar->SetMarkStyle(FCfg.BtnMarkStyle ? msFrame : msFill);
+    BtnBar->SetStretch(FCfg.IconStretch);
+    BtnBar->SetNoneMarked(FCfg.DummyBtn);
+
+    FTitleBarStyle->Orientation = 0;
+    PageTab->SetTabPosition(teBottom);
+
+    LbTitle->SetVisible(FCfg.VisTitle);
+    LbTitle->SetDateTimeFormat(FCfg.DateTimeFmt);
+    LbTitle->SetShowTime(FCfg.VisDateTime);
+    LbTitle->SetTelop(FCfg.TitleScroll);
+    if (FCfg.VisTitle) {
+        LbTitle->SetWidth(FullTitleWidth(TitleBox->Width()));
+        if (!FCfg.VisDateTime)
+            UpdateTitleInfo();
+    }
+    LbTitle->Repaint();
+
+    LbBtn->SetVisible(FCfg.BtnCounter);
+    LbCount->SetVisible(LbBtn->Visible());
+
+    PageTab->SetVisibleCounter(FCfg.TabCounter);
+    PageTab->SetTabBtnHeight(FCfg.TabHeight);
+    PageTab->SetHeight(PageTab->TabBtnHeight());
 }
 
 void TfmMain::LoadStyle(const std::string& /*fileName*/) {}
@@ -22,4 +58,11 @@ void TfmMain::ApplyCustomColors() {}
 void TfmMain::StoreSettings() {
     FCfg.Left = Left();
     FCfg.Top = Top();
+    FCfg.TabClickChg = !PageTab->NoneClick();
+    FCfg.BtnSize = BtnBar->BtnSize();
+    FCfg.BtnBevel = BtnBar->BevelWidth();
+    FCfg.BtnTrans = BtnBar->BtnTranslucent();
+    FCfg.BtnMarkStyle = BtnBar->MarkStyle() == msFrame;
+    FCfg.IconStretch = BtnBar->Stretch();
+    FCfg.TabCounter = PageTab->VisibleCounter();
 }

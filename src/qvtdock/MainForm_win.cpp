@@ -159,6 +159,7 @@ void TfmMain::BuildDesign() {
     PageTab->SetBaseColor(kFace);
     PageTab->SetTopLineColor(kLightEdge);
     PageTab->SetBtmLineColor(kDarkEdge);
+    PageTab->OnChange = [this](TComponent* s) { PageTabChange(s); };
 
     Base = forms::MakeChild<TBasePanel>(this, Bounds(0, kTitleHeight, kDesignWidth, kBaseHeight));
     Base->SetColor(kFace);
@@ -179,6 +180,7 @@ void TfmMain::BuildDesign() {
     SetActiveControl(BtnBar);
 
     PopupMenu1 = forms::MakeOwned<forms::TPopupMenu>(this);
+    mnPage = PopupMenu1->Items().Add("ページリスト(&P)");
     mnSave = PopupMenu1->Items().Add("データー保存(&E)", [this](TComponent* s) { mnSaveClick(s); });
     mnClose =
         PopupMenu1->Items().Add("K+Bandeoの終了(&X)", [this](TComponent* s) { mnCloseClick(s); });
@@ -214,6 +216,7 @@ void TfmMain::BuildDesign() {
     SHBrowseForFolderEx1->SetCaption("ファイルフォルダの登録");
 
     OnCreate = [this](TComponent* s) { FormCreate(s); };
+    OnResize = [this](TComponent* s) { FormResize(s); };
     OnCloseQuery = [this](TComponent* s, bool& canClose) { FormCloseQuery(s, canClose); };
     OnDestroy = [this](TComponent* s) { FormDestroy(s); };
 }

@@ -37,7 +37,18 @@ TEST_F(MainFormTest, Window_ComponentsAreRealWindowsOfTheirClasses) {
                                 L"TBasePanel", L"TQvtGrpBtns"})
         EXPECT_TRUE(kbtest::FindChildWindow(h, name)) << cp932::Narrow(name);
     EXPECT_EQ(GetParent(form->BtnBar->Handle()), form->Base->Handle());
+}
+
+// A start-up that ends before the settings leaves the title bar as the design made it.
+TEST_F(MainFormTest, Window_DesignTitleBarBeforeTheSettings) {
+    kbtest::MakeDir(UserFolder());
+    env->answers = {false};
+    Start();
+    ASSERT_TRUE(EndedEarly());
     EXPECT_EQ(kbtest::WindowText(form->LbBtn->Handle()), "000");
+    EXPECT_EQ(kbtest::WindowText(form->LbCount->Handle()), "000");
+    EXPECT_EQ(form->LbTitle->TelopMessage(), "スクロール");
+    EXPECT_EQ(form->LbTitle->DateTimeFormat(), "yyyy/mm/dd - hh:nn");
 }
 
 TEST_F(MainFormTest, Window_DesignValues) {
@@ -56,8 +67,6 @@ TEST_F(MainFormTest, Window_DesignValues) {
     EXPECT_EQ(form->LbBtn->Hint(), "選択ボタンNo.");
     EXPECT_EQ(form->LbCount->Hint(), "ページ内ボタン数");
     EXPECT_EQ(form->LbCount->Font().Color(), forms::clLime);
-    EXPECT_EQ(form->LbTitle->TelopMessage(), "スクロール");
-    EXPECT_EQ(form->LbTitle->DateTimeFormat(), "yyyy/mm/dd - hh:nn");
     EXPECT_EQ(form->BtnBar->MarkColor(), forms::clRed);
     EXPECT_TRUE(form->BtnBar->AllBtnClicked());
     EXPECT_EQ(form->LTimer->Interval(), 100u);

@@ -9,6 +9,7 @@
 #include "forms/base/Strings.h"
 #include "shared/Settings.h"
 
+#include "qvtcfg/StyleIniBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -39,59 +40,6 @@ protected:
     }
 };
 
-const char kNewFileBytes[] = "[Visible]\r\n"
-                             "AlphaBlendValue=255\r\n"
-                             "AlphaBlend=1\r\n"
-                             "BtnSize=40\r\n"
-                             "FormSize=10\r\n"
-                             "RowMax=1\r\n"
-                             "BtnBevel=1\r\n"
-                             "BtnTrans=0\r\n"
-                             "BtnMarkStyle=1\r\n"
-                             "IconStretch=1\r\n"
-                             "DummyBtn=1\r\n"
-                             "VisTitle=1\r\n"
-                             "VisDateTime=0\r\n"
-                             "DateTimeFmt=\"K+Bandeo :\" yyyy/mm/dd - hh:nn\r\n"
-                             "BtnPopupHint=1\r\n"
-                             "TitleScroll=0\r\n"
-                             "TitleInPage=1\r\n"
-                             "BtnCounter=1\r\n"
-                             "TabCounter=1\r\n"
-                             "VisTab=1\r\n"
-                             "TabHeight=24\r\n"
-                             "StyleFile=format.sti\r\n"
-                             "[PopupHint]\r\n"
-                             "Loc=0\r\n"
-                             "MaxWidth=240\r\n"
-                             "MaxLine=0\r\n"
-                             "FontName=MS UI Gothic\r\n"
-                             "FontBold=0\r\n"
-                             "FontItalic=0\r\n"
-                             "FontSize=9\r\n"
-                             "FontColor=clInfoText\r\n"
-                             "Color=clInfoBk\r\n"
-                             "HintHide=1\r\n"
-                             "LockWidth=0\r\n"
-                             "UseStyle=1\r\n"
-                             "[Color]\r\n"
-                             "ColorCustom=0\r\n"
-                             "1=clBlack\r\n"
-                             "2=$00EEFFFF\r\n"
-                             "3=$0099A8AC\r\n"
-                             "4=clYellow\r\n"
-                             "5=clBlue\r\n"
-                             "6=clLime\r\n"
-                             "7=$00CCE1E6\r\n"
-                             "8=clRed\r\n"
-                             "9=$00CCE1E6\r\n"
-                             "10=$00EEFFFF\r\n"
-                             "11=$0099A8AC\r\n"
-                             "12=$00CCE1E6\r\n"
-                             "13=$00EEFFFF\r\n"
-                             "14=$0099A8AC\r\n"
-                             "15=clBlack\r\n";
-
 } // namespace
 
 // ---- reading and writing ----
@@ -99,13 +47,13 @@ const char kNewFileBytes[] = "[Visible]\r\n"
 TEST_F(StyleSettingsFile, Save_OfAMissingFilesValues_WritesEveryKeyInTableOrder) {
     TSettingsFile missing(dir.File("none.ini"));
     Save(LoadStyleSettings(missing));
-    EXPECT_EQ(kbtest::ReadBytes(ini), kNewFileBytes);
+    EXPECT_EQ(kbtest::ReadBytes(ini), kNewStyleIniBytes);
     EXPECT_FALSE(kbtest::Exists(dir.File("none.ini"))); // reading created nothing
 }
 
 TEST_F(StyleSettingsFile, Load_OfItsOwnFile_GivesTheDefaultsBack) {
     const TStyleSettings d = DefaultStyleSettings();
-    const TStyleSettings s = LoadFrom(kNewFileBytes);
+    const TStyleSettings s = LoadFrom(kNewStyleIniBytes);
     EXPECT_EQ(s.BtnSize, 40);
     EXPECT_EQ(s.FontColor, forms::clInfoText);
     EXPECT_EQ(s.PartColors[2], 0x00EEFFFF);

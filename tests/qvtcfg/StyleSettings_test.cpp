@@ -1,0 +1,387 @@
+// The style editor's keys in qvtdock.ini: the bytes of a new file, the held ranges, the obsolete
+// key, the date formats read back by the launcher, the page restores and mirrors, the font choice
+// and the colour dialogs' custom colours.
+#include "qvtcfg/StyleSettings.h"
+
+#include "forms/base/Exceptions.h"
+#include "forms/base/Paths.h"
+#include "forms/base/SettingsFile.h"
+#include "forms/base/Strings.h"
+#include "shared/Settings.h"
+
+#include "qvtcfg/StyleIniBytes.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using forms::TSettingsFile;
+using forms::TStringList;
+
+namespace {
+
+class StyleSettingsFile : public ::testing::Test {
+protected:
+    kbtest::TempDir dir;
+    std::string ini = dir.File("qvtdock.ini");
+
+    TStyleSettings LoadFrom(const std::string& bytes) {
+        kbtest::WriteBytes(ini, bytes);
+        TSettingsFile file(ini);
+        return LoadStyleSettings(file);
+    }
+    void Save(const TStyleSettings& s) {
+        TSettingsFile file(ini);
+        SaveStyleSettings(file, s);
+    }
+    TAppCfg LauncherReads() {
+        TAppCfg cfg;
+        LoadAppCfg(forms::ChangeFileExt(ini, ""), cfg);
+        return cfg;
+    }
+};
+
+} // namespace
+
+// ---- reading and writing ----
+
+TEST_F(StyleSettingsFile, Save_OfAMissingFilesValues_WritesEveryKeyInTableOrder) {
+    TSettingsFile missing(dir.File("none.ini"));
+    Save(LoadStyleSettings(missing));
+    EXPECT_EQ(kbtest::ReadBytes(ini), kNewStyleIniBytes);
+    EXPECT_FALSE(kbtest::Exists(dir.File("none.ini"))); // reading created nothing
+}
+
+TEST_F(StyleSettingsFile, Load_OfItsOwnFile_GivesTheDefaultsBack) {
+    const TStyleSettings d = DefaultStyleSettings();
+    const TStyleSettings s = LoadFrom(kNewStyleIniBytes);
+    EXPECT_EQ(s.BtnSize, 40);
+    EXPECT_EQ(s.FontColor, forms::clInfoText);
+    EXPECT_EQ(s.PartColors[2], 0x00EEFFFF);
+    EXPECT_EQ(s.PartColors[15], forms::clBlack);
+    EXPECT_EQ(s.DateTimeFmt, d.DateTimeFmt);
+    EXPECT_EQ(s.StyleFile, "format.sti");
+    EXPECT_EQ(s.PartColors, d.PartColors);
+}
+
+TEST_F(StyleSettingsFile, Load_HoldsEverySpinValueInItsRange) {
+    const TStyleSettings s =
+        LoadFrom("[Visible]\r\nAlphaBlendValue=300\r\nBtnSize=100\r\n"
+                 "FormSize=5\r\nRowMax=11\r\nBtnBevel=-1\r\n"
+                 "[PopupHint]\r\nMaxWidth=50\r\nMaxLine=20\r\nFontSize=60\r\n");
+    EXPECT_EQ(s.AlphaBlendValue, 255); // the launcher would narrow it to 44
+    EXPECT_EQ(s.BtnSize, 72);
+    EXPECT_EQ(s.FormSize, 10);
+    EXPECT_EQ(s.RowMax, 10);
+    EXPECT_EQ(s.BtnBevel, 0);
+    EXPECT_EQ(s.MaxWidth, 120);
+    EXPECT_EQ(s.MaxLine, 10);
+    EXPECT_EQ(s.FontSize, 48);
+    EXPECT_EQ(LoadFrom("[Visible]\r\nAlphaBlendValue=-1\r\n").AlphaBlendValue, 0);
+}
+
+TEST_F(StyleSettingsFile, Load_TabHeightOutsideItsRangeIsReset) {
+    EXPECT_EQ(LoadFrom("[Visible]\r\nTabHeight=50\r\n").TabHeight, 24);
+    EXPECT_EQ(LoadFrom("[Visible]\r\nTabHeight=20\r\n").TabHeight, 24);
+    EXPECT_EQ(LoadFrom("[Visible]\r\nTabHeight=40\r\n").TabHeight, 40);
+    EXPECT_EQ(LoadFrom("[Visible]\r\nTabHeight=31\r\n").TabHeight, 31);
+}
+
+TEST_F(StyleSettingsFile, Load_ANonIntegerNumberOrSwitchGivesItsDefault) {
+    const TStyleSettings s =
+        LoadFrom("[Visible]\r\nAlphaBlend=yes\r\nBtnSize=48px\r\nVisTab=0x0\r\n"
+                 "[PopupHint]\r\nLoc=$3\r\n[Color]\r\nColorCustom=\r\n");
+    EXPECT_TRUE(s.AlphaBlend);
+    EXPECT_EQ(s.BtnSize, 40);
+    EXPECT_FALSE(s.VisTab);
+    EXPECT_EQ(s.Loc, 3);
+    EXPECT_FALSE(s.ColorCustom);
+}
+
+TEST_F(StyleSettingsFile, Save_HoldsSpinValuesInTheirRanges) {
+    TStyleSettings s = DefaultStyleSettings();
+    s.BtnSize = 100;
+    s.AlphaBlendValue = 256;
+    s.MaxWidth = 5000;
+    s.TabHeight = 10;
+    s.Loc = 12; // no range: written as it is
+    Save(s);
+    const TStyleSettings back = LoadFrom(kbtest::ReadBytes(ini));
+    EXPECT_EQ(back.BtnSize, 72);
+    EXPECT_EQ(back.AlphaBlendValue, 255);
+    EXPECT_EQ(back.MaxWidth, 2000);
+    EXPECT_EQ(back.TabHeight, 24);
+    EXPECT_EQ(back.Loc, 12);
+}
+
+TEST_F(StyleSettingsFile, Load_DeletesTheObsoleteLocateAndNothingElse) {
+    const std::string before = "[PopupHint]\r\nX=5\r\nLocate=3\r\nLoc=2\r\n[Other]\r\nA=1\r\n";
+    const TStyleSettings s = LoadFrom(before);
+    EXPECT_EQ(s.Loc, 2);
+    EXPECT_EQ(kbtest::ReadBytes(ini), "[PopupHint]\r\nX=5\r\nLoc=2\r\n[Other]\r\nA=1\r\n");
+
+    const std::string without = "[Visible]\r\nBtnSize=30\r\n";
+    (void)LoadFrom(without);
+    EXPECT_EQ(kbtest::ReadBytes(ini), without);
+}
+
+TEST_F(StyleSettingsFile, Load_AColourThatIsNoNumberRaisesAfterLocateIsGone) {
+    kbtest::WriteBytes(ini, "[PopupHint]\r\nLocate=1\r\n[Color]\r\n3=zzz\r\n");
+    TSettingsFile file(ini);
+    try {
+        (void)LoadStyleSettings(file);
+        FAIL() << "no error";
+    } catch (const forms::EConversionError& e) {
+        EXPECT_STREQ(e.what(), "'zzz' は整数ではありません");
+    }
+    EXPECT_EQ(kbtest::ReadBytes(ini), "[PopupHint]\r\n[Color]\r\n3=zzz\r\n");
+}
+
+TEST_F(StyleSettingsFile, Load_ColoursByNameInAnyCaseOrNumber) {
+    const TStyleSettings s =
+        LoadFrom("[PopupHint]\r\nFontColor=clinfotext\r\nColor=$00FF0000\r\n[Color]\r\n7=255\r\n");
+    EXPECT_EQ(s.FontColor, forms::clInfoText);
+    EXPECT_EQ(s.HintColor, forms::clBlue);
+    EXPECT_EQ(s.PartColors[7], forms::clRed);
+}
+
+TEST_F(StyleSettingsFile, Save_NeverTouchesTheHintOffsetsOrItsIconSwitch) {
+    kbtest::WriteBytes(ini, "[PopupHint]\r\nX=5\r\nY=-6\r\nIsIcon=0\r\n");
+    Save(DefaultStyleSettings());
+    const std::string bytes = kbtest::ReadBytes(ini);
+    EXPECT_EQ(bytes.rfind("[PopupHint]\r\nX=5\r\nY=-6\r\nIsIcon=0\r\nLoc=0\r\n", 0), 0u) << bytes;
+    const TAppCfg cfg = LauncherReads();
+    EXPECT_EQ(cfg.X, 5);
+    EXPECT_EQ(cfg.Y, -6);
+    EXPECT_FALSE(cfg.IsIcon);
+}
+
+TEST_F(StyleSettingsFile, Save_WhatTheLauncherReadsBackIsWhatWasShown) {
+    TStyleSettings s = DefaultStyleSettings();
+    s.AlphaBlend = false;
+    s.AlphaBlendValue = 128;
+    s.FontName = "ＭＳ ゴシック";
+    s.FontColor = 0x123456;
+    s.HintColor = forms::clWindow;
+    s.PartColors[8] = 0x00ABCDEF;
+    s.ColorCustom = true;
+    s.StyleFile = "night.sti";
+    Save(s);
+    const TAppCfg cfg = LauncherReads();
+    EXPECT_FALSE(cfg.AlphaBlend);
+    EXPECT_EQ(cfg.AlphaBlendValue, 128);
+    EXPECT_EQ(cfg.FontName, "ＭＳ ゴシック");
+    EXPECT_EQ(cfg.FontColor, 0x123456);
+    EXPECT_EQ(cfg.HintColor, forms::clWindow);
+    EXPECT_EQ(cfg.PartColors[8], 0x00ABCDEF);
+    EXPECT_TRUE(cfg.ColorCustom);
+    EXPECT_EQ(cfg.StyleFile, "night.sti");
+    EXPECT_NE(kbtest::ReadBytes(ini).find("FontColor=$00123456\r\n"), std::string::npos);
+}
+
+// ---- date and time formats ----
+
+TEST(DateTimePresets, TheEighthIsTheLaunchersDefault) {
+    EXPECT_EQ(kDateTimePresets[kDefaultDateTimePreset], DefaultStyleSettings().DateTimeFmt);
+    EXPECT_EQ(std::string(kDateTimePresets[kDefaultDateTimePreset]),
+              "\"K+Bandeo :\" yyyy/mm/dd - hh:nn");
+}
+
+TEST(DateTimePresets, TheTwoThatEndInABlankKeepIt) {
+    EXPECT_EQ(std::string(kDateTimePresets[8]).back(), ' ');
+    EXPECT_EQ(std::string(kDateTimePresets[9]).back(), ' ');
+    EXPECT_NE(std::string(kDateTimePresets[10]).find("yy  h:n"), std::string::npos);
+}
+
+TEST(DateTimePresets, AStoredPresetIsListedTwiceFirstAtTheTop) {
+    const std::vector<std::string> items = DateTimeFormatItems(kDateTimePresets[2]);
+    ASSERT_EQ(items.size(), 12u);
+    EXPECT_EQ(items[0], kDateTimePresets[2]);
+    EXPECT_EQ(items[3], kDateTimePresets[2]);
+    EXPECT_EQ(items[11], kDateTimePresets[10]);
+}
+
+TEST_F(StyleSettingsFile, QuotedAndBlankEndedPresetsReadBackAsWrittenInBothPrograms) {
+    for (const int preset : {4, 5, 8, 9}) { // the lists' 5, 6, 9 and 10
+        TStyleSettings s = DefaultStyleSettings();
+        s.DateTimeFmt = kDateTimePresets[static_cast<size_t>(preset)];
+        Save(s);
+        EXPECT_EQ(LauncherReads().DateTimeFmt, s.DateTimeFmt) << preset;
+        TSettingsFile file(ini);
+        EXPECT_EQ(LoadStyleSettings(file).DateTimeFmt, s.DateTimeFmt) << preset;
+    }
+}
+
+// ---- restores and mirrors ----
+
+namespace {
+// Every value away from its default.
+TStyleSettings AllChanged() {
+    TStyleSettings s = DefaultStyleSettings();
+    s.AlphaBlendValue = 10;
+    s.AlphaBlend = false;
+    s.BtnSize = 30;
+    s.FormSize = 20;
+    s.RowMax = 3;
+    s.BtnBevel = 2;
+    s.BtnTrans = true;
+    s.BtnMarkStyle = s.IconStretch = s.DummyBtn = s.VisTitle = false;
+    s.VisDateTime = true;
+    s.DateTimeFmt = "hh";
+    s.BtnPopupHint = false;
+    s.TitleScroll = true;
+    s.TitleInPage = s.BtnCounter = s.TabCounter = s.VisTab = false;
+    s.TabHeight = 30;
+    s.StyleFile = "x.sti";
+    s.Loc = 4;
+    s.MaxWidth = 500;
+    s.MaxLine = 3;
+    s.FontName = "Arial";
+    s.FontBold = s.FontItalic = true;
+    s.FontSize = 20;
+    s.FontColor = forms::clRed;
+    s.HintColor = forms::clBlue;
+    s.HintHide = false;
+    s.LockWidth = true;
+    s.UseStyle = false;
+    s.ColorCustom = true;
+    s.PartColors.fill(0x010203);
+    return s;
+}
+} // namespace
+
+TEST(StyleRestores, TheStyleFilePageRestoresItsSwitchesAndTheThreeMastersWithTheirMirrors) {
+    TStyleSettings s = AllChanged();
+    TStyleMirrors m{true, true, false};
+    RestoreStyleFilePage(s, m);
+    EXPECT_FALSE(s.TitleScroll);
+    EXPECT_TRUE(s.VisTitle && s.TitleInPage && s.TabCounter && s.BtnCounter && s.VisTab);
+    EXPECT_TRUE(s.BtnPopupHint);
+    EXPECT_FALSE(s.ColorCustom);
+    EXPECT_FALSE(s.VisDateTime);
+    EXPECT_FALSE(m.ColorCustom);
+    EXPECT_FALSE(m.VisDateTime);
+    EXPECT_TRUE(m.BtnPopupHint);
+    // The other pages' values and the style stay.
+    EXPECT_EQ(s.BtnSize, 30);
+    EXPECT_EQ(s.FontSize, 20);
+    EXPECT_EQ(s.StyleFile, "x.sti");
+    EXPECT_EQ(s.PartColors[1], 0x010203);
+}
+
+TEST(StyleRestores, TheDisplayPageKeepsTheTranslucencySwitch) {
+    TStyleSettings s = AllChanged();
+    RestoreDisplayPage(s);
+    const TStyleSettings d = DefaultStyleSettings();
+    EXPECT_FALSE(s.AlphaBlend);
+    EXPECT_EQ(s.AlphaBlendValue, 255);
+    EXPECT_EQ(s.BtnSize, 40);
+    EXPECT_EQ(s.FormSize, 10);
+    EXPECT_EQ(s.RowMax, 1);
+    EXPECT_EQ(s.BtnBevel, 1);
+    EXPECT_FALSE(s.BtnTrans);
+    EXPECT_TRUE(s.BtnMarkStyle && s.IconStretch && s.DummyBtn);
+    EXPECT_EQ(s.TabHeight, 24);
+    EXPECT_FALSE(s.ColorCustom);
+    EXPECT_FALSE(s.VisDateTime);
+    EXPECT_EQ(s.DateTimeFmt, kDateTimePresets[kDefaultDateTimePreset]);
+    EXPECT_EQ(s.PartColors, d.PartColors);
+    // Switches of the style-file page and the sub-window page stay.
+    EXPECT_FALSE(s.VisTitle);
+    EXPECT_FALSE(s.BtnPopupHint);
+    EXPECT_EQ(s.MaxWidth, 500);
+}
+
+TEST(StyleRestores, TheSubWindowPageRestoresTheHintButItsFontName) {
+    TStyleSettings s = AllChanged();
+    RestoreHintPage(s);
+    EXPECT_TRUE(s.HintHide);
+    EXPECT_TRUE(s.BtnPopupHint);
+    EXPECT_EQ(s.FontColor, forms::clInfoText);
+    EXPECT_EQ(s.HintColor, forms::clInfoBk);
+    EXPECT_EQ(s.FontSize, 9);
+    EXPECT_EQ(s.MaxWidth, 240);
+    EXPECT_EQ(s.MaxLine, 0);
+    EXPECT_FALSE(s.LockWidth);
+    EXPECT_TRUE(s.UseStyle);
+    EXPECT_FALSE(s.FontBold || s.FontItalic);
+    EXPECT_EQ(s.FontName, "Arial");
+    EXPECT_EQ(s.Loc, 4);
+    EXPECT_TRUE(s.ColorCustom);
+}
+
+TEST(StyleRestores, MirrorsRepeatTheirMasters) {
+    TStyleSettings s = DefaultStyleSettings();
+    s.ColorCustom = true;
+    s.VisDateTime = false;
+    s.BtnPopupHint = true;
+    const TStyleMirrors m = MirrorsOf(s);
+    EXPECT_TRUE(m.ColorCustom);
+    EXPECT_FALSE(m.VisDateTime);
+    EXPECT_TRUE(m.BtnPopupHint);
+}
+
+// ---- the hint font ----
+
+TEST(HintFont, TheStoredFontIsFoundInAnyLetterCase) {
+    const TStringList fonts{"@MS UI Gothic", "Arial", "MS UI Gothic", "Tahoma"};
+    EXPECT_EQ(HintFontIndex(fonts, "tahoma"), 3);
+    EXPECT_EQ(HintFontIndex(fonts, "@ms ui gothic"), 0);
+}
+
+TEST(HintFont, AMissingStoredFontFallsBackToTheStandardOneOrNone) {
+    EXPECT_EQ(HintFontIndex(TStringList{"Arial", "ms ui gothic"}, "Gone"), 1);
+    EXPECT_EQ(HintFontIndex(TStringList{"Arial"}, "Gone"), -1);
+    EXPECT_EQ(HintFontIndex(TStringList{}, ""), -1);
+}
+
+TEST(HintFont, ARestorePrefersTheStandardFontOverTheStoredOne) {
+    EXPECT_EQ(RestoredHintFontIndex(TStringList{"Arial", "MS UI Gothic"}, "Arial"), 1);
+    EXPECT_EQ(RestoredHintFontIndex(TStringList{"Arial", "Tahoma"}, "tahoma"), 1);
+    EXPECT_EQ(RestoredHintFontIndex(TStringList{"Arial"}, "Tahoma"), -1);
+}
+
+TEST(HintFont, WithoutASelectionTheStoredNameIsKept) {
+    EXPECT_EQ(ChosenHintFont(std::nullopt, "Gone Font"), "Gone Font");
+    EXPECT_EQ(ChosenHintFont(std::string("Arial"), "Gone Font"), "Arial");
+}
+
+// ---- custom colours ----
+
+TEST_F(StyleSettingsFile, CustomColours_AreSixteenLinesMissingAndMalformedAsBlack) {
+    kbtest::WriteBytes(ini, "[PartsColors]\r\nColorA=zz\r\nColorB=00ff80\r\nColorC=1234567\r\n"
+                            "ColorP=ABCDEF\r\n[PopupHintFontColors]\r\nColorA=111111\r\n");
+    TStringList list{"old line"};
+    LoadCustomColorSection(TSettingsFile(ini), kPartsColorsSection, list);
+    ASSERT_EQ(list.Count(), 16);
+    EXPECT_EQ(list.Strings(0), "ColorA=000000");
+    EXPECT_EQ(list.Strings(1), "ColorB=00FF80");
+    EXPECT_EQ(list.Strings(2), "ColorC=000000");
+    EXPECT_EQ(list.Strings(3), "ColorD=000000");
+    EXPECT_EQ(list.Strings(15), "ColorP=ABCDEF");
+}
+
+TEST_F(StyleSettingsFile, CustomColours_AreWrittenAsSixUpperCaseDigitsMalformedAsBlack) {
+    kbtest::WriteBytes(ini, "[Visible]\r\nBtnSize=30\r\n");
+    const TStringList list{"ColorA=zz", "ColorB=0000ff", "ColorP=123456"};
+    {
+        TSettingsFile file(ini);
+        SaveCustomColorSection(file, kHintBackColorsSection, list);
+    }
+    const std::string bytes = kbtest::ReadBytes(ini);
+    EXPECT_EQ(bytes.rfind("[Visible]\r\nBtnSize=30\r\n[PopupHintBackColors]\r\nColorA=000000\r\n"
+                          "ColorB=0000FF\r\nColorC=000000\r\n",
+                          0),
+              0u)
+        << bytes;
+    TStringList back;
+    LoadCustomColorSection(TSettingsFile(ini), kHintBackColorsSection, back);
+    EXPECT_EQ(back.Strings(1), "ColorB=0000FF");
+    EXPECT_EQ(back.Strings(15), "ColorP=123456");
+    EXPECT_EQ(back.Count(), 16);
+}
+
+TEST(PartColorNames, FifteenTextsOfTheList) {
+    EXPECT_STREQ(kPartColorNames[0], "タイトルバー");
+    EXPECT_STREQ(kPartColorNames[6], "本体");
+    EXPECT_STREQ(kPartColorNames[14], "タブ文字");
+}

@@ -251,3 +251,31 @@ TEST(PointerLeave, OnAHintWindowWhileThePopupHintIsOff_Hides) {
     f.OnHint = true;
     EXPECT_TRUE(s.PointerLeaveHides(f, r));
 }
+
+// ---- Unlocked by a suspend ---------------------------------------------------------------------
+
+TEST(LauncherStateSuspend, UnlocksAndTheTrayShowsTheProgramsIcon) {
+    TLauncherState s;
+    s.ToggleLock();
+    ASSERT_EQ(s.TrayImage(), TTrayImage::Locked);
+    s.UnlockForSuspend();
+    EXPECT_FALSE(s.Locked());
+    EXPECT_EQ(s.TrayImage(), TTrayImage::Application);
+}
+
+TEST(LauncherStateSuspend, WhileCallingIsDisabled_TheTrayShowsThatInsteadOfTheLock) {
+    TLauncherState s;
+    s.ToggleCallingDisabled();
+    s.ToggleLock();
+    ASSERT_EQ(s.TrayImage(), TTrayImage::Locked);
+    s.UnlockForSuspend();
+    EXPECT_FALSE(s.Locked());
+    EXPECT_EQ(s.TrayImage(), TTrayImage::CallingDisabled);
+}
+
+TEST(LauncherStateSuspend, LeavesAutoHideAsItWas) {
+    TLauncherState s;
+    s.ToggleLock();
+    s.UnlockForSuspend();
+    EXPECT_FALSE(s.AutoHideArmed());
+}

@@ -125,23 +125,6 @@ TEST_F(TriggersTest, HotKey_HidesALockedWindowToo) {
     EXPECT_TRUE(form->WindowState().Locked());
 }
 
-TEST_F(TriggersTest, HotKeyAndTray_DoNothingWhileCallingIsDisabled) {
-    StartWith({});
-    form->mnNotuse->Click();
-    EXPECT_EQ(HotKey(), 0);
-    form->TrayIcon1Click(nullptr);
-    EXPECT_FALSE(form->Visible());
-    form->mnNotuse->Click();
-    HotKey();
-    EXPECT_TRUE(form->Visible());
-}
-
-TEST_F(TriggersTest, AnotherHotKeyId_NothingAndResultZero) {
-    StartWith({});
-    EXPECT_EQ(HotKey(992), 0);
-    EXPECT_FALSE(form->Visible());
-}
-
 // ---- Power events ------------------------------------------------------------------------------
 
 TEST_F(TriggersTest, Suspend_UnlocksHidesAndLeavesTheTopmostBand) {
@@ -209,17 +192,6 @@ TEST_F(TriggersTest, Tick_PointerOutsideTheWindow_HidesTheHint) {
     form->LTimerTimer(nullptr);
     EXPECT_FALSE(form->HintSetter()->HintWindow()->IsHintVisible());
     EXPECT_TRUE(form->Visible());
-}
-
-TEST_F(TriggersTest, Tick_HintHideOff_TheHintStays) {
-    StartWith({"[Visible]", "BtnPopupHint=1", "[PopupHint]", "HintHide=0", "[Mouse]", "Revision=0",
-               "[Key]", "ShowPos=2"});
-    wintest::PointAt(3, 3);
-    HotKey();
-    form->HintSetter()->SetHintStr("ヒント");
-    form->HintSetter()->ShowHintAt(400, 600, 100, 0);
-    form->LTimerTimer(nullptr);
-    EXPECT_TRUE(form->HintSetter()->HintWindow()->IsHintVisible());
 }
 
 // ---- Leaks -------------------------------------------------------------------------------------

@@ -3,7 +3,9 @@
 #  - the data file's load and save on an optimised host build (build/bench: -O2, no sanitizers);
 #  - the launcher's start-up to ready under Wine (in a private Xvfb, with a prefix of its own,
 #    build/bench-prefix), from its process start to its first idle message loop, for the demo
-#    data and for a data file of 10,000 slots.
+#    data and for a data file of 10,000 slots;
+#  - the launcher's trigger to window visible under Wine: the demo's hot key pressed by real input
+#    until the hidden window is visible.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/deps.sh

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the launcher under Wine, with a demo program folder, on this display (or, without one, in
-# a private Xvfb, saving a picture of the desktop), and keeps it running until Ctrl+C.
+# a private Xvfb, saving a picture of the desktop), shows its window at once by pressing its hot
+# key, and keeps it running until Ctrl+C.
 #   ./run.sh         installs and builds what is missing, then runs the launcher
 #   ./run.sh --stop  ends the launcher that a ./run.sh elsewhere runs
 # The launcher closes as a person would close it (WM_CLOSE: its data and window geometry are
@@ -39,7 +40,7 @@ if [ "${1:-}" = "--stop" ]; then
     echo "./run.sh (pid $pid) has not ended after 60 s." >&2
     exit 1
 elif [ $# -gt 0 ]; then
-    sed -n '2,11s/^# \{0,1\}//p' "$0"
+    sed -n '2,12s/^# \{0,1\}//p' "$0"
     exit 2
 fi
 
@@ -126,16 +127,22 @@ if ! inwine "$helper" wait TfmMain 60000 2>/dev/null; then
         exit 1
     fi
 else
-    inwine "$helper" keys Ctrl+Alt+L 2>/dev/null || true
+    # The window exists before start-up has registered the hot key: a press that comes too early
+    # is lost, and the next one follows only when no window came up.
     shown=0
-    for _ in $(seq 20); do
-        inwine "$helper" visible TfmMain 2>/dev/null && { shown=1; break; }
-        sleep 0.1
+    for _ in $(seq 10); do
+        inwine "$helper" keys Ctrl+Alt+L 2>/dev/null || true
+        for _ in $(seq 10); do
+            inwine "$helper" visible TfmMain 2>/dev/null && { shown=1; break; }
+            sleep 0.1
+        done
+        [ "$shown" = 1 ] && break
     done
     if [ "$shown" = 1 ]; then
-        echo "K+Bandeo runs: Ctrl+Alt+L shows and hides it."
+        echo "K+Bandeo runs and is shown: Ctrl+Alt+L, a click on its tray icon or the middle"
+        echo "button over the taskbar shows it; Ctrl+Alt+L and a click elsewhere hide it."
     else
-        echo "K+Bandeo runs hidden: it does not show itself on the hot key Ctrl+Alt+L yet."
+        echo "K+Bandeo runs hidden: its window did not come up on the hot key Ctrl+Alt+L."
     fi
 fi
 if [ "$headless" = 1 ]; then

@@ -32,6 +32,11 @@ void TLauncherState::ToggleCallingDisabled() {
     tray_ = callingDisabled_ ? TTrayImage::CallingDisabled : TTrayImage::Application;
 }
 
+void TLauncherState::UnlockForSuspend() {
+    locked_ = false;
+    tray_ = callingDisabled_ ? TTrayImage::CallingDisabled : TTrayImage::Application;
+}
+
 void TLauncherState::Shown() {
     armed_ = true;
     pointerEntered_ = false;

@@ -59,6 +59,10 @@ public:
     // Disables or enables calling. The tray shows it, or the program's icon once enabled,
     // whatever the lock.
     void ToggleCallingDisabled();
+    // Unlocks without the toggle, as the machine's suspend does: auto-hide stays as it is (the
+    // window is hidden next), and the tray shows calling disabled when it is, else the program's
+    // icon, never the lock.
+    void UnlockForSuspend();
 
     // The window is being shown: auto-hide armed, the pointer not yet seen inside.
     void Shown();

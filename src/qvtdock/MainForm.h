@@ -113,8 +113,19 @@ public:
     // Shows the form and then takes the foreground, which a window not yet visible cannot.
     void SetVisible(bool visible) override;
     // Pop-up triggers.
+    // The global hot key that shows and hides the launcher.
+    static constexpr int kShowHotKeyId = 993;
+    // Registers the hot key of a [Key] Show text (HotKeyText.h) in place of the last one; a text
+    // the system refuses leaves the launcher without a hot key.
+    void RegisterShowHotKey(const std::string& text);
     void UnregisterShowHotKey();
+    // Shows the hidden window when the pointer rests in an enabled screen-edge zone and no main
+    // mouse button is held; true when it did.
+    bool CheckScreenEdgePopup();
+    // A single click on the tray icon shows or hides the window.
     void TrayIcon1Click(forms::TComponent* sender);
+    // Every 100 ms: pointer-leave auto-hide, the pop-up hint, the screen edges and the launch
+    // combination (TriggerTick.h).
     void LTimerTimer(forms::TComponent* sender);
     // Layout, title bar and page view.
     // Sizes the window and its bands from the button size, the buttons per row, the rows, the

@@ -2,6 +2,7 @@
 #include "qvtdock/MainForm.h"
 
 #include "qvtdock/Layout.h"
+#include "qvtdock/TriggerSettings.h"
 #include "shared/VersionInfo.h"
 
 namespace {
@@ -11,6 +12,10 @@ constexpr int kFirstTranslucentWindows = 5;
 
 void TfmMain::ApplySettings() {
     SetBounds(FCfg.Left, FCfg.Top, Width(), Height());
+
+    LTimer->SetLaunchMouseBtns(LaunchCombination(FCfg));
+    LTimer->SetInvalidClickDeskTop(FCfg.InvalidClickDeskTop);
+    LTimer->SetEffectiveClickTaskBar(FCfg.EffectiveClickTaskBar);
 
     // Without "change tabs by clicking", pointing at a tab selects it.
     PageTab->SetNoneClick(!FCfg.TabClickChg);
@@ -49,6 +54,8 @@ void TfmMain::ApplySettings() {
     PageTab->SetVisibleCounter(FCfg.TabCounter);
     PageTab->SetTabBtnHeight(FCfg.TabHeight);
     PageTab->SetHeight(PageTab->TabBtnHeight());
+
+    RegisterShowHotKey(FCfg.KeyShow);
 }
 
 void TfmMain::LoadStyle(const std::string& /*fileName*/) {}
@@ -58,6 +65,9 @@ void TfmMain::ApplyCustomColors() {}
 void TfmMain::StoreSettings() {
     FCfg.Left = Left();
     FCfg.Top = Top();
+    StoreLaunchCombination(LTimer->LaunchMouseBtns(), FCfg);
+    FCfg.InvalidClickDeskTop = LTimer->InvalidClickDeskTop();
+    FCfg.EffectiveClickTaskBar = LTimer->EffectiveClickTaskBar();
     FCfg.TabClickChg = !PageTab->NoneClick();
     FCfg.BtnSize = BtnBar->BtnSize();
     FCfg.BtnBevel = BtnBar->BevelWidth();

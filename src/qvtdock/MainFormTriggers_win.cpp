@@ -1,14 +1,127 @@
 // What shows the main form: the trigger timer, the tray icon, the hot key and power events.
 #include "qvtdock/MainForm.h"
 
+#include "forms/win/Application.h"
+#include "forms/win/Screen.h"
+#include "qvtdock/PowerState.h"
+#include "qvtdock/ScreenEdge.h"
+#include "qvtdock/TriggerTick.h"
+#include "shared/Desktop.h"
+#include "shared/HotKeyText.h"
+#include "shared/MouseButtons.h"
+
+#include <windows.h>
+
 using forms::TComponent;
 
-void TfmMain::UnregisterShowHotKey() {}
+// ---- The trigger timer -------------------------------------------------------------------------
 
-void TfmMain::TrayIcon1Click(TComponent* /*sender*/) {}
+void TfmMain::LTimerTimer(TComponent* /*sender*/) {
+    TTickProbes probes;
+    probes.Busy = [this] { return FBusy; };
+    probes.AutoHide = [this] { return PointerLeaveAutoHide(); };
+    probes.Visible = [this] { return Visible(); };
+    probes.Active = [] { return forms::Application.Active(); };
+    probes.PointerInWindow = [this] { return CursorInWindow(Handle()); };
+    probes.HintVisible = [this] {
+        const TRvHint* hint = FHintSetter ? FHintSetter->HintWindow() : nullptr;
+        return hint && hint->IsHintVisible();
+    };
+    probes.EdgePopup = [this] { return CheckScreenEdgePopup(); };
+    probes.CombinationHeld = [this] { return LTimer->LaunchMouseBtnDowned(); };
+    probes.OnDesktop = CursorOnDesktop;
+    probes.OnTaskbar = CursorOnTaskbar;
 
-void TfmMain::LTimerTimer(TComponent* /*sender*/) {}
+    TTickSettings settings;
+    settings.HintHide = FCfg.HintHide;
+    settings.BtnPopupHint = FCfg.BtnPopupHint;
+    settings.InvalidClickDeskTop = LTimer->InvalidClickDeskTop();
+    settings.EffectiveClickTaskBar = LTimer->EffectiveClickTaskBar();
 
-void TfmMain::WMPowerBroadcast(forms::TMessage& /*message*/) {}
+    THoldState hold{FTickCount, FLaunchBtnsHeld, FLaunchFired};
+    const TTickResult result = RunTriggerTick(hold, probes, settings);
+    FTickCount = hold.TickCount;
+    FLaunchBtnsHeld = hold.Held;
+    FLaunchFired = hold.Fired;
 
-void TfmMain::WMHotKey(forms::TMessage& /*message*/) {}
+    if (result.HideHint && FHintSetter)
+        FHintSetter->HideHint();
+    switch (result.Launch) {
+    case TTickLaunch::Show:
+        Show();
+        break;
+    case TTickLaunch::Foreground:
+        ForceForeground();
+        break;
+    case TTickLaunch::None:
+        break;
+    }
+}
+
+bool TfmMain::CheckScreenEdgePopup() {
+    // A window dragged to the edge, or a selection pulled there, must not call the launcher.
+    if (!FCfg.RectPopUp || forms::Mouse.IsDragging() || !IsKeyUp(VK_LBUTTON) ||
+        !IsKeyUp(VK_RBUTTON) || !IsKeyUp(VK_MBUTTON))
+        return false;
+    const forms::TPoint pointer = forms::Mouse.CursorPos();
+    if (ScreenZoneAt(pointer, forms::Screen.Width(), forms::Screen.Height(), FCfg.Rect) < 0)
+        return false;
+    Show();
+    return true;
+}
+
+// ---- The hot key and the tray icon -------------------------------------------------------------
+
+void TfmMain::RegisterShowHotKey(const std::string& text) {
+    const THotKey hotKey = ReadHotKeyText(text, SystemKeyNames());
+    const HWND window = Handle();
+    UnregisterHotKey(window, kShowHotKeyId);
+    RegisterHotKey(window, kShowHotKeyId, hotKey.Modifiers, hotKey.Key);
+}
+
+void TfmMain::UnregisterShowHotKey() {
+    // At destruction the window may be gone already, and with it the hot key.
+    if (const HWND window = ExistingHandle())
+        UnregisterHotKey(window, kShowHotKeyId);
+}
+
+void TfmMain::WMHotKey(forms::TMessage& message) {
+    message.Result = 0;
+    if (message.WParam != static_cast<WPARAM>(kShowHotKeyId) || FBusy || FState.CallingDisabled())
+        return;
+    // Also a locked window hides: the hot key is the user's own word.
+    if (Visible()) {
+        Hide();
+    } else {
+        FShownByHotKey = true;
+        Show();
+    }
+}
+
+void TfmMain::TrayIcon1Click(TComponent* /*sender*/) {
+    if (FState.CallingDisabled() || FBusy)
+        return;
+    SetVisible(!Visible());
+}
+
+// ---- Power events ------------------------------------------------------------------------------
+
+void TfmMain::WMPowerBroadcast(forms::TMessage& message) {
+    message.Result = 0;
+    const TPowerSteps steps = PowerEvent(FPowerCount, static_cast<uint32_t>(message.WParam));
+    if (steps.Suspend) {
+        SetTopMost(false);
+        if (FState.Locked()) {
+            FState.UnlockForSuspend();
+            ShowLockSigns();
+            ShowTrayImage(FState.TrayImage());
+            Hide();
+        }
+        if (Visible())
+            Hide();
+        if (const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr))
+            SetForegroundWindow(taskbar);
+    }
+    if (steps.HideIfVisible && Visible())
+        Hide();
+}

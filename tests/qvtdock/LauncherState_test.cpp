@@ -251,3 +251,22 @@ TEST(PointerLeave, OnAHintWindowWhileThePopupHintIsOff_Hides) {
     f.OnHint = true;
     EXPECT_TRUE(s.PointerLeaveHides(f, r));
 }
+
+// ---- Unlocked by a suspend ---------------------------------------------------------------------
+
+TEST(LauncherStateSuspend, UnlocksAndTheTrayShowsTheProgramsIconAutoHideUntouched) {
+    TLauncherState s;
+    s.ToggleLock();
+    s.UnlockForSuspend();
+    EXPECT_FALSE(s.Locked());
+    EXPECT_FALSE(s.AutoHideArmed());
+    EXPECT_EQ(s.TrayImage(), TTrayImage::Application);
+}
+
+TEST(LauncherStateSuspend, WhileCallingIsDisabled_TheTrayShowsThatInsteadOfTheLock) {
+    TLauncherState s;
+    s.ToggleCallingDisabled();
+    s.ToggleLock();
+    s.UnlockForSuspend();
+    EXPECT_EQ(s.TrayImage(), TTrayImage::CallingDisabled);
+}

@@ -1,0 +1,340 @@
+// The launcher program's triggers from outside, with real input in the shell desktop: a copy of
+// qvtdock.exe started by the cross-process driver pops up on the middle button over the taskbar
+// or the desktop once per hold, on a screen edge or corner while no button is held, on its hot
+// key and on a tray click, and hides and unlocks on a suspend.
+//
+// That something does not happen can only be seen by waiting: those checks give the launcher
+// several of its 100 ms ticks (kQuietMs), and where they can they end on a step that must then
+// show the window, so that a launcher that stopped looking fails too.
+#include "qvtdock/MainFormTesting.h"
+
+#include "components/TrayNotifier.h"
+#include "forms/base/Codepage.h"
+#include "forms/base/Files.h"
+#include "shared/FileUtils.h"
+#include "support/ProcessDriver.h"
+#include "support/WinTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using kbtest::ProcessDriver;
+using namespace qvttest;
+
+namespace {
+
+constexpr int kWaitMs = 15000;
+// Six ticks of the trigger timer.
+constexpr int kQuietMs = 600;
+// The width the settings below give the window: 10 buttons of 32 pixels.
+constexpr int kClientWidth = 320;
+constexpr int kShowHotKeyId = 993;
+
+class ProgramTriggersTest : public WinTest {
+protected:
+    void SetUp() override {
+        WinTest::SetUp();
+        const std::string built =
+            forms::ExtractFilePath(forms::ProgramPath()) + "..\\bin\\qvtdock.exe";
+        ASSERT_TRUE(CopyFileW(cp932::Wide(built).c_str(), cp932::Wide(Program()).c_str(), FALSE))
+            << built;
+        user = GetLogonUserName();
+        ASSERT_FALSE(user.empty());
+        kbtest::MakeDir(UserFolder());
+        wintest::PointAt(512, 300);
+    }
+
+    void TearDown() override {
+        if (process) {
+            if (const HWND main = process->FirstWindow(L"TfmMain"))
+                ProcessDriver::PostClose(main);
+            EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
+        }
+        WinTest::TearDown();
+    }
+
+    std::string Program() const { return dir.File("qvtdock.exe"); }
+    std::string UserFolder() const { return dir.File(user); }
+
+    // Starts the launcher with one page and these settings lines (the window 320 pixels wide) and
+    // waits until start-up has laid out the title bar, which it does last: the close button 24
+    // pixels from the right edge.
+    void Start(std::initializer_list<std::string_view> ini) {
+        WriteList(UserFolder() + "\\qvtdock.lst", {10});
+        std::string text = Lines({"[Visible]", "BtnSize=32", "FormSize=10"});
+        text += Lines(ini);
+        kbtest::WriteBytes(UserFolder() + "\\qvtdock.ini", text);
+        kbtest::ProcessOptions o;
+        o.program = Program();
+        o.currentDir = dir.Path();
+        process = std::make_unique<ProcessDriver>(o);
+        main = process->WaitForWindow(L"TfmMain", kWaitMs);
+        ASSERT_NE(main, nullptr);
+        const bool laidOut = kbtest::PumpUntil(
+            [&] {
+                RECT client{};
+                GetClientRect(main, &client);
+                if (client.right != kClientWidth)
+                    return false;
+                for (HWND h = GetWindow(main, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+                    if (kbtest::ClassNameOf(h) != L"TMarkBtn")
+                        continue;
+                    RECT r = kbtest::ScreenRectOf(h);
+                    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
+                    if (r.left == kClientWidth - 24)
+                        return true;
+                }
+                return false;
+            },
+            kWaitMs);
+        ASSERT_TRUE(laidOut);
+        ASSERT_FALSE(IsWindowVisible(main));
+    }
+
+    bool Shown() const { return IsWindowVisible(main) != FALSE; }
+    bool ComesUp() {
+        return kbtest::PumpUntil([&] { return Shown(); }, kWaitMs);
+    }
+    bool GoesAway() {
+        return kbtest::PumpUntil([&] { return !Shown(); }, kWaitMs);
+    }
+    bool StaysHidden() {
+        return !kbtest::PumpUntil([&] { return Shown(); }, kQuietMs);
+    }
+
+    // The hot-key message straight to the window: hides it whatever the keyboard does.
+    void HideByMessage() {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(main, WM_HOTKEY, kShowHotKeyId, 0, SMTO_NORMAL, kWaitMs, &result);
+        ASSERT_TRUE(GoesAway());
+    }
+    void PressHotKey() {
+        wintest::HeldInput held;
+        held.Key(VK_CONTROL);
+        held.Key(VK_MENU);
+        kbtest::PressKey('L');
+    }
+
+    // A point well inside the taskbar, away from its buttons and the notification area; none
+    // without a taskbar.
+    static std::optional<POINT> TaskbarPoint() {
+        const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+        RECT r{};
+        if (!taskbar || !GetWindowRect(taskbar, &r) || r.right - r.left < 100 ||
+            r.bottom - r.top < 10)
+            return std::nullopt;
+        return POINT{r.left + (r.right - r.left) * 6 / 10, (r.top + r.bottom) / 2};
+    }
+
+    // The tray icon's notification, as the shell sends it to the callback window.
+    void TrayNotify(UINT mouseMessage) {
+        const HWND callback = kbtest::FindChildWindow(main, L"TCallbackWindow");
+        ASSERT_NE(callback, nullptr);
+        PostMessageW(callback, kTrayCallbackMessage, 1, mouseMessage);
+    }
+    // Opens the tray icon's menu and chooses the entry with this text; returns the entries it
+    // read. With an empty text, closes the menu without a choice.
+    std::vector<kbtest::MenuItemView> TrayMenu(const std::string& choose) {
+        std::vector<HWND> before = process->Windows(L"#32768");
+        TrayNotify(WM_RBUTTONDOWN);
+        const HWND menu = process->WaitForWindow(L"#32768", kWaitMs, true, {});
+        if (!menu) {
+            ADD_FAILURE() << "no tray menu";
+            return {};
+        }
+        const std::vector<kbtest::MenuItemView> items = kbtest::ReadMenu(menu);
+        int index = -1, choosable = 0;
+        for (const kbtest::MenuItemView& item : items) {
+            if ((item.type & MFT_SEPARATOR) || (item.state & MFS_DISABLED))
+                continue;
+            if (!choose.empty() && item.text == cp932::Wide(choose))
+                index = choosable;
+            ++choosable;
+        }
+        if (!choose.empty() && index < 0)
+            ADD_FAILURE() << "no entry " << choose;
+        kbtest::DriveMenu(menu, index);
+        EXPECT_TRUE(ProcessDriver::WaitWindowGone(menu, kWaitMs, true));
+        return items;
+    }
+    static bool Checked(const std::vector<kbtest::MenuItemView>& items, const std::string& text) {
+        for (const kbtest::MenuItemView& item : items)
+            if (item.text == cp932::Wide(text))
+                return (item.state & MFS_CHECKED) != 0;
+        ADD_FAILURE() << "no entry " << text;
+        return false;
+    }
+
+    kbtest::TempDir dir;
+    std::string user;
+    std::unique_ptr<ProcessDriver> process;
+    HWND main = nullptr;
+};
+
+constexpr DWORD kMiddleDown = MOUSEEVENTF_MIDDLEDOWN, kMiddleUp = MOUSEEVENTF_MIDDLEUP;
+constexpr char kNotUse[] = "ランチャー呼び出し不可(&N)";
+constexpr char kLock[] = "ランチャーをロック(&L)";
+
+} // namespace
+
+// ---- The middle button -------------------------------------------------------------------------
+
+TEST_F(ProgramTriggersTest, MiddleButtonOverTheTaskbar_ShowsOncePerHold) {
+    const std::optional<POINT> bar = TaskbarPoint();
+    if (!bar)
+        GTEST_SKIP() << "no taskbar in this desktop";
+    Start({"[Mouse]", "Revision=0"});
+    wintest::PointAt(bar->x, bar->y);
+    {
+        wintest::HeldInput held;
+        held.Mouse(kMiddleDown, kMiddleUp);
+        ASSERT_TRUE(ComesUp());
+        // Hidden while the same hold goes on, it stays hidden.
+        HideByMessage();
+        EXPECT_TRUE(StaysHidden());
+    }
+    // A release counts once a tick has seen it, and releasing shows nothing.
+    EXPECT_TRUE(StaysHidden());
+    wintest::HeldInput again;
+    again.Mouse(kMiddleDown, kMiddleUp);
+    EXPECT_TRUE(ComesUp());
+}
+
+TEST_F(ProgramTriggersTest, MiddleButtonOverAnotherWindow_NothingUntilTheHoldReachesTheTaskbar) {
+    const std::optional<POINT> bar = TaskbarPoint();
+    if (!bar)
+        GTEST_SKIP() << "no taskbar in this desktop";
+    Start({"[Mouse]", "Revision=0"});
+    wintest::StandIn other(L"KbOtherProgram", {300, 200, 600, 400});
+    wintest::PointAt(450, 300);
+    ASSERT_TRUE(wintest::WindowComesAt(other.Handle(), 450, 300));
+    wintest::HeldInput held;
+    held.Mouse(kMiddleDown, kMiddleUp);
+    EXPECT_TRUE(StaysHidden());
+    wintest::PointAt(bar->x, bar->y);
+    EXPECT_TRUE(ComesUp());
+}
+
+TEST_F(ProgramTriggersTest, InvalidClickDeskTopOff_MiddleButtonOverAnotherWindowShows) {
+    Start({"[Mouse]", "InvalidClickDeskTop=0", "Revision=0"});
+    wintest::StandIn other(L"KbOtherProgram", {300, 200, 600, 400});
+    wintest::PointAt(450, 300);
+    ASSERT_TRUE(wintest::WindowComesAt(other.Handle(), 450, 300));
+    wintest::HeldInput held;
+    held.Mouse(kMiddleDown, kMiddleUp);
+    EXPECT_TRUE(ComesUp());
+}
+
+TEST_F(ProgramTriggersTest, MiddleButtonOverTheDesktopsIconView_Shows) {
+    Start({"[Mouse]", "Revision=0"});
+    wintest::StandInDesktop desktop;
+    wintest::PointAt(400, 300);
+    ASSERT_TRUE(desktop.Ready(400, 300));
+    wintest::HeldInput held;
+    held.Mouse(kMiddleDown, kMiddleUp);
+    EXPECT_TRUE(ComesUp());
+}
+
+TEST_F(ProgramTriggersTest, MiddleButtonWhileShownButInactive_BringsItForwardWhereItIs) {
+    const std::optional<POINT> bar = TaskbarPoint();
+    if (!bar)
+        GTEST_SKIP() << "no taskbar in this desktop";
+    Start({"[Mouse]", "Revision=0", "RunHide=0", "[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
+    PressHotKey();
+    ASSERT_TRUE(ComesUp());
+    const RECT before = kbtest::ScreenRectOf(main);
+    auto other = ShownForm();
+    ASSERT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == other->Handle(); }));
+    wintest::PointAt(bar->x, bar->y);
+    wintest::HeldInput held;
+    held.Mouse(kMiddleDown, kMiddleUp);
+    EXPECT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == main; }, kWaitMs));
+    const RECT after = kbtest::ScreenRectOf(main);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+}
+
+// ---- Screen edges and corners ------------------------------------------------------------------
+
+TEST_F(ProgramTriggersTest, EdgeAndCorner_ShowTheHiddenWindow) {
+    Start({"[Mouse]", "RectPopUp=1", "Revision=0", "ShowPos=2"});
+    wintest::PointAt(0, 384); // the left edge
+    ASSERT_TRUE(ComesUp());
+    wintest::PointAt(512, 200);
+    HideByMessage();
+    EXPECT_TRUE(StaysHidden());
+    wintest::PointAt(1021, 2); // the top-right corner
+    EXPECT_TRUE(ComesUp());
+}
+
+TEST_F(ProgramTriggersTest, Edge_IgnoredWhileAButtonIsHeld_CountsOnceItIsLetGo) {
+    Start({"[Mouse]", "RectPopUp=1", "Revision=0", "ShowPos=2"});
+    wintest::StandIn pad(L"KbPad", {400, 150, 600, 250});
+    wintest::PointAt(500, 200);
+    ASSERT_TRUE(wintest::WindowComesAt(pad.Handle(), 500, 200));
+    wintest::HeldInput held;
+    held.Mouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    wintest::PointAt(0, 384);
+    EXPECT_TRUE(StaysHidden());
+    held.ReleaseAll();
+    EXPECT_TRUE(ComesUp());
+}
+
+// ---- The hot key and the tray icon -------------------------------------------------------------
+
+TEST_F(ProgramTriggersTest, HotKey_ShowsAndHides) {
+    Start({"[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
+    PressHotKey();
+    ASSERT_TRUE(ComesUp());
+    PressHotKey();
+    EXPECT_TRUE(GoesAway());
+}
+
+TEST_F(ProgramTriggersTest, HotKeyWithAnEmptyText_Nothing) {
+    Start({"[Key]", "Show="});
+    PressHotKey();
+    EXPECT_TRUE(StaysHidden());
+}
+
+TEST_F(ProgramTriggersTest, CallingDisabled_NeitherHotKeyNorTrayClick_UntilItIsEnabledAgain) {
+    Start({"[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
+    TrayMenu(kNotUse);
+    PressHotKey();
+    EXPECT_TRUE(StaysHidden());
+    TrayNotify(WM_LBUTTONDOWN);
+    TrayNotify(WM_LBUTTONUP);
+    EXPECT_TRUE(StaysHidden());
+    EXPECT_TRUE(Checked(TrayMenu(kNotUse), kNotUse));
+    PressHotKey();
+    EXPECT_TRUE(ComesUp());
+}
+
+TEST_F(ProgramTriggersTest, TrayClick_ShowsAndHides) {
+    Start({"[Mouse]", "ShowPos=2", "Revision=0"});
+    TrayNotify(WM_LBUTTONDOWN);
+    TrayNotify(WM_LBUTTONUP);
+    ASSERT_TRUE(ComesUp());
+    TrayNotify(WM_LBUTTONDOWN);
+    TrayNotify(WM_LBUTTONUP);
+    EXPECT_TRUE(GoesAway());
+}
+
+// ---- Power events ------------------------------------------------------------------------------
+
+TEST_F(ProgramTriggersTest, QuerySuspendThenSuspend_ResultZeroHiddenAndUnlocked) {
+    Start({"[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
+    TrayMenu(kLock);
+    PressHotKey();
+    ASSERT_TRUE(ComesUp());
+    for (const WPARAM code : {WPARAM{0}, WPARAM{4}}) {
+        DWORD_PTR result = 99;
+        ASSERT_TRUE(
+            SendMessageTimeoutW(main, WM_POWERBROADCAST, code, 0, SMTO_NORMAL, kWaitMs, &result));
+        EXPECT_EQ(result, 0u) << code;
+        EXPECT_FALSE(Shown()) << code;
+    }
+    if (const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr))
+        EXPECT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == taskbar; }));
+    EXPECT_FALSE(Checked(TrayMenu(""), kLock));
+}

@@ -334,7 +334,8 @@ TEST_F(ProgramTriggersTest, QuerySuspendThenSuspend_ResultZeroHiddenAndUnlocked)
         EXPECT_EQ(result, 0u) << code;
         EXPECT_FALSE(Shown()) << code;
     }
-    if (const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr))
+    if (const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) {
         EXPECT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == taskbar; }));
+    }
     EXPECT_FALSE(Checked(TrayMenu(""), kLock));
 }

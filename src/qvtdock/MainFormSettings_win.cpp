@@ -49,6 +49,11 @@ void TfmMain::ApplySettings() {
     PageTab->SetVisibleCounter(FCfg.TabCounter);
     PageTab->SetTabBtnHeight(FCfg.TabHeight);
     PageTab->SetHeight(PageTab->TabBtnHeight());
+
+    // The run key presses the selected button.
+    BtnBar->SetDownKeyCode(FCfg.LauncherKeys[0]);
+
+    BindHintWindowMouse();
 }
 
 void TfmMain::LoadStyle(const std::string& /*fileName*/) {}

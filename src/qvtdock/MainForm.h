@@ -21,6 +21,7 @@
 #include "forms/win/Label.h"
 #include "forms/win/Menus.h"
 #include "forms/win/PaintBox.h"
+#include "qvtdock/InputState.h"
 #include "qvtdock/LauncherEnvironment.h"
 #include "qvtdock/LauncherState.h"
 #include "qvtdock/PageView.h"
@@ -58,6 +59,7 @@ public:
     forms::TMenuItem* mnLock = nullptr;
     forms::TMenuItem* mnNotuse = nullptr;
     forms::TMenuItem* mnClose = nullptr;
+    forms::TMenuItem* mnExit = nullptr;
     forms::TApplicationEvents* ApplicationEvents1 = nullptr;
     TTrayIcon* TrayIcon1 = nullptr;
     TRavoLaunchTimer* LTimer = nullptr;
@@ -163,10 +165,70 @@ public:
     void LoadStyle(const std::string& fileName);
     void ApplyCustomColors();
     void StoreSettings();
-    // Input, child programs and hints.
+    // Input and actions.
+    // Runs action 0 to 16 of the settings; any other number does nothing.
+    void DoAction(int32_t action);
+    // Moves the selection by a signed step (positive: towards the start), wrapping at the ends
+    // when asked, and keeps it in view; a bar of several rows follows with its rows instead.
+    void MoveSelection(int32_t step, bool wrap);
+    // A bar of one row: shifts it by whole screens so that the selection, which moved by a step
+    // of this sign (negative: forwards), is in view.
+    void ScrollToSelection(int32_t step);
+    // A bar of several rows: one row down or up (byRow), or as far as the selection needs.
+    void ScrollRows(bool down, bool byRow);
+    // The first row of the bar in view.
+    [[nodiscard]] int FirstVisibleRow() const;
+    // The close button and "ランチャーを閉じる(&Q)": hides the launcher, not while it is locked.
     void mnExitClick(forms::TComponent* sender);
-    void mnRegDataClick(forms::TComponent* sender);
+    // The form, its title bar, labels and button area: a press, a move (which may drag the
+    // window by the title bar) and a release, which runs the button's action.
+    void FormMouseDown(forms::TComponent* sender, forms::TMouseButton button,
+                       forms::TShiftState shift, int x, int y);
+    void FormMouseMove(forms::TComponent* sender, forms::TShiftState shift, int x, int y);
+    void FormMouseUp(forms::TComponent* sender, forms::TMouseButton button,
+                     forms::TShiftState shift, int x, int y);
+    // A button of the bar: a left release runs it, a right release opens the menu.
+    void BtnBarMouseDown(forms::TComponent* sender, forms::TMouseButton button,
+                         forms::TShiftState shift, int x, int y);
+    void BtnBarMouseUp(forms::TComponent* sender, forms::TMouseButton button,
+                       forms::TShiftState shift, int x, int y);
+    void BtnBarMouseMove(forms::TComponent* sender, forms::TShiftState shift, int x, int y);
+    // The bar's cells behind the page's last button belong to the form.
+    void BtnBarNoneBtnMouseDown(forms::TComponent* sender, forms::TMouseButton button,
+                                forms::TShiftState shift, int x, int y);
+    void BtnBarNoneBtnMouseUp(forms::TComponent* sender, forms::TMouseButton button,
+                              forms::TShiftState shift, int x, int y);
+    void BtnBarNoneBtnMouseMove(forms::TComponent* sender, forms::TShiftState shift, int x, int y);
+    // The wheel that MoveSelection handed to a bar of several rows.
+    void BtnBarBtnMouseWheel(forms::TComponent* sender, int wheelDelta);
+    void PageTabMouseDown(forms::TComponent* sender, forms::TMouseButton button,
+                          forms::TShiftState shift, int x, int y);
+    void PageTabMouseUp(forms::TComponent* sender, forms::TMouseButton button,
+                        forms::TShiftState shift, int x, int y);
+    // The pop-up hint window: as the form, without the drag.
+    void HintWindowMouseDown(forms::TComponent* sender, forms::TMouseButton button,
+                             forms::TShiftState shift, int x, int y);
+    void HintWindowMouseUp(forms::TComponent* sender, forms::TMouseButton button,
+                           forms::TShiftState shift, int x, int y);
+    // The extra mouse buttons, while the window is shown and no child program runs.
+    void LTimerMouse4BtnClick(forms::TComponent* sender);
+    void LTimerMouse5BtnClick(forms::TComponent* sender);
+    // The run and hide keys on their press; the menu, lock and page keys and the arrows' scrolling
+    // on their release.
+    void FormKeyDown(forms::TComponent* sender, uint16_t& key, forms::TShiftState shift);
+    void FormKeyUp(forms::TComponent* sender, uint16_t& key, forms::TShiftState shift);
+    // The application's message filter: the wheel over the launcher runs the wheel's actions.
     void ApplicationEvents1Message(MSG& msg, bool& handled);
+    // Which button is held where, and where the menu was asked for.
+    [[nodiscard]] const TInputState& InputState() const { return FInput; }
+    // Later commands: running a button, the size dialogs, the child programs.
+    void LaunchButton(int32_t page, int32_t slot, uint8_t verb = 0);
+    void mnBtnSizeClick(forms::TComponent* sender);
+    void nmFormSizeClick(forms::TComponent* sender);
+    void mnCfgClick(forms::TComponent* sender);
+    void mnSkinClick(forms::TComponent* sender);
+    // Child programs and hints.
+    void mnRegDataClick(forms::TComponent* sender);
     void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
     // The selected button's pop-up hint.
     void ShowButtonHint();
@@ -202,6 +264,28 @@ private:
     void BuildDesign();
     // The window-state menu items and the form's show, hide and activation handlers.
     void BuildWindowStateDesign();
+    // The input handlers on the form and its controls, and "ランチャーを閉じる(&Q)".
+    void BuildInputDesign();
+    // The pop-up hint window's presses and releases reach the form.
+    void BindHintWindowMouse();
+    // The wheel over the launcher: the action of the wheel, alone or with the held button.
+    void WheelMessage(const MSG& msg, bool& handled);
+    // The wheel message is for the launcher window, one of its controls or its pop-up hint, and
+    // no dialog or child program of the launcher is open.
+    [[nodiscard]] bool WheelIsForLauncher(HWND target);
+    // Runs what a release came to.
+    void RunRelease(const TReleaseOutcome& outcome);
+    // The context menu at a screen point, with auto-hide suspended while it is open.
+    void PopupMenuAt(forms::TPoint p);
+    // Shows the page of the tab (none: nothing) from its first button.
+    void ShowPage(std::optional<int> tab);
+    // Buttons of the current page, and whether a row of the bar shows them all.
+    [[nodiscard]] int PageButtonCount() const;
+    [[nodiscard]] bool AllButtonsVisible() const;
+    // The bar has more than one row.
+    [[nodiscard]] bool MultiRowBar() const { return FCfg.RowMax > 1; }
+    // The window drag by the pointer from client point (x, y) of the pressed control.
+    void DragWindow(int x, int y);
     // The window's place in the z-order as FState says.
     void ApplyTopMost();
     // The lock's signs on the title bar and in the menu.
@@ -240,15 +324,12 @@ private:
     bool FLaunchBtnsHeld = false;
     bool FLaunchFired = false;
     int FPowerCount = 0;
-    // Input state: the held button (0 none, 1 left, 2 right, 3 middle), the wheel turned while
-    // it was held, a window drag armed at the last pointer point (client coordinates), where the
-    // context menu was asked for (0 to 5), the menu key, and the wheel message being dispatched.
-    int32_t FHeldButton = 0;
-    bool FWheelWhileHeld = false;
-    bool FDragArmed = false;
+    // Input state: the held button, the wheel turned while it was held, the window drag armed,
+    // where the context menu was asked for and the menu key (TInputState); the last pointer point
+    // (client coordinates of the control pressed or moved over), and the wheel message being
+    // dispatched.
+    TInputState FInput;
     forms::TPoint FLastPoint;
-    uint8_t FMenuContext = 0;
-    bool FKeyMenu = false;
     bool FWheelSource = false;
     forms::TMessage FWheelMessage;
     // The leftmost visible button of a single-row bar.

@@ -56,6 +56,11 @@ void TfmMain::ApplySettings() {
     PageTab->SetHeight(PageTab->TabBtnHeight());
 
     RegisterShowHotKey(FCfg.KeyShow);
+
+    // The run key presses the selected button.
+    BtnBar->SetDownKeyCode(FCfg.LauncherKeys[0]);
+
+    BindHintWindowMouse();
 }
 
 void TfmMain::LoadStyle(const std::string& /*fileName*/) {}

@@ -51,9 +51,7 @@ void TfmMain::StartUp() {
     FLaunchBtnsHeld = false;
     FLaunchFired = false;
     FTickCount = 0;
-    FHeldButton = 0;
-    FWheelWhileHeld = false;
-    FMenuContext = 0;
+    FInput.Reset();
     FFirstVisibleBtn = 0;
     FBusy = false;
 

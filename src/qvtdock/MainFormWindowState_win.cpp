@@ -176,6 +176,8 @@ void TfmMain::FormShow(TComponent* /*sender*/) {
 
 void TfmMain::FormHide(TComponent* /*sender*/) {
     FState.Hidden();
+    // A button held on the window is released elsewhere, or not at all.
+    FInput.EndPresses();
     if (FCfg.BtnPopupHint && FHintSetter)
         FHintSetter->HideHint();
 }

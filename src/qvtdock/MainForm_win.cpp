@@ -52,6 +52,7 @@ TfmMain::TfmMain(TComponent* owner, std::shared_ptr<TLauncherEnvironment> enviro
         environment_ = std::make_shared<TLauncherEnvironment>();
     BuildDesign();
     BuildWindowStateDesign();
+    BuildInputDesign();
 }
 
 TfmMain::~TfmMain() = default;

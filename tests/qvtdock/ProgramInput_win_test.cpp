@@ -1,0 +1,132 @@
+// The launcher program's input from outside: a copy of qvtdock.exe started by the cross-process
+// driver is dragged by its title bar with real input, then ended by the title bar's click when
+// the settings make that the quit action, and the settings file keeps where the window went.
+#include "qvtdock/MainFormTesting.h"
+
+#include "forms/base/Codepage.h"
+#include "forms/base/Files.h"
+#include "shared/FileUtils.h"
+#include "support/ProcessDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using kbtest::ProcessDriver;
+using namespace qvttest;
+
+namespace {
+
+constexpr int kWaitMs = 15000;
+// A point of the title bar left of the lock button, in the window's client coordinates.
+constexpr POINT kTitlePoint{4, 14};
+
+// The child's left edge in its parent's client area.
+long LeftIn(HWND child) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r.left;
+}
+
+void SendButton(DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+}
+
+// The thread runs the system's loop that moves a window.
+bool InMoveLoop(DWORD thread) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE);
+}
+
+class ProgramInputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string built =
+            forms::ExtractFilePath(forms::ProgramPath()) + "..\\bin\\qvtdock.exe";
+        ASSERT_TRUE(CopyFileW(cp932::Wide(built).c_str(), cp932::Wide(Program()).c_str(), FALSE))
+            << built;
+        user = GetLogonUserName();
+        ASSERT_FALSE(user.empty());
+        kbtest::MakeDir(UserFolder());
+    }
+    void TearDown() override {
+        if (process && process->Running())
+            process->Kill();
+    }
+
+    std::string Program() const { return dir.File("qvtdock.exe"); }
+    std::string UserFolder() const { return dir.File(user); }
+    std::string IniFile() const { return UserFolder() + "\\qvtdock.ini"; }
+
+    // Starts the launcher on these pages and settings and waits until its title bar is laid out
+    // (the close button 24 pixels from the right edge), which start-up does last.
+    HWND StartLaidOut(const std::vector<int>& counts, const std::string& ini) {
+        WriteList(UserFolder() + "\\qvtdock.lst", counts);
+        kbtest::WriteBytes(IniFile(), ini);
+        kbtest::ProcessOptions o;
+        o.program = Program();
+        o.currentDir = dir.Path();
+        process = std::make_unique<ProcessDriver>(o);
+        const HWND main = process->WaitForWindow(L"TfmMain", kWaitMs);
+        if (!main)
+            return nullptr;
+        const bool laidOut = kbtest::WaitUntil(
+            [&] {
+                RECT client{};
+                GetClientRect(main, &client);
+                for (HWND h = GetWindow(main, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+                    if (kbtest::ClassNameOf(h) == L"TMarkBtn" && LeftIn(h) == client.right - 24)
+                        return true;
+                return false;
+            },
+            kWaitMs);
+        return laidOut ? main : nullptr;
+    }
+
+    kbtest::TempDir dir;
+    std::string user;
+    std::unique_ptr<ProcessDriver> process;
+};
+
+} // namespace
+
+TEST_F(ProgramInputTest, TitleBarDrag_MovesTheWindow_QuitActionSavesWhereItWent) {
+    const HWND main =
+        StartLaidOut({10}, "[Bounds]\r\nLeft=100\r\nTop=100\r\n[MouseBtnAction]\r\nLeft=10\r\n");
+    ASSERT_NE(main, nullptr);
+    // Nothing of this program calls the window yet: it is shown from outside.
+    ShowWindow(main, SW_SHOW);
+    kbtest::BringToFront(main);
+    ASSERT_EQ(kbtest::ScreenRectOf(main).left, 100);
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+
+    POINT p = kTitlePoint;
+    ClientToScreen(main, &p);
+    kbtest::MovePointerTo(p.x, p.y);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    // One pixel, straight: the drag starts where the pointer is, not on a detour.
+    SetCursorPos(p.x + 1, p.y + 1);
+    ASSERT_TRUE(kbtest::WaitUntil([&] { return InMoveLoop(thread); }, kWaitMs));
+    // The system's move loop takes the pointer's moves itself.
+    SetCursorPos(p.x + 41, p.y + 31);
+    ASSERT_TRUE(kbtest::WaitUntil([&] { return kbtest::ScreenRectOf(main).left == 140; }));
+    SendButton(MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(kbtest::WaitUntil([&] { return !InMoveLoop(thread); }, kWaitMs));
+    ASSERT_TRUE(kbtest::WaitUntil([&] { return kbtest::ScreenRectOf(main).left == 140; }));
+    EXPECT_EQ(kbtest::ScreenRectOf(main).top, 130);
+
+    // A click of the title bar quits.
+    POINT q = kTitlePoint;
+    ClientToScreen(main, &q);
+    kbtest::MovePointerTo(q.x, q.y);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    SendButton(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
+    const std::string ini = kbtest::ReadBytes(IniFile());
+    EXPECT_NE(ini.find("[Bounds]\r\nLeft=140\r\nTop=130\r\n"), std::string::npos) << ini;
+}

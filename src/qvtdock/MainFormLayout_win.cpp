@@ -145,7 +145,8 @@ void TfmMain::UpdateTitleInfo() {
     }
     if (FCfg.VisTitle && !FCfg.VisDateTime) {
         const std::string text =
-            selected ? ComposeButtonText(p, selected->Slot, false, FCfg.TitleInPage) : "";
+            selected ? TitleLine(ComposeButtonText(p, selected->Slot, false, FCfg.TitleInPage))
+                     : "";
         LbTitle->SetTelopMessage(text);
         if (!LbTitle->Telop())
             LbTitle->SetWidth(TitleWidthFor(TextWidthIn(LbTitle->Font(), text), TitleBox->Width()));

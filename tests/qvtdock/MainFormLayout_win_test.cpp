@@ -245,10 +245,10 @@ TEST_F(LayoutTest, Counters_OffHidesBoth) {
 TEST_F(LayoutTest, Title_PageCaptionLineBreakAndTheButtonsTitle) {
     Prepare({5});
     Start();
-    EXPECT_EQ(Text(form->LbTitle), "[P1] \r\n1.1");
+    EXPECT_EQ(Text(form->LbTitle), "[P1] 1.1");
     form->BtnBar->SetBtnIndex(3);
     form->UpdateTitleInfo();
-    EXPECT_EQ(Text(form->LbTitle), "[P1] \r\n1.4");
+    EXPECT_EQ(Text(form->LbTitle), "[P1] 1.4");
 }
 
 TEST_F(LayoutTest, Title_WithoutPage_TheTitleAloneAndTheLabelAsWideAsIt) {
@@ -397,7 +397,7 @@ TEST_F(LayoutTest, PageMenu_ChoosingAPageShowsItFromTheStart) {
     EXPECT_EQ(form->BtnBar->BtnIndex(), 0);
     EXPECT_EQ(Text(form->LbBtn), "001");
     EXPECT_EQ(Text(form->LbCount), "007");
-    EXPECT_EQ(Text(form->LbTitle), "[P2] \r\n2.1");
+    EXPECT_EQ(Text(form->LbTitle), "[P2] 2.1");
     EXPECT_EQ(form->BtnBar->ColCount(), 7);
     EXPECT_TRUE(form->mnPage->Items(1)->Checked());
     EXPECT_FALSE(form->mnPage->Items(0)->Checked());

@@ -139,5 +139,5 @@ TEST_F(ProgramLayoutTest, HiddenWindowFollowsTheIni) {
     EXPECT_EQ(RectIn(buttons[1]), (Box{530, 4, 20, 20}));
     EXPECT_EQ(RectIn(buttons[2]), (Box{552, 4, 20, 20}));
     const HWND title = kbtest::FindChildWindow(main, L"TScrlLabel");
-    EXPECT_EQ(kbtest::WindowText(title), "[P1] \r\n1.1");
+    EXPECT_EQ(kbtest::WindowText(title), "[P1] 1.1");
 }

@@ -117,6 +117,10 @@ private:
         switch (kind->second) {
         case ikProgram:
             item.WorkDir = forms::ExtractFileDir(item.Path);
+            // Wine's shell gives its own programs the plain document icon; the icon in the file
+            // is the program's own.
+            item.IconFile = item.Path;
+            item.IconIndex = 0;
             break;
         case ikSpecialFolder:
             if (!RootFolderFromName(item.Path))

@@ -1,9 +1,13 @@
 // A program for the launch tests to start: it writes its arguments (the command line after the
-// program name) and its working folder, as two code-page-932 lines, to the file that the
-// environment variable KB_MARKER names, and ends. The file appears whole or not at all.
+// program name) and its working folder, as two code-page-932 lines, then each argument as the
+// system splits the line (CommandLineToArgvW, the program name left out) on a line of its own, to
+// the file that the environment variable KB_MARKER names, and ends. The file appears whole or not
+// at all.
 #include "forms/base/Codepage.h"
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <string>
 
@@ -31,7 +35,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 1;
     wchar_t folder[MAX_PATH + 1] = {};
     GetCurrentDirectoryW(MAX_PATH, folder);
-    const std::string text = cp932::Narrow(Arguments()) + "\n" + cp932::Narrow(folder) + "\n";
+    std::string text = cp932::Narrow(Arguments()) + "\n" + cp932::Narrow(folder) + "\n";
+    int argc = 0;
+    if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {
+        for (int i = 1; i < argc; ++i)
+            text += cp932::Narrow(argv[i]) + "\n";
+        LocalFree(argv);
+    }
     const std::wstring temporary = std::wstring(target) + L".part";
     const HANDLE h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);

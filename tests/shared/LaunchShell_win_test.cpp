@@ -10,6 +10,7 @@
 #include "forms/base/StrUtils.h"
 #include "forms/gfx/Icon.h"
 #include "shared/FileUtils.h"
+#include "support/Marker.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -26,16 +27,13 @@
 #include <thread>
 #include <vector>
 
+using kbtest::CopyMarker;
+using kbtest::Marker;
+using kbtest::MarkerProgram;
 using kbtest::TempDir;
 using testing::Contains;
 
 namespace {
-// What kb_marker reported.
-struct MarkerReport {
-    std::string args;
-    std::string folder;
-};
-
 std::string ShellDisplayName(const std::string& path) {
     SHFILEINFOW info{};
     if (!SHGetFileInfoW(cp932::Wide(path).c_str(), 0, &info, sizeof info,
@@ -54,58 +52,6 @@ std::optional<std::string> SpecialFolderName(int csidl) {
     CoTaskMemFree(pidl);
     return ok ? std::optional<std::string>(cp932::Narrow(info.szDisplayName)) : std::nullopt;
 }
-
-std::string MarkerProgram() {
-    return forms::ExtractFilePath(forms::ProgramPath()) + "kb_marker.exe";
-}
-
-// A copy of kb_marker in the folder, which is made when missing.
-std::string CopyMarker(const std::string& folder) {
-    if (!forms::DirectoryExists(folder))
-        kbtest::MakeDir(folder);
-    const std::string copy = folder + "\\kb_marker.exe";
-    EXPECT_TRUE(CopyFileW(cp932::Wide(MarkerProgram()).c_str(), cp932::Wide(copy).c_str(), FALSE));
-    return copy;
-}
-
-// Points kb_marker at a report file in the test's folder; Wait gives its report.
-class Marker {
-public:
-    explicit Marker(const TempDir& dir) : report_(dir.File("report.txt")) {
-        SetEnvironmentVariableW(L"KB_MARKER", cp932::Wide(report_).c_str());
-    }
-    ~Marker() { SetEnvironmentVariableW(L"KB_MARKER", nullptr); }
-
-    // The report, once the program has written it; none after a generous wait.
-    std::optional<MarkerReport> Wait() const {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        std::string text;
-        for (;;) {
-            // The file may be there but not yet openable: the program's rename (or a second
-            // run's) can still hold it.
-            if (kbtest::Exists(report_)) {
-                try {
-                    text = kbtest::ReadBytes(report_);
-                    break;
-                } catch (const std::runtime_error&) {
-                }
-            }
-            if (std::chrono::steady_clock::now() > end)
-                return std::nullopt;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        const std::vector<std::string> lines = forms::Split(text, '\n');
-        MarkerReport report;
-        report.args = lines.size() > 0 ? lines[0] : "";
-        report.folder = lines.size() > 1 ? lines[1] : "";
-        forms::RemoveFile(report_);
-        return report;
-    }
-    bool Ran() const { return kbtest::Exists(report_); }
-
-private:
-    std::string report_;
-};
 
 // A key under HKEY_CLASSES_ROOT with its default value, removed with everything below it again.
 class ClassesKey {
@@ -273,6 +219,7 @@ TEST_F(LaunchShellUrlWin, AUrlOpensWithTheRegisteredProgram) {
     const auto report = marker.Wait();
     ASSERT_TRUE(report);
     EXPECT_EQ(report->args, "-u \"kbtesturl:http://example.com/?a=1\"");
+    EXPECT_EQ(report->argv, (std::vector<std::string>{"-u", "kbtesturl:http://example.com/?a=1"}));
 }
 
 TEST_F(LaunchShellUrlWin, AUrlSlotRunsThroughTheUrlOpener) {

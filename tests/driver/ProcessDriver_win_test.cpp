@@ -58,7 +58,8 @@ TEST(ProcessDriverStart, CommandLineAndCurrentFolderReachTheProgramExactly) {
     o.environment = {{"KB_MARKER", report}};
     ProcessDriver p(o);
     ASSERT_EQ(p.WaitForExit(), 0u);
-    EXPECT_EQ(kbtest::ReadBytes(report), "first \"二 語\"  表\n" + dir.Path() + "\n");
+    EXPECT_EQ(kbtest::ReadBytes(report),
+              "first \"二 語\"  表\n" + dir.Path() + "\nfirst\n二 語\n表\n");
 }
 
 TEST(ProcessDriverStart, EnvironmentVariablesAreSetReplacedAndRemoved) {

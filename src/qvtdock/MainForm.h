@@ -54,12 +54,47 @@ public:
     TBasePanel* Base = nullptr;
     TQvtGrpBtns* BtnBar = nullptr;
     forms::TPopupMenu* PopupMenu1 = nullptr;
+    // The menu's items in their order.
     forms::TMenuItem* mnPage = nullptr;
-    forms::TMenuItem* mnSave = nullptr;
+    forms::TMenuItem* Np = nullptr;
+    forms::TMenuItem* mnBtnTitle = nullptr;
+    forms::TMenuItem* mnNon1 = nullptr;
+    forms::TMenuItem* mnBtnOpen = nullptr;
+    forms::TMenuItem* mnBtnLinkOpen = nullptr;
+    forms::TMenuItem* mnBtnProp = nullptr;
+    forms::TMenuItem* N2 = nullptr;
+    forms::TMenuItem* mnLink = nullptr;
+    forms::TMenuItem* mnNon2 = nullptr;
+    forms::TMenuItem* mnBtn = nullptr;
+    forms::TMenuItem* mnNon3 = nullptr;
     forms::TMenuItem* mnLock = nullptr;
     forms::TMenuItem* mnNotuse = nullptr;
+    forms::TMenuItem* mnNon4 = nullptr;
+    forms::TMenuItem* mnRegData = nullptr;
+    forms::TMenuItem* mnSkin = nullptr;
+    forms::TMenuItem* mnCfg = nullptr;
+    forms::TMenuItem* mnHelp = nullptr;
+    forms::TMenuItem* mnAbout = nullptr;
+    forms::TMenuItem* mnNon5 = nullptr;
     forms::TMenuItem* mnClose = nullptr;
     forms::TMenuItem* mnExit = nullptr;
+    // The items of "ボタン(&B)".
+    forms::TMenuItem* mnNewPage = nullptr;
+    forms::TMenuItem* mnBtnAdd = nullptr;
+    forms::TMenuItem* mnBtnDel = nullptr;
+    forms::TMenuItem* mnBtnCls = nullptr;
+    forms::TMenuItem* mnBtnsort = nullptr;
+    forms::TMenuItem* N5 = nullptr;
+    forms::TMenuItem* mnRegSpfolder = nullptr;
+    forms::TMenuItem* mnRegFolder = nullptr;
+    forms::TMenuItem* N4 = nullptr;
+    forms::TMenuItem* mnSave = nullptr;
+    forms::TMenuItem* N3 = nullptr;
+    forms::TMenuItem* mnBtnSize = nullptr;
+    forms::TMenuItem* nmFormSize = nullptr;
+    forms::TMenuItem* nmFormVSize = nullptr;
+    forms::TMenuItem* N1 = nullptr;
+    forms::TMenuItem* mnIconStretch = nullptr;
     forms::TApplicationEvents* ApplicationEvents1 = nullptr;
     TTrayIcon* TrayIcon1 = nullptr;
     TRavoLaunchTimer* LTimer = nullptr;
@@ -221,14 +256,36 @@ public:
     void ApplicationEvents1Message(MSG& msg, bool& handled);
     // Which button is held where, and where the menu was asked for.
     [[nodiscard]] const TInputState& InputState() const { return FInput; }
-    // Later commands: running a button, the size dialogs, the child programs.
+    // Running the selected button and its commands (MainFormLaunch_win.cpp).
     void LaunchButton(int32_t page, int32_t slot, uint8_t verb = 0);
+    void mnBtnOpenClick(forms::TComponent* sender);
+    void mnBtnLinkOpenClick(forms::TComponent* sender);
+    void mnBtnPropClick(forms::TComponent* sender);
+    // Refills "コマンド(&C)" for the selected button.
+    void BuildCommandMenu();
+    // Files dropped onto the launcher (MainFormDrop_win.cpp): the WM_DROPFILES half of the
+    // application's message filter.
+    void DropFilesMessage(MSG& msg, bool& handled);
+    // The menu's composition and the editing commands (MainFormEditing_win.cpp).
+    void PopupMenu1Popup(forms::TComponent* sender);
+    void mnNewPageClick(forms::TComponent* sender);
+    void mnBtnAddClick(forms::TComponent* sender);
+    void mnBtnDelClick(forms::TComponent* sender);
+    void mnBtnClsClick(forms::TComponent* sender);
+    void mnBtnsortClick(forms::TComponent* sender);
+    void mnRegSpfolderClick(forms::TComponent* sender);
+    void mnRegFolderClick(forms::TComponent* sender);
     void mnBtnSizeClick(forms::TComponent* sender);
     void nmFormSizeClick(forms::TComponent* sender);
-    void mnCfgClick(forms::TComponent* sender);
-    void mnSkinClick(forms::TComponent* sender);
-    // Child programs and hints.
+    void nmFormVSizeClick(forms::TComponent* sender);
+    void mnIconStretchClick(forms::TComponent* sender);
+    // The child programs, help and the About box (MainFormPrograms_win.cpp).
     void mnRegDataClick(forms::TComponent* sender);
+    void mnSkinClick(forms::TComponent* sender);
+    void mnCfgClick(forms::TComponent* sender);
+    void mnHelpClick(forms::TComponent* sender);
+    void mnAboutClick(forms::TComponent* sender);
+    // Hints (MainFormHints_win.cpp).
     void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
     // The selected button's pop-up hint.
     void ShowButtonHint();
@@ -262,6 +319,8 @@ private:
     friend class TAutoHideSuspension;
 
     void BuildDesign();
+    // The context menu: every item in its place, "ボタン(&B)" with its own.
+    void BuildMenuDesign();
     // The window-state menu items and the form's show, hide and activation handlers.
     void BuildWindowStateDesign();
     // The input handlers on the form and its controls, and "ランチャーを閉じる(&Q)".

@@ -43,9 +43,6 @@ int Offset(int size, int index) {
 } // namespace
 
 void TfmMain::BuildInputDesign() {
-    mnExit = PopupMenu1->Items().Add("ランチャーを閉じる(&Q)",
-                                     [this](TComponent* s) { mnExitClick(s); });
-
     // The form group: the form, its title bar, counters, title and button area.
     for (forms::TControl* c :
          std::initializer_list<forms::TControl*>{this, TitleBox, LbBtn, LbCount, LbTitle, Base}) {
@@ -444,6 +441,9 @@ void TfmMain::ApplicationEvents1Message(MSG& msg, bool& handled) {
     case WM_MOUSEWHEEL:
         WheelMessage(msg, handled);
         break;
+    case WM_DROPFILES:
+        DropFilesMessage(msg, handled);
+        break;
     default:
         break;
     }
@@ -469,10 +469,3 @@ void TfmMain::WheelMessage(const MSG& msg, bool& handled) {
     handled = true;
     DoAction(FInput.Wheel(GET_WHEEL_DELTA_WPARAM(msg.wParam), FCfg.Actions));
 }
-
-// ---- Hints -------------------------------------------------------------------------------------
-
-void TfmMain::ApplicationEvents1ShowHint(std::string& /*hintText*/, bool& /*canShow*/,
-                                         forms::THintInfo& /*info*/) {}
-
-void TfmMain::ShowButtonHint() {}

@@ -21,18 +21,6 @@ constexpr int kTitleBarReserve = 120;
 } // namespace
 
 void TfmMain::BuildWindowStateDesign() {
-    const int closeIndex = mnClose->MenuIndex();
-    auto lock = forms::MakeScoped<forms::TMenuItem>();
-    lock->SetCaption("ランチャーをロック(&L)");
-    lock->OnClick = [this](TComponent* s) { mnLockClick(s); };
-    mnLock = lock.get();
-    PopupMenu1->Items().Insert(closeIndex, std::move(lock));
-    auto notuse = forms::MakeScoped<forms::TMenuItem>();
-    notuse->SetCaption("ランチャー呼び出し不可(&N)");
-    notuse->OnClick = [this](TComponent* s) { mnNotuseClick(s); };
-    mnNotuse = notuse.get();
-    PopupMenu1->Items().Insert(closeIndex + 1, std::move(notuse));
-
     OnShow = [this](TComponent* s) { FormShow(s); };
     OnHide = [this](TComponent* s) { FormHide(s); };
     OnActivate = [this](TComponent* s) { FormActivate(s); };

@@ -57,6 +57,61 @@ TfmMain::TfmMain(TComponent* owner, std::shared_ptr<TLauncherEnvironment> enviro
 
 TfmMain::~TfmMain() = default;
 
+void TfmMain::BuildMenuDesign() {
+    PopupMenu1 = forms::MakeOwned<forms::TPopupMenu>(this);
+    PopupMenu1->OnPopup = [this](TComponent* s) { PopupMenu1Popup(s); };
+    using Handler = void (TfmMain::*)(TComponent*);
+    const auto add = [this](forms::TMenuItem& parent, const char* caption, Handler handler) {
+        if (!handler)
+            return parent.Add(caption);
+        return parent.Add(caption, [this, handler](TComponent* s) { (this->*handler)(s); });
+    };
+    forms::TMenuItem& top = PopupMenu1->Items();
+    mnPage = add(top, "ページリスト(&P)", nullptr);
+    Np = add(top, "-", nullptr);
+    mnBtnTitle = add(top, "", nullptr);
+    mnNon1 = add(top, "-", nullptr);
+    mnBtnOpen = add(top, "開く(&O)", &TfmMain::mnBtnOpenClick);
+    mnBtnLinkOpen = add(top, "登録先のフォルダを開く(&U)", &TfmMain::mnBtnLinkOpenClick);
+    mnBtnProp = add(top, "プロパティ(&R)", &TfmMain::mnBtnPropClick);
+    N2 = add(top, "-", nullptr);
+    mnLink = add(top, "コマンド(&C)", nullptr);
+    mnNon2 = add(top, "-", nullptr);
+    mnBtn = add(top, "ボタン(&B)", nullptr);
+    mnNon3 = add(top, "-", nullptr);
+    mnLock = add(top, "ランチャーをロック(&L)", &TfmMain::mnLockClick);
+    mnNotuse = add(top, "ランチャー呼び出し不可(&N)", &TfmMain::mnNotuseClick);
+    mnNon4 = add(top, "-", nullptr);
+    mnRegData = add(top, "登録データー編集(&Z)...", &TfmMain::mnRegDataClick);
+    mnSkin = add(top, "スタイルの設定(&K)...", &TfmMain::mnSkinClick);
+    mnCfg = add(top, "環境設定(&S)...", &TfmMain::mnCfgClick);
+    mnHelp = add(top, "ヘルプ(&H)...", &TfmMain::mnHelpClick);
+    mnAbout = add(top, "バージョン情報(&A)...", &TfmMain::mnAboutClick);
+    mnNon5 = add(top, "-", nullptr);
+    mnClose = add(top, "K+Bandeoの終了(&X)", &TfmMain::mnCloseClick);
+    mnExit = add(top, "ランチャーを閉じる(&Q)", &TfmMain::mnExitClick);
+
+    forms::TMenuItem& btn = *mnBtn;
+    mnNewPage = add(btn, "新規ページ追加(&N)...", &TfmMain::mnNewPageClick);
+    mnBtnAdd = add(btn, "追加(&A)...", &TfmMain::mnBtnAddClick);
+    mnBtnDel = add(btn, "削除(&D)...", &TfmMain::mnBtnDelClick);
+    mnBtnCls = add(btn, "登録情報クリア(&C)...", &TfmMain::mnBtnClsClick);
+    mnBtnsort = add(btn, "並び替え(&R)...", &TfmMain::mnBtnsortClick);
+    N5 = add(btn, "-", nullptr);
+    mnRegSpfolder = add(btn, "特殊フォルダ登録(&P)...", &TfmMain::mnRegSpfolderClick);
+    mnRegFolder = add(btn, "ファイルフォルダ登録(&F)...", &TfmMain::mnRegFolderClick);
+    N4 = add(btn, "-", nullptr);
+    mnSave = add(btn, "データー保存(&E)", &TfmMain::mnSaveClick);
+    N3 = add(btn, "-", nullptr);
+    mnBtnSize = add(btn, "サイズ変更(&S)...", &TfmMain::mnBtnSizeClick);
+    nmFormSize = add(btn, "横表示数(&H)...", &TfmMain::nmFormSizeClick);
+    nmFormVSize = add(btn, "列表示数(&V)...", &TfmMain::nmFormVSizeClick);
+    N1 = add(btn, "-", nullptr);
+    mnIconStretch = add(btn, "アイコンをボタンに合わせる(&I)", &TfmMain::mnIconStretchClick);
+    mnIconStretch->SetAutoCheck(true);
+    mnIconStretch->SetChecked(true);
+}
+
 void TfmMain::BuildDesign() {
     SetBorderStyle(forms::TFormBorderStyle::bsNone);
     SetStayOnTop(true);
@@ -180,11 +235,7 @@ void TfmMain::BuildDesign() {
     BtnBar->SetAllBtnClicked(true);
     SetActiveControl(BtnBar);
 
-    PopupMenu1 = forms::MakeOwned<forms::TPopupMenu>(this);
-    mnPage = PopupMenu1->Items().Add("ページリスト(&P)");
-    mnSave = PopupMenu1->Items().Add("データー保存(&E)", [this](TComponent* s) { mnSaveClick(s); });
-    mnClose =
-        PopupMenu1->Items().Add("K+Bandeoの終了(&X)", [this](TComponent* s) { mnCloseClick(s); });
+    BuildMenuDesign();
 
     ApplicationEvents1 = forms::MakeOwned<forms::TApplicationEvents>(this);
     ApplicationEvents1->OnActivate = [this](TComponent* s) { ApplicationEvents1Activate(s); };

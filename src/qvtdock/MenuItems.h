@@ -12,5 +12,11 @@ forms::TMenuItem* AddMenuItem(forms::TMenuItem& parent, std::string_view caption
                               std::string_view hint, bool radioItem, int number,
                               std::function<void(forms::TComponent*)> onClick);
 
+// The same, put at index under parent.
+forms::TMenuItem* InsertMenuItem(forms::TMenuItem& parent, int index, std::string_view hint,
+                                 bool radioItem, int number,
+                                 std::function<void(forms::TComponent*)> onClick,
+                                 std::string_view caption);
+
 // Frees every item under parent, the last first.
 void ClearMenuItems(forms::TMenuItem& parent);

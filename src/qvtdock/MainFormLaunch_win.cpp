@@ -1,5 +1,6 @@
 // The main form's commands on the selected button: running it, its folder, its properties and
 // its command list.
+#include "forms/base/Exceptions.h"
 #include "forms/win/MessageDialog.h"
 #include "qvtdock/AutoHideSuspension.h"
 #include "qvtdock/CommandMenu.h"
@@ -65,8 +66,14 @@ void TfmMain::mnBtnLinkOpenClick(TComponent* /*sender*/) {
 }
 
 void TfmMain::mnBtnPropClick(TComponent* /*sender*/) {
-    if (const std::optional<TSelectedSlot> slot = SelectedSlot())
+    const std::optional<TSelectedSlot> slot = SelectedSlot();
+    if (!slot)
+        return;
+    try {
         FLaunchList->ShowProperties(slot->Page, slot->Slot, environment_->Shell());
+    } catch (const forms::EComError&) {
+        // A special folder that this system lacks has no sheet to show.
+    }
 }
 
 void TfmMain::BuildCommandMenu() {

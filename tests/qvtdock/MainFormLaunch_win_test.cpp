@@ -200,6 +200,13 @@ TEST_F(LaunchTest, Properties_AskTheShellForTheSlotsSheet) {
     EXPECT_EQ(shell.invokes[0].second.Verb, "Properties");
 }
 
+TEST_F(LaunchTest, Properties_OfASpecialFolderTheSystemLacks_ShowNothing) {
+    StartWith({});
+    SetSlot(0, ikSpecialFolder, "rfPrinters");
+    EXPECT_NO_THROW(form->mnBtnPropClick(nullptr));
+    EXPECT_TRUE(shell.invokes.empty());
+}
+
 // ---- The command list --------------------------------------------------------------------------
 
 TEST_F(LaunchTest, CommandList_AUrlThenAnAddress) {
@@ -273,6 +280,11 @@ TEST_F(LaunchTest, RecycleContents_AVanishedFolderIsLeftAlone) {
     EXPECT_NO_THROW(form->RunCommand(2, folder, ""));
     EXPECT_NO_THROW(form->RunCommand(2, "", ""));
     EXPECT_TRUE(shell.runs.empty());
+}
+
+TEST_F(LaunchTest, ClearRecentDocuments_Smoke) {
+    StartWith({}, true);
+    EXPECT_NO_THROW(form->RunCommand(3, "", "rfMyComputer"));
 }
 
 // ---- Real starts through the system's shell ----------------------------------------------------

@@ -472,6 +472,29 @@ TEST_F(HotKeyTest, CtrlThenAltThenKStaysAsTheHotKey) {
     EXPECT_EQ(Key("Key", "Show"), "Ctrl+Alt+K");
 }
 
+TEST_F(HotKeyTest, AltWithALetterIsTheHotKeyAndNoMnemonicOfThePage) {
+    {
+        wintest::HeldInput held;
+        held.Key(VK_MENU);
+        held.Key('L'); // "左ボタン(&L)" stands on this page
+        kbtest::PumpPosted();
+        EXPECT_EQ(Text(), "Alt+L");
+    }
+    kbtest::PumpPosted();
+    EXPECT_EQ(Text(), "Alt+L");
+    EXPECT_FALSE(form->CheckBoxL->Checked());
+    EXPECT_EQ(GetFocus(), form->showHotKey->Handle());
+    {
+        wintest::HeldInput held;
+        held.Key(VK_MENU);
+        held.Key(VK_F5);
+        kbtest::PumpPosted();
+        EXPECT_EQ(Text(), "Alt+F5");
+    }
+    kbtest::PumpPosted();
+    EXPECT_EQ(Text(), "");
+}
+
 TEST_F(HotKeyTest, ANamedKeyShowsWhileHeldAndIsGoneWhenReleased) {
     {
         wintest::HeldInput held;

@@ -10,6 +10,7 @@
 #include "forms/base/Paths.h"
 #include "shared/FileUtils.h"
 #include "shared/LaunchItems.h"
+#include "shared/VersionInfo.h"
 #include "support/GuiTest.h"
 #include "support/ProcessDriver.h"
 #include "support/TempDir.h"
@@ -339,6 +340,12 @@ protected:
 };
 
 TEST_F(ShortcutProgramTest, CreatedTwiceItIsOneLinkToTheLauncherAndStaysAfterCancel) {
+    const std::string launcher = dir.File("qvtdock.exe");
+    ASSERT_TRUE(CopyFileW(cp932::Wide(Built("..\\bin\\qvtdock.exe")).c_str(),
+                          cp932::Wide(launcher).c_str(), FALSE));
+    TVersionStrings version;
+    GetFileVersionStrings(launcher, version);
+    ASSERT_FALSE(version[2].empty());
     const HWND editor = Open(kForeign);
     ASSERT_NE(editor, nullptr);
     ShowPage(editor, kOtherPage);
@@ -383,6 +390,8 @@ TEST_F(ShortcutProgramTest, CreatedTwiceItIsOneLinkToTheLauncherAndStaysAfterCan
     EXPECT_EQ(show, SW_SHOWNORMAL);
     shellLink->GetArguments(text, MAX_PATH);
     EXPECT_EQ(std::wstring(text), L"");
+    shellLink->GetDescription(text, MAX_PATH);
+    EXPECT_EQ(cp932::Narrow(text), version[2] + version[3]); // "K+Bandeo2.00"
     persist->Release();
     shellLink->Release();
     CoUninitialize();

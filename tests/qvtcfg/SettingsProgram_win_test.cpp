@@ -282,43 +282,48 @@ TEST_F(SettingsProgramTest, ASettingsFileThatCannotBeWrittenShowsTheErrorAndEnds
 
 // ---- the programs ----
 
-TEST_F(SettingsProgramTest, TheBrowserPickerAndAPastedTwoLinePathWriteOneLineEach) {
-    kbtest::WriteBytes(dir.File("browser.exe"), "MZ");
+TEST_F(SettingsProgramTest, TheMailPickerAndPastedTwoLineTextsWriteOneLineEach) {
+    kbtest::WriteBytes(dir.File("mailer.exe"), "MZ");
     const HWND editor = Open(kForeign + "[Connection]\r\nURL=0\r\nMAIL=0\r\n");
     ASSERT_NE(editor, nullptr);
     ShowPage(editor, kOtherPage);
     const HWND url = Visible(editor, L"TEllipsisEdit", 0);
     const HWND mail = Visible(editor, L"TEllipsisEdit", 1); // the data editor's comes last
+    const HWND urlParam = Visible(editor, L"TEdit", 0);
     ASSERT_NE(mail, nullptr);
-    ClickButton(kbtest::FindChildWindow(url, L"TEllipsisButton"));
+    ASSERT_NE(urlParam, nullptr);
+    ClickButton(kbtest::FindChildWindow(mail, L"TEllipsisButton"));
     const HWND dialog = process->WaitForWindow(L"#32770", kWaitMs, true);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(TextOf(dialog), "ブラウザの指定");
+    EXPECT_EQ(TextOf(dialog), "メールソフトの指定");
     kbtest::WaitUntil([&] { return GetDlgItem(dialog, kOpenDialogFileName) != nullptr; });
     SetWindowTextW(kbtest::FindChildWindow(GetDlgItem(dialog, kOpenDialogFileName), L"Edit"),
-                   cp932::Wide(dir.File("browser.exe")).c_str());
+                   cp932::Wide(dir.File("mailer.exe")).c_str());
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(ProcessDriver::WaitWindowGone(dialog, kWaitMs));
-    ASSERT_TRUE(kbtest::WaitUntil([&] { return TextOf(url) == dir.File("browser.exe"); }));
+    EXPECT_TRUE(Shows(mail, dir.File("mailer.exe")));
 
-    // A path of two lines pasted into the mail program's field.
+    // Two lines pasted into the browser's field and its parameters.
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
-    const std::wstring two = L"C:\\mail\\a.exe\r\nC:\\other.exe";
+    const std::wstring two = L"C:\\web\\a.exe\r\nC:\\other.exe";
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (two.size() + 1) * sizeof(wchar_t));
     memcpy(GlobalLock(memory), two.c_str(), (two.size() + 1) * sizeof(wchar_t));
     GlobalUnlock(memory);
     SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
-    SendMessageW(mail, WM_PASTE, 0, 0);
+    SendMessageW(url, WM_PASTE, 0, 0);
+    SendMessageW(urlParam, WM_PASTE, 0, 0);
+    EXPECT_TRUE(Shows(url, "C:\\web\\a.exe"));
     Press(editor, "OK");
     ExpectExit();
     const std::string written = kbtest::ReadBytes(ini);
-    EXPECT_THAT(written, HasSubstr("\r\nURLExe=" + dir.File("browser.exe") + "\r\n"));
-    EXPECT_THAT(written, HasSubstr("\r\nMAILExe=C:\\mail\\a.exe\r\n"));
-    EXPECT_EQ(Count(written, "URLExe="), 1u);
-    EXPECT_EQ(Count(written, "MAILExe="), 1u);
-    EXPECT_EQ(Count(written, "other"), 0u);
+    EXPECT_THAT(written, HasSubstr("\r\nMAILExe=" + dir.File("mailer.exe") + "\r\n"));
+    EXPECT_THAT(written, HasSubstr("\r\nURLExe=C:\\web\\a.exe\r\n"));
+    EXPECT_THAT(written, HasSubstr("\r\nURLExeParam=C:\\web\\a.exe"));
+    EXPECT_EQ(Count(written, "\r\nURLExe="), 1u);
+    EXPECT_EQ(Count(written, "\r\nURLExeParam="), 1u);
+    EXPECT_EQ(Count(written, "\r\nC:\\other"), 0u); // no line of its own
 }
 
 // ---- the launcher's shortcut ----

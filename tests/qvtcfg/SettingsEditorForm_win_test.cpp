@@ -191,6 +191,19 @@ TEST_F(SettingsEditorTest, EveryActionListHoldsTheFifteenActionsAndNamesItsDefau
     EXPECT_EQ(form->ComboBox[1]->ItemIndex(), 1);
 }
 
+TEST_F(SettingsEditorTest, AnActionLabelsAcceleratorFocusesItsList) {
+    Open();
+    ClickTab(form->PageControl1, form->TabSheet2);
+    Focus(form->ComboBox[0]);
+    kbtest::PressKey('M', false, false, true); // "ホイールボタン[中央](&M):"
+    EXPECT_TRUE(kbtest::PumpUntil([this] { return form->ComboBox[2]->Focused(); }));
+    ClickTab(form->PageControl2, form->TabSheet5);
+    Focus(form->ComboBox[5]);
+    kbtest::PressKey('X', false, false, true); // "右ボタン＋下にスクロール(&X):"
+    EXPECT_TRUE(kbtest::PumpUntil([this] { return form->ComboBox[12]->Focused(); }));
+    EXPECT_EQ(form->ComboBox[12]->ItemIndex(), 14); // focused, not changed
+}
+
 TEST_F(SettingsEditorTest, TheShortcutListNamesTheFourFoldersAndTheSharedOnesForAllUsers) {
     Open();
     const auto items = Items(form->ComboBoxScm->Items());

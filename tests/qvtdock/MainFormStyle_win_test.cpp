@@ -350,3 +350,21 @@ TEST_F(StyleTest, RepeatedLoads_NoBitmapOrFontLeft) {
     EXPECT_LE(kbtest::GdiObjects(), gdi + 4);
     EXPECT_LE(kbtest::UserObjects(), user + 2);
 }
+
+// ---- The bar's selection mark ------------------------------------------------------------------
+
+TEST_F(StyleTest, MarkStyle_OffFillsTheSelectedCell_OnFramesIt) {
+    for (const bool frame : {false, true}) {
+        Ini(std::string("[Visible]\r\nAlphaBlend=0\r\nBtnBevel=0\r\nBtnMarkStyle=") +
+            (frame ? "1" : "0") + "\r\n");
+        StartShown();
+        form->BtnBar->SetBtnIndex(0);
+        form->BtnBar->Invalidate();
+        const HWND bar = form->BtnBar->Handle();
+        // The frame is two pixels wide; the icon starts four pixels in.
+        ASSERT_TRUE(kbtest::PumpUntil([&] { return kbtest::ReadPixel(bar, 0, 20) == kRed; }))
+            << frame;
+        EXPECT_EQ(kbtest::ReadPixel(bar, 2, 20) == kRed, !frame);
+        form.reset();
+    }
+}

@@ -192,6 +192,65 @@ TEST_F(StyleTest, HintWithoutItsSideGlyph_DrawnPlainWithoutAWindowShape) {
     hint.HideHint();
 }
 
+// ---- Transfers ---------------------------------------------------------------------------------
+
+TEST_F(StyleTest, PartsColoursFontsAndFlags_ReachTheirControls) {
+    ProgramFile("format.sti",
+                kbtest::MakeStyleFile(
+                    {{0, TypedStyleText(0, "[LockBtn]\r\nColor=$00000011,$00000012,$00000013,"
+                                           "$00000014,$00000015\r\nTrans=0\r\n"
+                                           "[CloseBtn]\r\nColor=$00000021,$00000022,$00000023,"
+                                           "$00000024\r\nTrans=1\r\n"
+                                           "[BtnBar]\r\nColor=$00000031,$00000032,$00000033,"
+                                           "$00000034\r\nTrans=0\r\n"
+                                           "[Form]\r\nColor=$00000041\r\n"
+                                           "[Tab]\r\nColor=$00000051,$00000052,$00000053\r\n"
+                                           "Trans=0\r\nCounterColor=$00000054\r\n"
+                                           "CounterBackTrans=1\r\n"
+                                           "[TabFont]\r\nName=Arial\r\nBold=0\r\nItalic=1\r\n"
+                                           "Color=$00000061\r\nSelectColor=$00000062\r\n"
+                                           "[TitleBar]\r\nCounterColor=$00000071\r\n"
+                                           "[TitleFont]\r\nName=Arial\r\nBold=1\r\n"
+                                           "Italic=1\r\nColor=$00000081\r\n"
+                                           "[SubForm]\r\nFontColor=$00000091\r\nDrawMode=2\r\n"
+                                           "Trans=1\r\n")}}));
+    Start();
+    const TMarkBtn& lock = *form->LockBtn;
+    EXPECT_EQ(lock.BaseColor(), 0x11);
+    EXPECT_EQ(lock.ShapeMarkColor(), 0x14);
+    EXPECT_EQ(lock.MarkColor(), 0x11);
+    EXPECT_EQ(lock.LockColor(), 0x15);
+    EXPECT_FALSE(lock.GlyphTrans());
+    EXPECT_EQ(form->CloseBtn->BaseColor(), 0x21);
+    EXPECT_EQ(form->CloseBtn->MarkColor(), 0x21);
+    EXPECT_TRUE(form->CloseBtn->GlyphTrans());
+    EXPECT_EQ(form->BtnBar->BaseColor(), 0x31);
+    EXPECT_EQ(form->BtnBar->MarkColor(), 0x34);
+    EXPECT_FALSE(form->BtnBar->GlyphTransparent());
+    EXPECT_EQ(form->Color(), 0x41);
+    EXPECT_EQ(form->Base->Color(), 0x41);
+    EXPECT_EQ(form->PageTab->BaseColor(), 0x51);
+    EXPECT_FALSE(form->PageTab->GlyphTrans());
+    EXPECT_EQ(form->PageTab->CounterColor(), 0x54);
+    EXPECT_TRUE(form->PageTab->CounterBackTrans());
+    EXPECT_EQ(form->PageTab->NonSelectColor(), 0x61);
+    EXPECT_EQ(form->PageTab->SelectColor(), 0x62);
+    EXPECT_EQ(form->PageTab->Font().Name(), "Arial");
+    EXPECT_EQ(form->PageTab->Font().Style(), forms::fsItalic);
+    // The tabs draw with their own font, refreshed by the load.
+    EXPECT_EQ(form->PageTab->CaptionFont().Name(), "Arial");
+    EXPECT_EQ(form->LbBtn->Font().Color(), 0x71);
+    EXPECT_EQ(form->LbCount->Font().Color(), 0x71);
+    EXPECT_EQ(form->LbTitle->Font().Name(), "Arial");
+    EXPECT_EQ(form->LbTitle->Font().Style(), forms::fsBold | forms::fsItalic);
+    EXPECT_EQ(form->LbTitle->Font().Color(), 0x81);
+    const THintSetter& hint = *form->HintSetter();
+    EXPECT_EQ(hint.FontColor(), 0x91);
+    EXPECT_EQ(hint.DrawStyle(), wdsTail);
+    EXPECT_TRUE(hint.Trans());
+    EXPECT_FALSE(form->TitleBarStyle().Transparent);
+}
+
 // ---- Colours -----------------------------------------------------------------------------------
 
 TEST_F(StyleTest, CustomColours_OverAPlainStyle_TheTitleBarTurnsRed) {
@@ -323,14 +382,30 @@ TEST_F(StyleTest, DamagedStyleOnReload_RaisesAfterTheLayoutAndTheLookStays) {
     ProgramFile("format.sti", TitleStyle(0, "$00112233", "[Glyph]\r\nLockBtn=1\r\n"));
     Start();
     ASSERT_EQ(form->LockBtn->NumGlyph(), 0);
-    ProgramFile("format.sti", DamagedStyle());
-    Ini("[Visible]\r\nFormSize=8\r\n");
-    EXPECT_ANY_THROW(form->ReloadLaunchData());
-    // The new settings are laid out; the look is the old style's.
-    EXPECT_EQ(form->ClientWidth(), 8 * 40);
-    EXPECT_EQ(form->TitleBarStyle().Color, 0x00112233);
-    EXPECT_EQ(form->LockBtn->NumGlyph(), 0);
-    EXPECT_FALSE(form->LockBtn->Glyph().Empty());
+    const std::string damaged[] = {
+        DamagedStyle(),
+        // A bad colour after keys that read well.
+        kbtest::MakeStyleFile({{0, TypedStyleText(0, "[TitleBar]\r\nColor=$00445566\r\n"
+                                                     "[TitleFont]\r\nColor=nocolour\r\n")}}),
+        // A glyph that is no bitmap after one that is.
+        kbtest::MakeStyleFile({{0, TypedStyleText(0, "[TitleBar]\r\nColor=$00445566\r\n"
+                                                     "[Glyph]\r\nLockBtn=1\r\nTab=2\r\n")},
+                               {1, kbtest::TinyBmp()},
+                               {2, "no bitmap"}}),
+    };
+    int formSize = 8;
+    for (const std::string& style : damaged) {
+        ProgramFile("format.sti", style);
+        Ini("[Visible]\r\nFormSize=" + std::to_string(formSize) + "\r\n");
+        EXPECT_ANY_THROW(form->ReloadLaunchData());
+        // The new settings are laid out; the look is the old style's.
+        EXPECT_EQ(form->ClientWidth(), formSize * 40);
+        EXPECT_EQ(form->TitleBarStyle().Color, 0x00112233);
+        EXPECT_EQ(form->LockBtn->NumGlyph(), 0);
+        EXPECT_FALSE(form->LockBtn->Glyph().Empty());
+        EXPECT_FALSE(form->PageTab->UseGlyph());
+        ++formSize;
+    }
 }
 
 // ---- Handles -----------------------------------------------------------------------------------

@@ -13,6 +13,20 @@
 namespace {
 // Layered windows, and so translucency, came with Windows 2000.
 constexpr int kFirstTranslucentWindows = 5;
+
+using TStyleGlyphs = std::array<std::unique_ptr<forms::TBitmap>, kStyleGlyphCount>;
+
+TStyleGlyphs EmptyGlyphs() {
+    TStyleGlyphs glyphs;
+    for (auto& glyph : glyphs)
+        glyph = std::make_unique<forms::TBitmap>();
+    return glyphs;
+}
+
+forms::TFontStyles FontStyles(bool bold, bool italic) {
+    return static_cast<forms::TFontStyles>((bold ? forms::fsBold : 0) |
+                                           (italic ? forms::fsItalic : 0));
+}
 } // namespace
 
 void TfmMain::ApplySettings() {
@@ -103,9 +117,7 @@ void TfmMain::LoadStyle(const std::string& fileName) {
     // Everything is read before anything changes, so that a damaged file leaves the look as it
     // was.
     TStiData data;
-    std::array<std::unique_ptr<forms::TBitmap>, kStyleGlyphCount> glyphs;
-    for (auto& glyph : glyphs)
-        glyph = std::make_unique<forms::TBitmap>();
+    TStyleGlyphs glyphs = EmptyGlyphs();
     if (choice.Readable) {
         LoadStyleFile(choice.FileName, data);
         const std::array<int, kStyleGlyphCount> items = StyleGlyphItems(data);
@@ -123,23 +135,11 @@ void TfmMain::LoadStyle(const std::string& fileName) {
 }
 
 void TfmMain::UseBuiltInStyle() {
-    std::array<std::unique_ptr<forms::TBitmap>, kStyleGlyphCount> glyphs;
-    for (auto& glyph : glyphs)
-        glyph = std::make_unique<forms::TBitmap>();
+    TStyleGlyphs glyphs = EmptyGlyphs();
     ApplyStyle(TStiData(), glyphs);
 }
 
-namespace {
-
-forms::TFontStyles FontStyles(bool bold, bool italic) {
-    return static_cast<forms::TFontStyles>((bold ? forms::fsBold : 0) |
-                                           (italic ? forms::fsItalic : 0));
-}
-
-} // namespace
-
-void TfmMain::ApplyStyle(const TStiData& data,
-                         std::array<std::unique_ptr<forms::TBitmap>, kStyleGlyphCount>& glyphs) {
+void TfmMain::ApplyStyle(const TStiData& data, TStyleGlyphs& glyphs) {
     TMarkBtn* const buttons[] = {LockBtn, WizBtn, CloseBtn};
     const TBtnColor* const parts[] = {&data.LockBtn, &data.WizBtn, &data.CloseBtn};
 

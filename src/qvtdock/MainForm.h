@@ -25,11 +25,13 @@
 #include "qvtdock/LauncherEnvironment.h"
 #include "qvtdock/LauncherState.h"
 #include "qvtdock/PageView.h"
+#include "qvtdock/StylePlan.h"
 #include "qvtdock/TitleBarStyle.h"
 #include "shared/IconList.h"
 #include "shared/LaunchData.h"
 #include "shared/Settings.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -104,7 +106,8 @@ public:
     // start-up that cannot go on ends the application (Application.Terminate): nothing is saved.
     void FormCreate(forms::TComponent* sender);
     // Reads the data file again with everything that depends on it; a file that cannot be read
-    // leaves the launcher's data as it was and says so.
+    // leaves the launcher's data as it was and says so. Then the settings and the style, as
+    // ApplySettingsAndStyle, whose style error reaches the caller.
     void ReloadLaunchData();
     // One icon per slot, in the flat slot order.
     void BuildIconList();
@@ -197,9 +200,22 @@ public:
     [[nodiscard]] int FirstVisibleBtn() const { return FFirstVisibleBtn; }
     // Settings and style.
     void ApplySettings();
+    // Every reload of the settings runs this: ApplySettings, LoadStyle(long program folder +
+    // StyleFile), ApplyCustomColors and the layout; a style that cannot be read leaves the look as
+    // it was, and its error reaches the caller after the layout.
+    void ApplySettingsAndStyle();
+    // Loads the style file fileName (a full path) and applies it. One that fails the style test
+    // gives the program folder's "format.sti", and StyleFile says so in memory; an open or read
+    // error raises before anything on screen changes.
     void LoadStyle(const std::string& fileName);
     void ApplyCustomColors();
+    // The [PopupHint] settings onto the pop-up hint.
+    void ConfigureHintSetter();
     void StoreSettings();
+    void StoreHintSettings();
+    // The style's type as the last load read it: 0 plain, 1 with a look of its own, above 1 also
+    // placing the title bar's controls.
+    [[nodiscard]] int StyleType() const { return FStyleType; }
     // Input and actions.
     // Runs action 0 to 16 of the settings; any other number does nothing.
     void DoAction(int32_t action);
@@ -362,6 +378,14 @@ private:
     // The title label and the counters shown as the settings say.
     void ShowTitleParts();
     void ShowTitleTime();
+    // A style read whole onto the controls: skins off, then the glyphs, skins, colours and fonts.
+    void ApplyStyle(const TStiData& data,
+                    std::array<std::unique_ptr<forms::TBitmap>, kStyleGlyphCount>& glyphs);
+    // The built-in style without glyphs, for a start-up whose style could not be read.
+    void UseBuiltInStyle();
+    void ApplyLauncherColors(const TLauncherColors& colors);
+    // The folder of the program's long path, with a trailing backslash.
+    [[nodiscard]] std::string LongProgramFolder() const;
     // Start-up after the components are built; raises what escapes it.
     void StartUp();
     // The data folder and, on a first run, the data file; false when start-up ends.

@@ -15,3 +15,5 @@ void TfmMain::mnBtnPropClick(TComponent* /*sender*/) {}
 void TfmMain::BuildCommandMenu() {
     mnLink->SetEnabled(false);
 }
+
+void TfmMain::OpenUrl(const std::string& /*url*/) {}

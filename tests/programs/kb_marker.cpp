@@ -76,6 +76,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CloseHandle(h);
     if (!ok || !MoveFileExW(temporary.c_str(), target, MOVEFILE_REPLACE_EXISTING))
         return 1;
+    if (const std::wstring hold = Variable(L"KB_MARKER_HOLD"); !hold.empty()) {
+        for (int i = 0; i < 600 && GetFileAttributesW(hold.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+            Sleep(50);
+    }
     const std::wstring code = Variable(L"KB_MARKER_EXIT");
     return code.empty() ? 0 : _wtoi(code.c_str());
 }

@@ -201,3 +201,38 @@ TEST_F(AboutBoxTest, VisibleLauncherNearTheCorner_BoxStaysInTheWorkArea) {
     EXPECT_LE(r.right, work.right);
     EXPECT_LE(r.bottom, work.bottom);
 }
+
+TEST_F(AboutBoxTest, LinkClick_OpensTheHomePage) {
+    Start();
+    std::vector<std::string> opened;
+    auto box = forms::MakeScoped<TAboutBox>(
+        env->programPath, [&opened](const std::string& url) { opened.push_back(url); });
+    box->SettingsBase = UserFolder() + "\\qvtdock";
+    box->FillInfo();
+    box->SetBounds(100, 100, box->Width(), box->Height());
+    box->Show();
+    kbtest::BringToFront(box->Handle());
+    kbtest::ClickAt(box->Handle(), 64 + 4, 72 + 4);
+    ASSERT_TRUE(kbtest::PumpUntil([&] { return !opened.empty(); }));
+    EXPECT_THAT(opened, ElementsAre(box->LbUrl->Caption()));
+    EXPECT_THAT(box->LbUrl->Caption(), HasSubstr("http"));
+}
+
+TEST_F(AboutBoxTest, Paint_BandFromTheActiveToTheInactiveCaptionColour) {
+    Start();
+    auto box = FilledBox();
+    box->SetBounds(100, 100, box->Width(), box->Height());
+    box->Show();
+    kbtest::BringToFront(box->Handle());
+    ASSERT_TRUE(kbtest::Painted(box->Handle()));
+    const auto similar = [](COLORREF a, COLORREF b) {
+        return std::abs(int(GetRValue(a)) - int(GetRValue(b))) <= 8 &&
+               std::abs(int(GetGValue(a)) - int(GetGValue(b))) <= 8 &&
+               std::abs(int(GetBValue(a)) - int(GetBValue(b))) <= 8;
+    };
+    EXPECT_TRUE(similar(kbtest::ReadPixel(box->Handle(), 2, 0), GetSysColor(COLOR_ACTIVECAPTION)));
+    EXPECT_TRUE(
+        similar(kbtest::ReadPixel(box->Handle(), 2, 155), GetSysColor(COLOR_INACTIVECAPTION)));
+    // Right of the band the form's face.
+    EXPECT_EQ(kbtest::ReadPixel(box->Handle(), 52, 150), GetSysColor(COLOR_BTNFACE));
+}

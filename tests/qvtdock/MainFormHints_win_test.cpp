@@ -50,31 +50,23 @@ protected:
     }
 };
 
-TEST_F(ButtonHintTest, Right_TopLeftCornerAtTheButtonsTopRightPlusOffsets) {
+TEST_F(ButtonHintTest, AroundTheButton_TouchingItPlusTheOffsets) {
     StartShown();
     ShowAt(hlRight);
     const POINT o = BarOrigin();
-    const RECT r = HintRect();
+    RECT r = HintRect();
     EXPECT_EQ(r.left, o.x + 40 + 40 + 5);
     EXPECT_EQ(r.top, o.y + 0 + 7);
     EXPECT_EQ(setter().HintStr(), form->ComposeButtonText(0, 1, true, true));
-}
 
-TEST_F(ButtonHintTest, LeftTop_AboveAndLeftOfTheButton) {
-    StartShown();
     ShowAt(hlLtop);
     const forms::TRect m = Measured();
-    const POINT o = BarOrigin();
-    const RECT r = HintRect();
+    r = HintRect();
     EXPECT_EQ(r.left, o.x + 40 - m.Width() + 5);
     EXPECT_EQ(r.top, o.y - m.Height() + 7);
-}
 
-TEST_F(ButtonHintTest, Bottom_BelowTheButtonLeftEdgesAligned) {
-    StartShown();
     ShowAt(hlBtm);
-    const POINT o = BarOrigin();
-    const RECT r = HintRect();
+    r = HintRect();
     EXPECT_EQ(r.left, o.x + 40 + 5);
     EXPECT_EQ(r.top, o.y + 40 + 7);
 }
@@ -106,30 +98,27 @@ TEST_F(ButtonHintTest, NoPlace_NoRoomBelow_AboveTheWindow) {
     EXPECT_EQ(r.left, form->Left());
 }
 
-TEST_F(ButtonHintTest, HiddenLauncher_NoHint) {
+TEST_F(ButtonHintTest, HiddenLauncherOrNothingSelected_NoHint) {
     StartShown();
+    const auto shows = [&] {
+        setter().HideHint();
+        setter().SetLocate(hlRight);
+        form->ShowButtonHint();
+        kbtest::PumpPosted();
+        return HintShown();
+    };
+    ASSERT_TRUE(shows());
+    // The bar's cells behind the page's four buttons select nothing.
+    form->BtnBar->SetBtnIndex(8);
+    ASSERT_FALSE(form->SelectedSlot());
+    EXPECT_FALSE(shows());
+    form->BtnBar->SetBtnIndex(1);
     form->Hide();
-    setter().HideHint();
-    setter().SetLocate(hlRight);
-    form->ShowButtonHint();
-    kbtest::PumpPosted();
-    EXPECT_FALSE(HintShown());
+    EXPECT_FALSE(shows());
 }
 
 TEST_F(ButtonHintTest, PopupHintOff_NoHint) {
     StartShown("BtnPopupHint=0");
-    setter().HideHint();
-    setter().SetLocate(hlRight);
-    form->ShowButtonHint();
-    kbtest::PumpPosted();
-    EXPECT_FALSE(HintShown());
-}
-
-TEST_F(ButtonHintTest, NoSelectedButton_NoHint) {
-    StartShown();
-    // The bar's cells behind the page's four buttons select nothing.
-    form->BtnBar->SetBtnIndex(8);
-    ASSERT_FALSE(form->SelectedSlot());
     setter().HideHint();
     setter().SetLocate(hlRight);
     form->ShowButtonHint();
@@ -149,9 +138,12 @@ TEST_F(ButtonHintTest, OrdinaryHint_OnTheBar_TitleAtTheButtonsTopRight) {
     EXPECT_TRUE(canShow);
     EXPECT_EQ(text, form->ComposeButtonText(0, 1, false, true));
     const POINT o = BarOrigin();
-    EXPECT_EQ(info.HintPos.X, o.x + 80);
-    EXPECT_EQ(info.HintPos.Y, o.y);
+    EXPECT_EQ(info.HintPos, (forms::TPoint{o.x + 80, o.y}));
     EXPECT_EQ(info.HintMaxWidth, form->Cfg().MaxWidth);
+    // Nothing selected: no hint.
+    form->BtnBar->SetBtnIndex(8);
+    form->ApplicationEvents1ShowHint(text, canShow, info);
+    EXPECT_FALSE(canShow);
 }
 
 TEST_F(ButtonHintTest, OrdinaryHint_TitleBarControls_KeepTheirOwn) {
@@ -172,17 +164,6 @@ TEST_F(ButtonHintTest, OrdinaryHint_TitleBarControls_KeepTheirOwn) {
     EXPECT_EQ(form->WizBtn->Hint(), "登録データー編集");
     EXPECT_EQ(form->LbBtn->Hint(), "選択ボタンNo.");
     EXPECT_EQ(form->LbCount->Hint(), "ページ内ボタン数");
-}
-
-TEST_F(ButtonHintTest, OrdinaryHint_NoSelectedButton_NotShown) {
-    StartShown("BtnPopupHint=0");
-    form->BtnBar->SetBtnIndex(8);
-    std::string text = "bar";
-    bool canShow = true;
-    forms::THintInfo info;
-    info.HintControl = form->BtnBar;
-    form->ApplicationEvents1ShowHint(text, canShow, info);
-    EXPECT_FALSE(canShow);
 }
 
 TEST_F(ButtonHintTest, OrdinaryHint_PopupHintOn_LeftAlone) {

@@ -123,21 +123,16 @@ TEST_F(ChildProgramTest, SettingsEditor_FindsTheWindowsGeometryWrittenBeforeItSt
     EXPECT_THAT(seen, HasSubstr("BtnSize=40"));
 }
 
-TEST_F(ChildProgramTest, SettingsEditor_RunHideOn_LauncherStaysHiddenAfterwards) {
+TEST_F(ChildProgramTest, SettingsEditor_ShownAgainOnlyWithRunHideOff) {
     InstallCfg();
     Start();
     ShowAt(100, 200);
     ASSERT_TRUE(form->Cfg().RunHide);
     form->mnCfgClick(nullptr);
     EXPECT_FALSE(form->Visible());
-}
-
-TEST_F(ChildProgramTest, SettingsEditor_RunHideOff_LauncherIsShownAgain) {
-    InstallCfg();
-    kbtest::WriteBytes(IniFile(), Lines({"[Mouse]", "RunHide=0"}));
-    Start();
-    ShowAt(100, 200);
+    SetEnvironmentVariableW(L"KB_MARKER_INI", L"Mouse|RunHide|0");
     form->mnCfgClick(nullptr);
+    SetEnvironmentVariableW(L"KB_MARKER_INI", nullptr);
     EXPECT_TRUE(form->Visible());
     EXPECT_TRUE(errors.empty());
 }
@@ -174,23 +169,20 @@ TEST_F(ChildProgramTest, SettingsEditor_BadColour_OneMessageAndTheOldSettingsSta
     EXPECT_EQ(form->Cfg().HintColor, forms::clBlue);
 }
 
-TEST_F(ChildProgramTest, SettingsEditor_Missing_MessageThenEverythingBack) {
+TEST_F(ChildProgramTest, ConfigurationProgramMissing_MessageThenEverythingBack) {
     Start();
     ShowAt(100, 200);
-    const SeenDialog seen = RunAnsweringMessages([&] { form->mnCfgClick(nullptr); });
+    SeenDialog seen = RunAnsweringMessages([&] { form->mnCfgClick(nullptr); });
     EXPECT_EQ(seen.count, 1);
     EXPECT_EQ(seen.view.caption, "エラー");
     EXPECT_THAT(seen.view.text, HasSubstr("環境設定 呼び出しエラー"));
     EXPECT_THAT(seen.view.text, HasSubstr("QVTCFG.EXEが見つからない為、処理を中止します。"));
+    ExpectRestored();
+    seen = RunAnsweringMessages([&] { form->mnSkinClick(nullptr); });
+    EXPECT_EQ(seen.count, 1);
+    EXPECT_THAT(seen.view.text, HasSubstr("スタイルの設定 呼び出しエラー"));
     EXPECT_FALSE(marker.Ran());
     EXPECT_TRUE(errors.empty());
-    ExpectRestored();
-}
-
-TEST_F(ChildProgramTest, StyleEditor_Missing_ItsOwnTitle) {
-    Start();
-    const SeenDialog seen = RunAnsweringMessages([&] { form->mnSkinClick(nullptr); });
-    EXPECT_THAT(seen.view.text, HasSubstr("スタイルの設定 呼び出しエラー"));
     ExpectRestored();
 }
 
@@ -279,10 +271,4 @@ TEST_F(ChildProgramTest, DataEditor_DisabledButton_DoesNothing) {
     form->WizBtn->SetNoUse(true);
     form->mnRegDataClick(nullptr);
     EXPECT_FALSE(marker.Ran());
-}
-
-TEST_F(ChildProgramTest, Help_WithoutHelpFile_NothingHappens) {
-    Start();
-    form->mnHelpClick(nullptr);
-    EXPECT_TRUE(errors.empty());
 }

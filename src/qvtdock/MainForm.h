@@ -21,6 +21,8 @@
 #include "forms/win/Label.h"
 #include "forms/win/Menus.h"
 #include "forms/win/PaintBox.h"
+#include "qvtdock/AutoHideSuspension.h"
+#include "qvtdock/ChildPrograms.h"
 #include "qvtdock/InputState.h"
 #include "qvtdock/LauncherEnvironment.h"
 #include "qvtdock/LauncherState.h"
@@ -36,6 +38,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TfmMain : public forms::TForm {
 public:
@@ -310,10 +313,17 @@ public:
     void mnCfgClick(forms::TComponent* sender);
     void mnHelpClick(forms::TComponent* sender);
     void mnAboutClick(forms::TComponent* sender);
+    // Starts a child program, hidden from it (window and tray icon), and waits for its end; true
+    // when it was started. One that cannot be started is reported with its error message.
+    bool RunHelperProgram(TChildProgram kind);
+    // Opens a web address (the About box's home page).
+    void OpenUrl(const std::string& url);
     // Hints (MainFormHints_win.cpp).
     void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
     // The selected button's pop-up hint.
     void ShowButtonHint();
+    // The hint below the window at (x, y), or above it when that leaves the work area.
+    void PlaceHintBelowForm(int x, int y, int width, int maxHeight);
 
     // What start-up found and holds.
     [[nodiscard]] const std::string& ProgramFolder() const { return programFolder_; }
@@ -393,6 +403,19 @@ private:
     void FillPageTabs();
     // Start-up ends here: the application terminates, nothing is saved.
     void EndStartUp();
+    // The child programs' bracket: auto-hide suspended, busy, the message filter detached; each
+    // given back on every way out (ChildPrograms.h).
+    [[nodiscard]] std::vector<TBracketStep>
+    BusySteps(std::optional<TAutoHideSuspension>& suspension);
+    // The settings or style editor, from the geometry written before it to the settings taken
+    // up after it.
+    void RunConfigProgram(TChildProgram kind);
+    // Takes up the settings file a child program may have changed: read into a copy that is
+    // adopted only when the whole file read, then applied with the style (withStyle), the page's
+    // buttons, the layout and the pop-up hint.
+    void TakeUpSettings(bool withStyle);
+    // The message filter while it is detached.
+    forms::TMessageEvent detachedFilter_;
 
     std::shared_ptr<TLauncherEnvironment> environment_;
     std::string programFolder_;

@@ -66,9 +66,11 @@ void TfmMain::DropFilesMessage(MSG& msg, bool& handled) {
     const auto drop = reinterpret_cast<HDROP>(msg.wParam);
     handled = true;
     const auto release = forms::OnScopeExit([drop] { DragFinish(drop); });
-    // A drop that arrives while one is handled (the handling pumps messages) or while one of our
-    // dialogs is open would act behind the user's back: it is released unread.
-    if (FDropping || !HandleAllocated() || !IsWindowEnabled(Handle()))
+    // A drop that arrives while one is handled (the handling pumps messages), or while a menu,
+    // dialog or child program of ours is open, would act behind the user's back: it is released
+    // unread.
+    if (FDropping || FBusy || FState.Suspensions() > 0 || !HandleAllocated() ||
+        !IsWindowEnabled(Handle()))
         return;
     std::vector<std::string> files = DroppedPaths(drop);
     if (files.empty())

@@ -4,7 +4,11 @@
 #include "qvtdock/MainFormTesting.h"
 
 #include "forms/base/Codepage.h"
+#include "forms/base/Exceptions.h"
+#include "forms/base/ScopeGuard.h"
+#include "forms/win/MessageDialog.h"
 #include "forms/win/Screen.h"
+#include "qvtdock/AutoHideSuspension.h"
 #include "shared/LaunchItems.h"
 #include "shared/TitledMessage.h"
 #include "support/FakeShell.h"
@@ -427,4 +431,73 @@ TEST_F(DropTest, DropWhileADropIsHandled_IsReleasedAndIgnored) {
     EXPECT_EQ(shell.runs[0].Params, "  \"C:\\first.txt\"");
     EXPECT_EQ(form->WindowState().Suspensions(), 0);
     EXPECT_EQ(forms::Screen.Cursor(), forms::crDefault);
+}
+
+TEST_F(DropTest, DropWhileALauncherDialogIsOpen_IsReleasedAndIgnored) {
+    StartWith({});
+    Register(0, ikProgram, "C:\\t\\p.exe", "p");
+    form->Show();
+    ASSERT_TRUE(kbtest::PumpUntil([&] { return IsWindowVisible(form->Handle()) != FALSE; }));
+    HGLOBAL dropped = nullptr;
+    {
+        kbtest::WindowDriver driver(L"TMessageForm", [&](HWND box) {
+            dropped = Drop({"C:\\a.txt"});
+            kbtest::WaitUntil([&] { return Released(dropped); });
+            kbtest::AnswerDialog(box, "OK");
+        });
+        forms::ShowMessageDialog("open", forms::TMsgDlgType::mtCustom, {forms::TMsgDlgBtn::mbOK});
+        EXPECT_TRUE(driver.Acted());
+    }
+    kbtest::PumpPosted();
+    EXPECT_TRUE(Released(dropped));
+    EXPECT_TRUE(shell.runs.empty());
+    EXPECT_EQ(Slot(0).UseCount, 0);
+}
+
+TEST_F(DropTest, DropWhileTheLauncherIsBracketed_IsReleasedAndIgnored) {
+    StartWith({});
+    Register(0, ikProgram, "C:\\t\\p.exe", "p");
+    {
+        const TAutoHideSuspension childProgram(*form);
+        const HGLOBAL block = Drop({"C:\\a.txt"});
+        EXPECT_TRUE(kbtest::PumpUntil([&] { return Released(block); }));
+    }
+    EXPECT_TRUE(shell.runs.empty());
+    EXPECT_EQ(Slot(0).UseCount, 0);
+}
+
+TEST_F(DropTest, LinkThatCannotBeWritten_ReportsTheErrorAndTheNextDropWorks) {
+    StartWith({"[Drop]", "Open=0"});
+    const std::string target = Folder("to");
+    Register(0, ikFolder, target, "to");
+    std::vector<std::string> errors;
+    forms::Application.OnException = [&](std::exception_ptr e) {
+        try {
+            std::rethrow_exception(e);
+        } catch (const forms::EComError&) {
+            errors.push_back("com");
+        } catch (...) {
+            errors.push_back("other");
+        }
+    };
+    const auto restore = forms::OnScopeExit([] { forms::Application.OnException = nullptr; });
+    shell.saveFails = true;
+    {
+        wintest::HeldInput keys;
+        keys.Key(VK_MENU);
+        DropSilently({File("a.txt")});
+    }
+    EXPECT_EQ(errors, (std::vector<std::string>{"com"}));
+    EXPECT_EQ(Slot(0).UseCount, 0);
+    EXPECT_EQ(form->WindowState().Suspensions(), 0);
+    EXPECT_EQ(forms::Screen.Cursor(), forms::crDefault);
+
+    shell.saveFails = false;
+    {
+        wintest::HeldInput keys;
+        keys.Key(VK_MENU);
+        DropSilently({File("b.txt")});
+    }
+    EXPECT_EQ(shell.savedLinks.size(), 1u);
+    EXPECT_EQ(Slot(0).UseCount, 1);
 }

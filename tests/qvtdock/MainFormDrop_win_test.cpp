@@ -200,6 +200,17 @@ TEST_F(DropTest, EmptyButton_NoChangesNothing) {
     EXPECT_EQ(Slot(0).Path, "");
 }
 
+TEST_F(DropTest, ButtonOfAKindWithoutPath_IsRegisteredLikeAnEmptyOne) {
+    StartWith({});
+    Register(0, ikProgram, "", "lost");
+    const std::string file = File("a.exe");
+    const SeenDialog seen = DropAnswering({file}, "はい(&Y)");
+    EXPECT_EQ(seen.text,
+              Shown(TitledMessageText("登録の確認", "\"" + file + "\" を\r\r登録しますか？")));
+    EXPECT_EQ(Slot(0).Path, file);
+    EXPECT_TRUE(shell.runs.empty());
+}
+
 TEST_F(DropTest, EmptyButton_PathTheClassifierRefuses_SaysSo) {
     StartWith({});
     const std::string odd = File("data.unknownext");

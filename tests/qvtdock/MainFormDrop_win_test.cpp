@@ -512,3 +512,19 @@ TEST_F(DropTest, LinkThatCannotBeWritten_ReportsTheErrorAndTheNextDropWorks) {
     EXPECT_EQ(shell.savedLinks.size(), 1u);
     EXPECT_EQ(Slot(0).UseCount, 1);
 }
+
+// The shell's own confirmation, and Wine's trash, are all there is to see of the recycle bin.
+TEST_F(DropTest, RecycleBin_TakesTheFilesWithTheShellsConfirmation_ThenOpens) {
+    StartWith({});
+    shell.AddSpecialFolder(10, "recyclebin");
+    Register(0, ikSpecialFolder, "rfRecycleBin", "bin");
+    const std::string a = File("a.txt");
+    {
+        kbtest::WindowDriver confirm(L"#32770", [](HWND box) { kbtest::AnswerDialog(box, IDYES); });
+        DropSilently({a});
+    }
+    EXPECT_FALSE(kbtest::Exists(a));
+    EXPECT_EQ(Slot(0).UseCount, 1);
+    ASSERT_EQ(shell.invokes.size(), 1u);
+    EXPECT_EQ(shell.invokes[0].first, "recyclebin");
+}

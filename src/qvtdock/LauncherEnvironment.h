@@ -27,6 +27,6 @@ public:
     virtual bool Ask(const std::string& caption, const std::string& text);
     // A plain message (the system's box, captioned with the application's title).
     virtual void Tell(const std::string& text);
-    // The shell that makes the slots' icons.
+    // The shell that makes the slots' icons and runs them.
     virtual TShell& Shell();
 };

@@ -265,6 +265,15 @@ public:
     void mnBtnPropClick(forms::TComponent* sender);
     // Refills "コマンド(&C)" for the selected button.
     void BuildCommandMenu();
+    // The command list's entries: a command by its tag on its hint, a URL, a mail address.
+    void CommandMenuClick(forms::TComponent* sender);
+    void UrlMenuClick(forms::TComponent* sender);
+    void MailMenuClick(forms::TComponent* sender);
+    // Carries out a command code (CommandMenu.h) on path, or on the special folder named rootName.
+    void RunCommand(int32_t code, const std::string& path, const std::string& rootName);
+    // Opens a URL with the default handler or the configured browser (escaped, so that it is one
+    // argument); the shell's result.
+    int32_t OpenUrl(const std::string& url);
     // Files dropped onto the launcher (MainFormDrop_win.cpp): the WM_DROPFILES half of the
     // application's message filter.
     void DropFilesMessage(MSG& msg, bool& handled);

@@ -20,6 +20,7 @@
 #include <shlobj.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 using namespace qvttest;
@@ -373,6 +374,81 @@ TEST_F(DropTest, Desktop_TakesFilesIntoTheAllUsersDesktop) {
 
 // ---- The choice ---------------------------------------------------------------------------------
 
+namespace {
+// What the choice dialog showed.
+struct SeenChoice {
+    std::string caption;
+    std::vector<std::string> items;
+    int selected = -1;
+    POINT place{};
+};
+
+// Chooses the entry down steps below the first in the open value dialog, with OK.
+std::function<void(HWND)> Choose(int down, SeenChoice& seen) {
+    return [down, &seen](HWND dialog) {
+        const HWND combo = kbtest::FindChildWindow(dialog, L"TComboBox");
+        seen.caption = kbtest::WindowText(dialog);
+        const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[128] = {};
+            SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            seen.items.push_back(cp932::Narrow(text));
+        }
+        seen.selected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+        const RECT r = kbtest::ScreenRectOf(dialog);
+        seen.place = {r.left, r.top};
+        for (int i = 0; i < down; ++i)
+            kbtest::PostKey(combo, VK_DOWN);
+        PostMessageW(kbtest::FindChildWindow(dialog, L"TButton", "OK"), BM_CLICK, 0, 0);
+    };
+}
+} // namespace
+
+TEST_F(DropTest, Folder_PlainDrop_AsksBesideTheWindow_CopyIsFirst) {
+    StartWith({"[Bounds]", "Left=100", "Top=120", "[Drop]", "Dlg=1", "Open=0"});
+    const std::string target = Folder("to");
+    Register(0, ikFolder, target, "to");
+    const std::string a = File("a.txt");
+    SeenChoice seen;
+    {
+        kbtest::WindowDriver dialog(L"TResIconBox", Choose(0, seen));
+        DropSilently({a});
+        EXPECT_TRUE(dialog.Acted());
+    }
+    EXPECT_EQ(seen.caption, "ファイルドロップ処理の選択");
+    EXPECT_EQ(seen.items, (std::vector<std::string>{"ファイルをコピー", "ファイルを移動",
+                                                    "ファイルのショートカットを作成"}));
+    EXPECT_EQ(seen.selected, 0);
+    EXPECT_EQ(seen.place.x, form->Left() + 16);
+    EXPECT_EQ(seen.place.y, form->Top() + 16);
+    EXPECT_TRUE(kbtest::Exists(a));
+    EXPECT_TRUE(kbtest::Exists(target + "\\a.txt"));
+    EXPECT_EQ(Slot(0).UseCount, 1);
+}
+
+TEST_F(DropTest, Folder_ChoiceMove_MovesTheFile_ChoiceLink_Links) {
+    StartWith({"[Drop]", "Dlg=1", "Open=0"});
+    const std::string target = Folder("to");
+    Register(0, ikFolder, target, "to");
+    const std::string a = File("a.txt");
+    SeenChoice move, link;
+    {
+        kbtest::WindowDriver dialog(L"TResIconBox", Choose(1, move));
+        DropSilently({a});
+    }
+    EXPECT_FALSE(kbtest::Exists(a));
+    EXPECT_TRUE(kbtest::Exists(target + "\\a.txt"));
+    const std::string b = File("b.txt");
+    {
+        kbtest::WindowDriver dialog(L"TResIconBox", Choose(2, link));
+        DropSilently({b});
+    }
+    EXPECT_TRUE(kbtest::Exists(b));
+    ASSERT_EQ(shell.savedLinks.size(), 1u);
+    EXPECT_EQ(shell.savedLinks[0].first, target + "\\b.txt.lnk");
+    EXPECT_EQ(Slot(0).UseCount, 2);
+}
+
 TEST_F(DropTest, Folder_PlainDropWithTheChoiceCancelled_DoesNothing) {
     StartWith({"[Drop]", "Dlg=1"});
     const std::string target = Folder("to");
@@ -382,14 +458,14 @@ TEST_F(DropTest, Folder_PlainDropWithTheChoiceCancelled_DoesNothing) {
         kbtest::WindowDriver dialog(L"TResIconBox",
                                     [](HWND box) { PostMessageW(box, WM_CLOSE, 0, 0); });
         DropSilently({a});
+        EXPECT_TRUE(dialog.Acted());
     }
     EXPECT_TRUE(kbtest::ListNames(target).empty());
     EXPECT_EQ(Slot(0).UseCount, 0);
     EXPECT_TRUE(shell.runs.empty());
 }
 
-// ---- Every drop
-// -----------------------------------------------------------------------------------
+// ---- Every drop ---------------------------------------------------------------------------------
 
 TEST_F(DropTest, LockedLauncher_UnlocksAfterADrop_OnlyWithTheSetting) {
     StartWith({"[Mouse]", "DropRunLockOff=1"});

@@ -23,6 +23,7 @@
 #include "forms/win/PaintBox.h"
 #include "qvtdock/AutoHideSuspension.h"
 #include "qvtdock/ChildPrograms.h"
+#include "qvtdock/FileDrop.h"
 #include "qvtdock/InputState.h"
 #include "qvtdock/LauncherEnvironment.h"
 #include "qvtdock/LauncherState.h"
@@ -298,6 +299,16 @@ public:
     // Files dropped onto the launcher (MainFormDrop_win.cpp): the WM_DROPFILES half of the
     // application's message filter.
     void DropFilesMessage(MSG& msg, bool& handled);
+    // A drop onto the registered slot with the files of the drop being handled; true when it was
+    // carried out.
+    bool DropOnItem(int page, int slot);
+    // The user chooses copy, move or shortcuts of the dropped files into target, and it is done.
+    bool DropToFolder(const std::string& title, const std::string& target);
+    // 0 copy, 1 move, 2 shortcuts; -1 when cancelled.
+    int ChooseDropAction(const std::string& message);
+    // Shortcuts to the files in target, or in the special folder without one (FileDrop.h).
+    bool CreateShortcuts(const std::vector<std::string>& files, TRootFolder folder,
+                         const std::string& target);
     // The menu's composition and the editing commands (MainFormEditing_win.cpp).
     void PopupMenu1Popup(forms::TComponent* sender);
     void mnNewPageClick(forms::TComponent* sender);
@@ -364,6 +375,12 @@ private:
     void BuildInputDesign();
     // The pop-up hint window's presses and releases reach the form.
     void BindHintWindowMouse();
+    // Registers the dropped path in the empty slot after the user's Yes.
+    void RegisterDroppedPath(int page, int slot, const std::string& file);
+    // Copies, moves or links the dropped files into a folder as the plan says.
+    bool DropIntoFolder(const TDropPlan& plan);
+    // Opens what received a drop, as the plan names it.
+    void OpenDropTarget(const TDropPlan& plan);
     // The wheel over the launcher: the action of the wheel, alone or with the held button.
     void WheelMessage(const MSG& msg, bool& handled);
     // The wheel message is for the launcher window, one of its controls or its pop-up hint, and
@@ -451,4 +468,10 @@ private:
     forms::TMessage FWheelMessage;
     // The leftmost visible button of a single-row bar.
     int FFirstVisibleBtn = 0;
+    // The drop being handled: it runs to its end before another is taken. Its files in drop
+    // order, the held keys and the special folder that receives the files.
+    bool FDropping = false;
+    std::vector<std::string> FDroppedFiles;
+    TDropKeys FDropKeys;
+    TRootFolder FDropFolder = rfCommonDesktopDirectory;
 };

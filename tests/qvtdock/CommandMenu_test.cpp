@@ -2,7 +2,7 @@
 // each command asks of the shell.
 #include "qvtdock/CommandMenu.h"
 
-#include "shared/FakeShell.h"
+#include "support/FakeShell.h"
 #include "shared/LaunchItems.h"
 
 #include <gtest/gtest.h>

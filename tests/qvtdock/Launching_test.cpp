@@ -3,7 +3,7 @@
 #include "qvtdock/Launching.h"
 
 #include "forms/base/Exceptions.h"
-#include "shared/FakeShell.h"
+#include "support/FakeShell.h"
 #include "shared/LaunchItems.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "qvtdock/MainFormTesting.h"
 
 #include "forms/base/Files.h"
-#include "shared/FakeShell.h"
+#include "support/FakeShell.h"
 #include "support/Marker.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The icon of each slot, and what stands in when the shell or the program has none.
 #include "qvtdock/SlotIcons.h"
 
-#include "shared/FakeShell.h"
+#include "support/FakeShell.h"
 #include "shared/LaunchItems.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // result keeps its promise.
 #include "shared/LaunchItems.h"
 
-#include "FakeShell.h"
+#include "support/FakeShell.h"
 #include "forms/base/Codepage.h"
 #include "forms/base/StrUtils.h"
 #include "shared/DataFile.h"

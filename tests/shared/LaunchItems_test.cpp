@@ -2,7 +2,7 @@
 // on a recording fake of the shell.
 #include "shared/LaunchItems.h"
 
-#include "FakeShell.h"
+#include "support/FakeShell.h"
 #include "forms/base/Exceptions.h"
 #include "shared/DataFile.h"
 

@@ -1,7 +1,7 @@
 // URLs made safe for a command line.
 #include "shared/UrlText.h"
 
-#include "shared/FakeShell.h"
+#include "support/FakeShell.h"
 #include "shared/LaunchItems.h"
 
 #include <gtest/gtest.h>

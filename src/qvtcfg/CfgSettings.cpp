@@ -37,32 +37,6 @@ bool Is(const TCfgKey& k, std::string_view section, std::string_view key) {
     return section == k.Section && key == k.Key;
 }
 
-void Read(const forms::TSettingsFile& ini, const TCfgKey& k) {
-    const auto integer = [&] {
-        return ini.ReadInteger(k.Section, k.Key, forms::StrToInt(k.Default));
-    };
-    switch (k.Type) {
-    case K::Boolean:
-        *std::get<bool*>(k.Target) = integer() != 0;
-        break;
-    case K::Integer:
-        *std::get<int32_t*>(k.Target) = integer();
-        break;
-    case K::Byte:
-        *std::get<uint8_t*>(k.Target) = static_cast<uint8_t>(integer());
-        break;
-    case K::Word:
-        *std::get<uint16_t*>(k.Target) = static_cast<uint16_t>(integer());
-        break;
-    case K::String:
-        *std::get<std::string*>(k.Target) = ini.ReadString(k.Section, k.Key, k.Default);
-        break;
-    case K::Color:
-    case K::Obsolete:
-        break; // none of the editor's
-    }
-}
-
 void Write(forms::TSettingsFile& ini, const TCfgKey& k) {
     switch (k.Type) {
     case K::Boolean:
@@ -112,7 +86,7 @@ TAppCfg DefaultCfgSettings() {
 TAppCfg LoadCfgSettings(const forms::TSettingsFile& ini) {
     TAppCfg s;
     for (const TCfgKey& k : CfgEditorKeys(s))
-        Read(ini, k);
+        ReadCfgKey(ini, k);
     return s;
 }
 

@@ -9,6 +9,7 @@
 #include "forms/win/Application.h"
 #include "forms/win/CommonDialogs.h"
 #include "forms/win/MessageDialog.h"
+#include "qvtcfg/EditorControls.h"
 #include "qvtcfg/SettingsEditor.h"
 #include "shared/FileUtils.h"
 #include "shared/HotKeyText.h"
@@ -64,35 +65,6 @@ constexpr const char* kRevisionCaptions[kRevisionPointCount] = {
 constexpr int kRevisionColumns[3] = {107, 187, 263};
 constexpr int kRevisionRows[3] = {232, 252, 272};
 
-forms::TFont DialogFont() {
-    forms::TFont font;
-    font.SetName("ＭＳ Ｐゴシック");
-    font.SetHeight(-12);
-    font.SetCharset(SHIFTJIS_CHARSET);
-    return font;
-}
-
-// A check box in its design state; its click handler is bound after the state is set, so that
-// building the form runs no handler.
-forms::TCheckBox* CheckBox(forms::TWinControl* parent, const forms::TRect& bounds,
-                           const char* caption, bool checked, bool enabled = true,
-                           forms::TNotifyEvent onClick = nullptr) {
-    auto* box = MakeChild<forms::TCheckBox>(parent, bounds);
-    box->SetCaption(caption);
-    box->SetChecked(checked);
-    box->SetEnabled(enabled);
-    box->OnClick = std::move(onClick);
-    return box;
-}
-
-forms::TLabel* Label(forms::TWinControl* parent, int left, int top, const char* caption,
-                     forms::TWinControl* focus = nullptr) {
-    auto* label = MakeChild<forms::TLabel>(parent, Bounds(left, top, 0, 0));
-    label->SetCaption(caption);
-    label->SetFocusControl(focus);
-    return label;
-}
-
 forms::TGroupBox* Frame(forms::TWinControl* parent, const forms::TRect& bounds,
                         const char* caption) {
     auto* frame = MakeChild<forms::TGroupBox>(parent, bounds);
@@ -104,11 +76,6 @@ forms::TComboBox* List(forms::TWinControl* parent, const forms::TRect& bounds) {
     auto* list = MakeChild<forms::TComboBox>(parent, bounds);
     list->SetStyle(forms::TComboBoxStyle::csDropDownList);
     return list;
-}
-
-void GiveHint(forms::TControl* control, std::string_view hint) {
-    control->SetHint(hint);
-    control->SetShowHint(true);
 }
 
 void Fill(forms::TComboBox* list, const char* const* items, int count) {
@@ -172,7 +139,7 @@ TfmCfg::TfmCfg(TComponent* owner) : forms::TForm(owner), Capture(SystemKeyNames(
 
 void TfmCfg::BuildDesign() {
     SetBorderStyle(forms::TFormBorderStyle::bsDialog);
-    SetFont(DialogFont());
+    SetFont(DialogFont("ＭＳ Ｐゴシック", -12, forms::clWindowText));
     SetColor(forms::clBtnFace);
     SetCaption(kCfgFormCaption);
     SetClientSize(kCfgFormClientWidth, kCfgFormClientHeight);

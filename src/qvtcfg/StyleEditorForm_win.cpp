@@ -6,6 +6,7 @@
 #include "forms/base/SettingsFile.h"
 #include "forms/base/StrUtils.h"
 #include "forms/win/Application.h"
+#include "qvtcfg/EditorControls.h"
 #include "qvtcfg/StyleEditor.h"
 #include "shared/DateFormat.h"
 #include "shared/ScreenFonts.h"
@@ -26,15 +27,6 @@ constexpr int kDescriptionItemHeight = 20, kColorItemHeight = 20;
 constexpr int kDateTimeDropDownCount = 20;
 // The shapes' Tag: which colour dialog section they keep their custom colours in.
 constexpr int kHintTextTag = 0, kHintBackTag = 1;
-
-forms::TFont DialogFont(const char* name, int height, forms::TColor color) {
-    forms::TFont font;
-    font.SetName(name);
-    font.SetHeight(height);
-    font.SetCharset(SHIFTJIS_CHARSET);
-    font.SetColor(color);
-    return font;
-}
 
 // The glyphs of the bold and italic buttons: '#' is the letter, anything else the background,
 // whose colour (the bottom-left pixel's) the button leaves transparent.
@@ -118,18 +110,6 @@ void TfmStyle::BuildDesign() {
 
 namespace {
 
-// A check box in its first state; its click handler is bound after the state is set, so that
-// building the form runs no handler.
-forms::TCheckBox* CheckBox(forms::TWinControl* parent, const forms::TRect& bounds,
-                           const char* caption, bool checked,
-                           forms::TNotifyEvent onClick = nullptr) {
-    auto* box = MakeChild<forms::TCheckBox>(parent, bounds);
-    box->SetCaption(caption);
-    box->SetChecked(checked);
-    box->OnClick = std::move(onClick);
-    return box;
-}
-
 forms::TSpinEdit* SpinEdit(forms::TWinControl* parent, const forms::TRect& bounds, TSpinRange range,
                            int value) {
     auto* spin = MakeChild<forms::TSpinEdit>(parent, bounds);
@@ -139,23 +119,10 @@ forms::TSpinEdit* SpinEdit(forms::TWinControl* parent, const forms::TRect& bound
     return spin;
 }
 
-forms::TLabel* Label(forms::TWinControl* parent, int left, int top, const char* caption,
-                     forms::TWinControl* focus = nullptr) {
-    auto* label = MakeChild<forms::TLabel>(parent, Bounds(left, top, 0, 0));
-    label->SetCaption(caption);
-    label->SetFocusControl(focus);
-    return label;
-}
-
 forms::TBevel* FrameBevel(forms::TWinControl* parent, const forms::TRect& bounds) {
     auto* bevel = MakeChild<forms::TBevel>(parent, bounds);
     bevel->SetShape(forms::TBevelShape::bsFrame);
     return bevel;
-}
-
-void GiveHint(forms::TControl* control, const char* hint) {
-    control->SetHint(hint);
-    control->SetShowHint(true);
 }
 
 } // namespace
@@ -189,20 +156,20 @@ void TfmStyle::BuildStylePage() {
                                forms::TOwnerDrawState st) { Memo1DrawItem(c, i, r, st); };
 
     const forms::TNotifyEvent cellCount = [this](TComponent* s) { CheckBoxCellCountClick(s); };
-    CheckBoxColor2 = CheckBox(p, Bounds(280, 8, 113, 17), "表示色を変更(&C)", false,
+    CheckBoxColor2 = CheckBox(p, Bounds(280, 8, 113, 17), "表示色を変更(&C)", false, true,
                               [this](TComponent* s) { CheckBoxColor2Click(s); });
     CheckBoxNotTitlescrl =
-        CheckBox(p, Bounds(280, 24, 137, 17), "タイトルスクロール(&R)", false, cellCount);
-    ChVisTitle = CheckBox(p, Bounds(280, 40, 81, 17), "タイトル(&Y)", true, cellCount);
-    CheckBoxDateTime2 = CheckBox(p, Bounds(280, 56, 225, 17), "日付/時刻を表示(&D)", false,
+        CheckBox(p, Bounds(280, 24, 137, 17), "タイトルスクロール(&R)", false, true, cellCount);
+    ChVisTitle = CheckBox(p, Bounds(280, 40, 81, 17), "タイトル(&Y)", true, true, cellCount);
+    CheckBoxDateTime2 = CheckBox(p, Bounds(280, 56, 225, 17), "日付/時刻を表示(&D)", false, true,
                                  [this](TComponent* s) { CheckBoxDateTime2Click(s); });
-    CheckBoxVisPage = CheckBox(p, Bounds(280, 72, 89, 17), "ページ名(&N)", true, cellCount);
-    ChVisTab = CheckBox(p, Bounds(280, 88, 97, 17), "ページタブ(&T)", true, cellCount);
+    CheckBoxVisPage = CheckBox(p, Bounds(280, 72, 89, 17), "ページ名(&N)", true, true, cellCount);
+    ChVisTab = CheckBox(p, Bounds(280, 88, 97, 17), "ページタブ(&T)", true, true, cellCount);
     CheckBoxPageCount =
-        CheckBox(p, Bounds(280, 104, 113, 17), "ページカウント(&P)", true, cellCount);
+        CheckBox(p, Bounds(280, 104, 113, 17), "ページカウント(&P)", true, true, cellCount);
     CheckBoxCellCount =
-        CheckBox(p, Bounds(280, 120, 105, 17), "ボタンカウント(&L)", true, cellCount);
-    CBtnPopupHint2 = CheckBox(p, Bounds(280, 136, 113, 17), "サブウィンドウ(&U)", true,
+        CheckBox(p, Bounds(280, 120, 105, 17), "ボタンカウント(&L)", true, true, cellCount);
+    CBtnPopupHint2 = CheckBox(p, Bounds(280, 136, 113, 17), "サブウィンドウ(&U)", true, true,
                               [this](TComponent* s) { CBtnPopupHint2Click(s); });
 }
 
@@ -228,7 +195,7 @@ void TfmStyle::BuildDisplayPage() {
     CheckDummyBtn =
         CheckBox(p, Bounds(16, 160, 193, 17), "ボタンが無い部分はダミー描画(&Z) ", true);
 
-    CheckBoxColor = CheckBox(p, Bounds(232, 0, 113, 17), "表示色を変更(&C)", false,
+    CheckBoxColor = CheckBox(p, Bounds(232, 0, 113, 17), "表示色を変更(&C)", false, true,
                              [this](TComponent* s) { CheckBoxColorClick(s); });
     CfgColorListBox = MakeChild<forms::TListBox>(p, Bounds(235, 18, 158, 160));
     CfgColorListBox->SetBorderStyle(forms::TBorderStyle::bsNone);
@@ -253,7 +220,7 @@ void TfmStyle::BuildDisplayPage() {
     Label5 = Label(p, 16, 210, "0 (完全な透過) ～ 255 (不透明) [Windows2000/XP のみ]");
     SpinAbv = SpinEdit(p, Bounds(328, 204, 65, 21), kAlphaBlendRange, 255);
     CheckBoxDateTime =
-        CheckBox(p, Bounds(16, 236, 225, 17), "タイトルのかわりに日付/時刻を表示(&D)", false,
+        CheckBox(p, Bounds(16, 236, 225, 17), "タイトルのかわりに日付/時刻を表示(&D)", false, true,
                  [this](TComponent* s) { CheckBoxDateTimeClick(s); });
     DateTimefmtLabel = Label(p, 16, 256, "");
     DateTimefmtLabel->SetShowAccelChar(false); // a format may hold '&'
@@ -276,7 +243,7 @@ void TfmStyle::BuildHintPage() {
     forms::TTabSheet* p = TabHint;
     Bevel5 = FrameBevel(p, Bounds(5, 56, 204, 105));
     Bevel6 = FrameBevel(p, Bounds(216, 56, 193, 105));
-    CBtnPopupHint = CheckBox(p, Bounds(8, 4, 153, 17), "サブウィンドウを表示(&U)", true,
+    CBtnPopupHint = CheckBox(p, Bounds(8, 4, 153, 17), "サブウィンドウを表示(&U)", true, true,
                              [this](TComponent* s) { CBtnPopupHintClick(s); });
     CheckHintHide = CheckBox(p, Bounds(8, 24, 329, 17),
                              "マウスポインタがランチャー外に移動したら非表示にする(&N)", true);
@@ -321,7 +288,7 @@ void TfmStyle::BuildHintPage() {
     BtnItar->OnClick = [this](TComponent* s) { BtnItarClick(s); };
 
     CheckBoxUseSubStyle = CheckBox(p, Bounds(8, 168, 161, 17), "スタイルファイルを適用(&S)", true,
-                                   [this](TComponent* s) { CheckBoxUseSubStyleClick(s); });
+                                   true, [this](TComponent* s) { CheckBoxUseSubStyleClick(s); });
     CheckLockWidth = CheckBox(p, Bounds(8, 192, 97, 17), "横幅を固定(&L)", false);
     HintSpinMax = SpinEdit(p, Bounds(120, 216, 57, 21), kHintWidthRange, 240);
     GiveHint(HintSpinMax, "ヒントの横幅の最大値(120 ～ 2000)");

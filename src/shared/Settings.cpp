@@ -20,7 +20,9 @@ std::string LauncherFolder() {
         forms::ExtractFilePath(GetLongPathNameStr(forms::ProgramPath())));
 }
 
-void ReadKey(const forms::TSettingsFile& ini, const TCfgKey& k) {
+} // namespace
+
+void ReadCfgKey(const forms::TSettingsFile& ini, const TCfgKey& k) {
     const auto integer = [&] {
         return ini.ReadInteger(k.Section, k.Key, forms::StrToInt(k.Default));
     };
@@ -48,8 +50,6 @@ void ReadKey(const forms::TSettingsFile& ini, const TCfgKey& k) {
         break;
     }
 }
-
-} // namespace
 
 std::vector<TCfgKey> AppCfgKeys(TAppCfg& c) {
     return {
@@ -170,7 +170,7 @@ void LoadAppCfg(const std::string& basePath, TAppCfg& cfg) {
     forms::TSettingsFile ini(forms::ChangeFileExt(basePath, kIniExt));
     for (const TCfgKey& k : AppCfgKeys(cfg)) {
         if (k.Type != K::Obsolete) {
-            ReadKey(ini, k);
+            ReadCfgKey(ini, k);
             continue;
         }
         // Removed only when present; a file we cannot write still loads.

@@ -9,6 +9,10 @@
 #include <variant>
 #include <vector>
 
+namespace forms {
+class TSettingsFile;
+}
+
 using forms::TColor;
 
 // Every launcher setting. A plain value, copied by assignment; its fields bear the names of
@@ -71,6 +75,8 @@ struct TCfgKey {
 // Every key of qvtdock.ini in reading order, bound to the fields of cfg. The configuration
 // program's editors take key names, types and defaults from here too.
 std::vector<TCfgKey> AppCfgKeys(TAppCfg& cfg);
+// Reads one key into its field as the launcher reads it (a colour that is no colour raises).
+void ReadCfgKey(const forms::TSettingsFile& ini, const TCfgKey& k);
 
 // Reads ChangeFileExt(basePath, ".ini") into every field of cfg, each from its key or its
 // default (a missing file gives every default), deletes the obsolete [PopupHint] Locate when

@@ -1,0 +1,21 @@
+#pragma once
+// The editors' controls in their design state, each in one line of the form's build.
+#include "forms/win/CheckBox.h"
+#include "forms/win/Label.h"
+
+#include <string_view>
+
+forms::TFont DialogFont(const char* name, int height, forms::TColor color);
+
+// A check box in its design state; its click handler is bound after the state is set, so that
+// building the form runs no handler.
+forms::TCheckBox* CheckBox(forms::TWinControl* parent, const forms::TRect& bounds,
+                           const char* caption, bool checked, bool enabled = true,
+                           forms::TNotifyEvent onClick = nullptr);
+
+// A label at (left, top) sized to its caption, whose mnemonic focuses focus.
+forms::TLabel* Label(forms::TWinControl* parent, int left, int top, const char* caption,
+                     forms::TWinControl* focus = nullptr);
+
+// A tooltip that shows.
+void GiveHint(forms::TControl* control, std::string_view hint);

@@ -59,7 +59,8 @@ protected:
     }
     // The launcher on the data file with these settings lines, shown in front.
     void StartShown(std::initializer_list<std::string_view> ini) {
-        kbtest::MakeDir(UserFolder());
+        if (!kbtest::Exists(UserFolder()))
+            kbtest::MakeDir(UserFolder());
         if (!kbtest::Exists(DataFile()))
             WriteMixedList();
         kbtest::WriteBytes(IniFile(), Lines(ini));
@@ -409,4 +410,284 @@ TEST_F(EditingTest, IconFitting_TheItemTogglesTheBarAndTheSettings) {
     form->mnIconStretch->Click();
     SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
     EXPECT_NE(kbtest::ReadBytes(IniFile()).find("IconStretch=0"), std::string::npos);
+}
+
+// ---- Commands through the value dialog ---------------------------------------------------------
+
+namespace {
+// What the value dialog showed.
+struct ValueDialogView {
+    std::string caption, message, value;
+    Strings items;
+    int selected = -1;
+    bool defaultShown = false;
+};
+
+bool IsVisibleChild(HWND h) {
+    return IsWindowVisible(h) != FALSE;
+}
+
+class ValueEditingTest : public EditingTest {
+protected:
+    // Answers the next value dialog: the value typed into its number or text field, or the entry
+    // chosen in its list, then OK (or Cancel).
+    std::unique_ptr<kbtest::WindowDriver> AnswerValue(std::optional<std::string> value,
+                                                      std::optional<int> choice = std::nullopt,
+                                                      bool ok = true) {
+        seen = {};
+        return std::make_unique<kbtest::WindowDriver>(L"TResIconBox", [=](HWND d) {
+            seen.caption = kbtest::WindowText(d);
+            if (HWND label = kbtest::FindChildWindow(d, L"TLabel"))
+                seen.message = kbtest::WindowText(label);
+            for (HWND h = GetWindow(d, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+                if (!IsVisibleChild(h))
+                    continue;
+                const std::wstring cls = kbtest::ClassNameOf(h);
+                if (cls == L"TSpinEdit" || cls == L"TEdit") {
+                    seen.value = kbtest::WindowText(h);
+                    if (value)
+                        SendMessageW(h, WM_SETTEXT, 0,
+                                     reinterpret_cast<LPARAM>(cp932::Wide(*value).c_str()));
+                } else if (cls == L"TComboBox") {
+                    const int count = static_cast<int>(SendMessageW(h, CB_GETCOUNT, 0, 0));
+                    for (int i = 0; i < count; ++i) {
+                        wchar_t text[256] = {};
+                        SendMessageW(h, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+                        seen.items.push_back(cp932::Narrow(text));
+                    }
+                    seen.selected = static_cast<int>(SendMessageW(h, CB_GETCURSEL, 0, 0));
+                    if (choice)
+                        SendMessageW(h, CB_SETCURSEL, *choice, 0);
+                } else if (kbtest::WindowText(h) == "デフォルト") {
+                    seen.defaultShown = true;
+                }
+            }
+            kbtest::AnswerDialog(d, ok ? "OK" : "キャンセル");
+        });
+    }
+    // Runs a command that asks through the value dialog; false when the launcher has no value
+    // dialog yet (the command returned without showing one).
+    bool RunAsking(const std::function<void()>& command, kbtest::WindowDriver& driver) {
+        command();
+        return driver.Acted();
+    }
+
+    std::vector<std::string> SavedPages() {
+        form->mnSaveClick(nullptr);
+        TLaunchList list;
+        list.SetFileName(DataFile());
+        list.LoadFromFile();
+        Strings captions;
+        for (int p = 0; p < list.Pages().Count(); ++p)
+            captions.push_back(list.Pages().Items(p)->Caption);
+        return captions;
+    }
+
+    ValueDialogView seen;
+};
+
+#define SKIP_WITHOUT_VALUE_DIALOG(ran)                                                             \
+    if (!(ran))                                                                                    \
+    GTEST_SKIP() << "the launcher shows no value dialog yet"
+} // namespace
+
+TEST_F(ValueEditingTest, NewPage_OnAMiddlePage_InsertedBeforeItAndShown) {
+    kbtest::MakeDir(UserFolder());
+    {
+        TLaunchList list;
+        ClearPages(list);
+        for (const char* caption : {"A", "B", "C"})
+            list.AddPage(caption, 2, 0);
+        list.SetFileName(DataFile());
+        list.SaveToFile();
+    }
+    StartShown({"[Mouse]", "ShowPos=2"});
+    form->PageTab->SetTabIndex(1);
+    form->ResetPageView();
+    auto driver = AnswerValue(std::nullopt);
+    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnNewPageClick(nullptr); }, *driver));
+    EXPECT_EQ(seen.caption, "新規ページ追加");
+    EXPECT_EQ(seen.message, "ページ名を入力して下さい。");
+    EXPECT_EQ(seen.value, "ページ4");
+    EXPECT_EQ(SavedPages(), (Strings{"A", "ページ4", "B", "C"}));
+    EXPECT_EQ(form->PageTab->TabIndex(), 1);
+    EXPECT_EQ(form->PageTab->Tabs().Strings(1), "ページ4");
+    EXPECT_EQ(form->mnPage->Count(), 4);
+    EXPECT_EQ(form->LaunchList().Pages().Items(1)->BtnCount, 10);
+    ExpectIconPerSlot();
+}
+
+TEST_F(ValueEditingTest, NewPage_OnTheLastPage_AppendedAndTheViewStays) {
+    StartShown({"[Mouse]", "ShowPos=2"});
+    form->PageTab->SetTabIndex(1);
+    form->ResetPageView();
+    auto driver = AnswerValue(std::string("Tools"));
+    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnNewPageClick(nullptr); }, *driver));
+    EXPECT_EQ(seen.value, "ページ3");
+    EXPECT_EQ(SavedPages(), (Strings{"P1", "P2", "Tools"}));
+    EXPECT_EQ(form->PageTab->TabIndex(), 1);
+    EXPECT_EQ(form->BtnBar->IconList()->Count(), 2);
+    ExpectIconPerSlot();
+}
+
+TEST_F(ValueEditingTest, Add_ThreeAtButtonTwo_EmptyButtonsThereAndButtonTwoStillSelected) {
+    StartShown({"[Mouse]", "ShowPos=2"});
+    form->BtnBar->SetBtnIndex(2);
+    auto driver = AnswerValue(std::string("3"));
+    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnAddClick(nullptr); }, *driver));
+    EXPECT_EQ(seen.caption, "ボタンの追加");
+    EXPECT_EQ(seen.message, "1～10個の間で指定 ");
+    EXPECT_EQ(seen.value, "1");
+    EXPECT_TRUE(seen.defaultShown);
+    EXPECT_EQ(SavedTitles(),
+              (Strings{"Note", "未登録", "未登録", "未登録", "未登録", "Site", "2.1", "2.2"}));
+    EXPECT_EQ(form->BtnBar->BtnIndex(), 2);
+    ExpectIconPerSlot();
+}
+
+TEST_F(ValueEditingTest, Add_OnAPageWithoutButtons_Appended) {
+    kbtest::MakeDir(UserFolder());
+    {
+        TLaunchList list;
+        ClearPages(list);
+        list.AddPage("P1", 1, 0);
+        list.AddPage("Empty", 0, 0);
+        list.SetFileName(DataFile());
+        list.SaveToFile();
+    }
+    StartShown({"[Mouse]", "ShowPos=2"});
+    form->PageTab->SetTabIndex(1);
+    form->ResetPageView();
+    OpenMenu([&] { RightClickTitle(); });
+    EXPECT_FALSE(form->mnBtnTitle->Visible());
+    EXPECT_FALSE(form->mnBtnDel->Enabled());
+    EXPECT_FALSE(form->mnBtnCls->Enabled());
+    auto driver = AnswerValue(std::string("2"));
+    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnAddClick(nullptr); }, *driver));
+    EXPECT_EQ(form->LaunchList().Pages().Items(1)->BtnCount, 2);
+    EXPECT_EQ(SavedTitles(), (Strings{"未登録", "未登録", "未登録"}));
+    ExpectIconPerSlot();
+}
+
+TEST_F(ValueEditingTest, Sort_ByUseCountDescending_MostUsedFirstAndSelected) {
+    kbtest::MakeDir(UserFolder());
+    {
+        TLaunchList list;
+        ClearPages(list);
+        list.AddPage("P1", 3, 0);
+        const int uses[] = {2, 7, 4};
+        for (int s = 0; s < 3; ++s) {
+            list.Items(0, s)->Title = "T" + std::to_string(s);
+            list.Items(0, s)->UseCount = uses[s];
+        }
+        list.SetFileName(DataFile());
+        list.SaveToFile();
+    }
+    StartShown({"[Mouse]", "ShowPos=2"});
+    form->BtnBar->SetBtnIndex(2);
+    auto driver = AnswerValue(std::nullopt, 3);
+    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnsortClick(nullptr); }, *driver));
+    EXPECT_EQ(seen.caption, "ボタン並べ替え方法の選択");
+    EXPECT_EQ(seen.message, "並べ替えの基準を選択して下さい");
+    EXPECT_EQ(seen.items, SortOrderChoices());
+    EXPECT_EQ(seen.selected, 0);
+    EXPECT_EQ(SavedTitles(), (Strings{"T1", "T2", "T0"}));
+    EXPECT_EQ(form->BtnBar->BtnIndex(), 0);
+    ExpectIconPerSlot();
+}
+
+TEST_F(ValueEditingTest, Sort_Cancelled_NothingMoves) {
+    StartShown({"[Mouse]", "ShowPos=2"});
+    auto driver = AnswerValue(std::nullopt, 1, false);
+    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnsortClick(nullptr); }, *driver));
+    EXPECT_EQ(SavedTitles(), (Strings{"Note", "未登録", "Site", "2.1", "2.2"}));
+}
+
+TEST_F(ValueEditingTest, SpecialFolder_TwentySixInOrderAndTheChosenOneRegistered) {
+    StartShown({"[Mouse]", "ShowPos=2"});
+    form->BtnBar->SetBtnIndex(1);
+    auto driver = AnswerValue(std::nullopt, 0);
+    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnRegSpfolderClick(nullptr); }, *driver));
+    EXPECT_EQ(seen.caption, "登録する特殊フォルダの選択");
+    EXPECT_EQ(seen.message, "");
+    ASSERT_EQ(seen.items.size(), 26u);
+    EXPECT_EQ(seen.selected, 0);
+    const std::string suffix = " (All Users)";
+    for (size_t i = 0; i < seen.items.size(); ++i) {
+        const std::string& name = seen.items[i];
+        const bool allUsers = name.size() > suffix.size() &&
+                              name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+        EXPECT_EQ(allUsers, i >= 5 && i <= 8) << name;
+    }
+    const TLaunchDataItem& item = *form->LaunchList().Items(0, 1);
+    EXPECT_EQ(item.Kind, ikSpecialFolder);
+    EXPECT_EQ(item.Path, "rfDesktop");
+    ExpectIconPerSlot();
+}
+
+TEST_F(ValueEditingTest, SpecialFolder_TheSystemLacksIt_ListedByNameAndSlotUnchanged) {
+    ShellWithout shell;
+    shell.specialFolders = false;
+    env->shell = &shell;
+    StartShown({"[Mouse]", "ShowPos=2"});
+    form->BtnBar->SetBtnIndex(1);
+    auto driver = AnswerValue(std::nullopt, 13);
+    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnRegSpfolderClick(nullptr); }, *driver));
+    ASSERT_EQ(seen.items.size(), 26u);
+    EXPECT_EQ(seen.items[13], "rfInternet");
+    EXPECT_EQ(seen.items[5], "rfCommonDesktopDirectory (All Users)");
+    EXPECT_EQ(form->LaunchList().Items(0, 1)->Kind, ikUnregistered);
+    EXPECT_EQ(form->WindowState().Suspensions(), 0);
+    ExpectIconPerSlot();
+    form.reset();
+}
+
+TEST_F(ValueEditingTest, ButtonSize_NewSizeOnTheBarTheWindowAndTheIniAfterExit) {
+    StartShown({"[Mouse]", "ShowPos=2"});
+    const int width = form->ClientWidth();
+    auto driver = AnswerValue(std::string("48"));
+    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnSizeClick(nullptr); }, *driver));
+    EXPECT_EQ(seen.caption, "ボタンサイズの変更");
+    EXPECT_EQ(seen.message, "24～72の間で指定 (標準 40) ");
+    EXPECT_EQ(seen.value, "40");
+    EXPECT_TRUE(seen.defaultShown);
+    EXPECT_EQ(form->BtnBar->BtnSize(), 48);
+    EXPECT_EQ(form->ClientWidth(), width / 40 * 48);
+    EXPECT_TRUE(form->Visible());
+    EXPECT_EQ(form->WindowState().Suspensions(), 0);
+    SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_NE(kbtest::ReadBytes(IniFile()).find("BtnSize=48"), std::string::npos);
+}
+
+TEST_F(ValueEditingTest, ButtonsPerRowAndRows_InTheLayoutAndTheIniAfterExit) {
+    StartShown({"[Mouse]", "ShowPos=2"});
+    const int width = form->ClientWidth();
+    {
+        auto driver = AnswerValue(std::string("12"));
+        SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->nmFormSizeClick(nullptr); }, *driver));
+        EXPECT_EQ(seen.caption, "ボタン横表示数の変更");
+        EXPECT_EQ(seen.message, "10～50の間で指定 (標準 10) ");
+        EXPECT_EQ(seen.value, "10");
+    }
+    EXPECT_EQ(form->Cfg().FormSize, 12);
+    EXPECT_EQ(form->ClientWidth(), width + 2 * form->BtnBar->BtnSize());
+    const int height = form->ClientHeight();
+    {
+        auto driver = AnswerValue(std::string("2"));
+        ASSERT_TRUE(RunAsking([&] { form->nmFormVSizeClick(nullptr); }, *driver));
+        EXPECT_EQ(seen.caption, "ボタン列数の変更");
+        EXPECT_EQ(seen.message, "1～10の間で指定 (標準 1) ");
+        EXPECT_EQ(seen.value, "1");
+    }
+    EXPECT_EQ(form->Cfg().RowMax, 2);
+    EXPECT_EQ(form->ClientHeight(), height + form->BtnBar->BtnSize());
+    {
+        auto driver = AnswerValue(std::string("5"), std::nullopt, false);
+        ASSERT_TRUE(RunAsking([&] { form->nmFormVSizeClick(nullptr); }, *driver));
+    }
+    EXPECT_EQ(form->Cfg().RowMax, 2);
+    SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+    const std::string ini = kbtest::ReadBytes(IniFile());
+    EXPECT_NE(ini.find("FormSize=12"), std::string::npos);
+    EXPECT_NE(ini.find("RowMax=2"), std::string::npos);
 }

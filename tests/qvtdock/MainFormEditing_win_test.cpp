@@ -546,16 +546,15 @@ TEST_F(ValueEditingTest, Add_ThreeAtButtonTwo_EmptyButtonsThereAndButtonTwoStill
 }
 
 TEST_F(ValueEditingTest, Add_OnAPageWithoutButtons_Appended) {
-    kbtest::MakeDir(UserFolder());
-    {
-        TLaunchList list;
-        ClearPages(list);
-        list.AddPage("P1", 1, 0);
-        list.AddPage("Empty", 0, 0);
-        list.SetFileName(DataFile());
-        list.SaveToFile();
-    }
     StartShown({"[Mouse]", "ShowPos=2"});
+    // A data file never holds a page without buttons; one in memory has had its slots taken.
+    TLaunchList& list = form->LaunchList();
+    const int first = list.ItemIndex(1, 0);
+    list.Pages().Items(1)->BtnCount = 0;
+    list.Delete(first + 1);
+    list.Delete(first);
+    form->IconList().Delete(first + 1);
+    form->IconList().Delete(first);
     form->PageTab->SetTabIndex(1);
     form->ResetPageView();
     OpenMenu([&] { RightClickTitle(); });
@@ -565,7 +564,7 @@ TEST_F(ValueEditingTest, Add_OnAPageWithoutButtons_Appended) {
     auto driver = AnswerValue(std::string("2"));
     SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnAddClick(nullptr); }, *driver));
     EXPECT_EQ(form->LaunchList().Pages().Items(1)->BtnCount, 2);
-    EXPECT_EQ(SavedTitles(), (Strings{"未登録", "未登録", "未登録"}));
+    EXPECT_EQ(SavedTitles(), (Strings{"Note", "未登録", "Site", "未登録", "未登録"}));
     ExpectIconPerSlot();
 }
 
@@ -690,4 +689,30 @@ TEST_F(ValueEditingTest, ButtonsPerRowAndRows_InTheLayoutAndTheIniAfterExit) {
     const std::string ini = kbtest::ReadBytes(IniFile());
     EXPECT_NE(ini.find("FormSize=12"), std::string::npos);
     EXPECT_NE(ini.find("RowMax=2"), std::string::npos);
+}
+
+// ---- Special folders from the shell ------------------------------------------------------------
+
+TEST(SpecialFolderChoice, SystemShell_TwentySixNamesAllUsersOnesMarked) {
+    const Strings names = SpecialFolderChoices([](TRootFolder f) {
+        return DisplayNameOfPidl(*RootFolderPidl(f, LocalShell()), LocalShell());
+    });
+    ASSERT_EQ(names.size(), 26u);
+    const std::string suffix = " (All Users)";
+    for (size_t i = 0; i < names.size(); ++i) {
+        const bool marked =
+            names[i].size() > suffix.size() &&
+            names[i].compare(names[i].size() - suffix.size(), suffix.size(), suffix) == 0;
+        EXPECT_EQ(marked, i >= 5 && i <= 8) << names[i];
+    }
+}
+
+TEST(SpecialFolderChoice, FolderTheSystemLacks_NoItemAndNoError) {
+    ShellWithout shell;
+    EXPECT_EQ(SpecialFolderItem(0, shell)->Path, "rfDesktop");
+    EXPECT_EQ(SpecialFolderItem(0, shell)->Kind, ikSpecialFolder);
+    shell.specialFolders = false;
+    EXPECT_EQ(SpecialFolderItem(0, shell), nullptr);
+    EXPECT_EQ(SpecialFolderItem(-1, shell), nullptr);
+    EXPECT_EQ(SpecialFolderItem(26, shell), nullptr);
 }

@@ -290,6 +290,35 @@ TEST_F(EditingTest, ButtonSubmenu_EveryCaptionInItsOrder) {
     EXPECT_TRUE(form->mnIconStretch->Checked());
 }
 
+TEST_F(EditingTest, MenuKey_EveryItemOfTheMenuForAProgramWithAPath) {
+    StartShown({"[Mouse]", "ShowPos=2"});
+    const Strings menu = OpenMenu([&] { kbtest::PressKey(VK_OEM_6); });
+    EXPECT_EQ(menu, (Strings{"ページリスト(&P)",
+                             "-",
+                             "Note",
+                             "-",
+                             "開く(&O)",
+                             "登録先のフォルダを開く(&U)",
+                             "プロパティ(&R)",
+                             "-",
+                             "コマンド(&C)",
+                             "-",
+                             "ボタン(&B)",
+                             "-",
+                             kLock,
+                             "ランチャー呼び出し不可(&N)",
+                             "-",
+                             kEditor,
+                             "スタイルの設定(&K)...",
+                             "環境設定(&S)...",
+                             "ヘルプ(&H)...",
+                             "バージョン情報(&A)...",
+                             "-",
+                             kQuit,
+                             kHide}));
+    EXPECT_EQ(form->InputState().MenuContext(), mcKeyboard);
+}
+
 // ---- Delete and clear --------------------------------------------------------------------------
 
 TEST_F(EditingTest, Delete_AsksWithPageAndTitleThenDeletesDownToOneButton) {

@@ -30,7 +30,7 @@ public:
     virtual bool Ask(const std::string& caption, const std::string& text);
     // A plain message (the system's box, captioned with the application's title).
     virtual void Tell(const std::string& text);
-    // The shell that makes the slots' icons.
+    // The shell that makes the slots' icons and runs them.
     virtual TShell& Shell();
     // Runs the folder picker: the chosen folder's path, or none when the user cancelled.
     virtual std::optional<std::string> PickFolder(TSHBrowseForFolderEx& picker);

@@ -21,20 +21,25 @@
 #include "forms/win/Label.h"
 #include "forms/win/Menus.h"
 #include "forms/win/PaintBox.h"
+#include "qvtdock/AutoHideSuspension.h"
+#include "qvtdock/ChildPrograms.h"
 #include "qvtdock/InputState.h"
 #include "qvtdock/LauncherEnvironment.h"
 #include "qvtdock/LauncherState.h"
 #include "qvtdock/PageView.h"
 #include "qvtdock/SlotEdits.h"
+#include "qvtdock/StylePlan.h"
 #include "qvtdock/TitleBarStyle.h"
 #include "shared/IconList.h"
 #include "shared/LaunchData.h"
 #include "shared/Settings.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TfmMain : public forms::TForm {
 public:
@@ -105,7 +110,8 @@ public:
     // start-up that cannot go on ends the application (Application.Terminate): nothing is saved.
     void FormCreate(forms::TComponent* sender);
     // Reads the data file again with everything that depends on it; a file that cannot be read
-    // leaves the launcher's data as it was and says so.
+    // leaves the launcher's data as it was and says so. Then the settings and the style, as
+    // ApplySettingsAndStyle, whose style error reaches the caller.
     void ReloadLaunchData();
     // One icon per slot, in the flat slot order.
     void BuildIconList();
@@ -198,9 +204,22 @@ public:
     [[nodiscard]] int FirstVisibleBtn() const { return FFirstVisibleBtn; }
     // Settings and style.
     void ApplySettings();
+    // Every reload of the settings runs this: ApplySettings, LoadStyle(long program folder +
+    // StyleFile), ApplyCustomColors and the layout; a style that cannot be read leaves the look as
+    // it was, and its error reaches the caller after the layout.
+    void ApplySettingsAndStyle();
+    // Loads the style file fileName (a full path) and applies it. One that fails the style test
+    // gives the program folder's "format.sti", and StyleFile says so in memory; an open or read
+    // error raises before anything on screen changes.
     void LoadStyle(const std::string& fileName);
     void ApplyCustomColors();
+    // The [PopupHint] settings onto the pop-up hint.
+    void ConfigureHintSetter();
     void StoreSettings();
+    void StoreHintSettings();
+    // The style's type as the last load read it: 0 plain, 1 with a look of its own, above 1 also
+    // placing the title bar's controls.
+    [[nodiscard]] int StyleType() const { return FStyleType; }
     // Input and actions.
     // Runs action 0 to 16 of the settings; any other number does nothing.
     void DoAction(int32_t action);
@@ -264,6 +283,15 @@ public:
     void mnBtnPropClick(forms::TComponent* sender);
     // Refills "コマンド(&C)" for the selected button.
     void BuildCommandMenu();
+    // The command list's entries: a command by its tag on its hint, a URL, a mail address.
+    void CommandMenuClick(forms::TComponent* sender);
+    void UrlMenuClick(forms::TComponent* sender);
+    void MailMenuClick(forms::TComponent* sender);
+    // Carries out a command code (CommandMenu.h) on path, or on the special folder named rootName.
+    void RunCommand(int32_t code, const std::string& path, const std::string& rootName);
+    // Opens a URL with the default handler or the configured browser (escaped, so that it is one
+    // argument); the shell's result.
+    int32_t OpenUrl(const std::string& url);
     // Files dropped onto the launcher (MainFormDrop_win.cpp): the WM_DROPFILES half of the
     // application's message filter.
     void DropFilesMessage(MSG& msg, bool& handled);
@@ -290,10 +318,17 @@ public:
     void mnCfgClick(forms::TComponent* sender);
     void mnHelpClick(forms::TComponent* sender);
     void mnAboutClick(forms::TComponent* sender);
+    // Starts a child program, hidden from it (window and tray icon), and waits for its end; true
+    // when it was started. One that cannot be started is reported with its error message.
+    bool RunHelperProgram(TChildProgram kind);
+    // Opens a web address (the About box's home page).
+    void OpenUrl(const std::string& url);
     // Hints (MainFormHints_win.cpp).
     void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
     // The selected button's pop-up hint.
     void ShowButtonHint();
+    // The hint below the window at (x, y), or above it when that leaves the work area.
+    void PlaceHintBelowForm(int x, int y, int width, int maxHeight);
 
     // What start-up found and holds.
     [[nodiscard]] const std::string& ProgramFolder() const { return programFolder_; }
@@ -361,6 +396,14 @@ private:
     // The title label and the counters shown as the settings say.
     void ShowTitleParts();
     void ShowTitleTime();
+    // A style read whole onto the controls: skins off, then the glyphs, skins, colours and fonts.
+    void ApplyStyle(const TStiData& data,
+                    std::array<std::unique_ptr<forms::TBitmap>, kStyleGlyphCount>& glyphs);
+    // The built-in style without glyphs, for a start-up whose style could not be read.
+    void UseBuiltInStyle();
+    void ApplyLauncherColors(const TLauncherColors& colors);
+    // The folder of the program's long path, with a trailing backslash.
+    [[nodiscard]] std::string LongProgramFolder() const;
     // Start-up after the components are built; raises what escapes it.
     void StartUp();
     // The data folder and, on a first run, the data file; false when start-up ends.
@@ -368,6 +411,19 @@ private:
     void FillPageTabs();
     // Start-up ends here: the application terminates, nothing is saved.
     void EndStartUp();
+    // The child programs' bracket: auto-hide suspended, busy, the message filter detached; each
+    // given back on every way out (ChildPrograms.h).
+    [[nodiscard]] std::vector<TBracketStep>
+    BusySteps(std::optional<TAutoHideSuspension>& suspension);
+    // The settings or style editor, from the geometry written before it to the settings taken
+    // up after it.
+    void RunConfigProgram(TChildProgram kind);
+    // Takes up the settings file a child program may have changed: read into a copy that is
+    // adopted only when the whole file read, then applied with the style (withStyle), the page's
+    // buttons, the layout and the pop-up hint.
+    void TakeUpSettings(bool withStyle);
+    // The message filter while it is detached.
+    forms::TMessageEvent detachedFilter_;
 
     std::shared_ptr<TLauncherEnvironment> environment_;
     std::string programFolder_;

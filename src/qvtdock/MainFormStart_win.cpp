@@ -82,7 +82,13 @@ void TfmMain::StartUp() {
     LoadAppCfg(FDataFolder + kSettingsBaseName, FCfg);
     settingsLoaded_ = true;
     ApplySettings();
-    LoadStyle(programFolder_ + FCfg.StyleFile);
+    try {
+        LoadStyle(LongProgramFolder() + FCfg.StyleFile);
+    } catch (...) {
+        // A damaged style costs its look, not the launcher: shown once, then the built-in look.
+        Application.HandleException(std::current_exception());
+        UseBuiltInStyle();
+    }
     ApplyCustomColors();
     ShowPageButtons();
     ArrangeLayout();
@@ -157,12 +163,7 @@ void TfmMain::ReloadLaunchData() {
         environment_->Tell(kReloadFailedMessage);
     }
     LoadAppCfg(FDataFolder + kSettingsBaseName, FCfg);
-    ApplySettings();
-    LoadStyle(programFolder_ + FCfg.StyleFile);
-    ApplyCustomColors();
-    ShowPageButtons();
-    ArrangeLayout();
-    ArrangeTitleBar();
+    ApplySettingsAndStyle();
 }
 
 void TfmMain::BuildIconList() {

@@ -20,6 +20,33 @@ bool Contains(std::string_view text, std::string_view word) {
 }
 } // namespace
 
+std::string ShortcutText(const TShortcut& shortcut, const TKeyNames& names) {
+    const std::string& name = names.KeyName(shortcut.Key);
+    if (name.empty())
+        return {};
+    std::string text;
+    if (shortcut.Shift)
+        text += kShiftPrefix;
+    if (shortcut.Ctrl)
+        text += kCtrlPrefix;
+    if (shortcut.Alt)
+        text += kAltPrefix;
+    return text + name;
+}
+
+std::string ShiftStateText(bool shift, bool ctrl, bool alt, bool withWin) {
+    std::string text;
+    for (auto [held, word] : {std::pair{shift, "Shift"}, std::pair{ctrl, "Ctrl"},
+                              std::pair{alt, "Alt"}, std::pair{withWin, "Win"}}) {
+        if (!held)
+            continue;
+        if (!text.empty())
+            text += '+';
+        text += word;
+    }
+    return text;
+}
+
 TShortcut ReadShortcutText(std::string_view text, const TKeyNames& names) {
     TShortcut shortcut;
     for (bool more = true; more;) {

@@ -1,10 +1,12 @@
 #pragma once
 // Key texts of the settings: a menu shortcut text ("Ctrl+Alt+K": modifier words and a key name
 // of the key-name table) and the hot-key text of [Key] Show, which may also hold "Win". Reading
-// turns them into the key code and the modifiers that the system's hot-key registration takes.
+// turns them into the key code and the modifiers that the system's hot-key registration takes;
+// the configuration program writes them with ShortcutText and ShiftStateText.
 #include "shared/KeyNames.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The modifiers of a hot key, as the system's registration takes them.
@@ -15,6 +17,14 @@ struct TShortcut {
     uint16_t Key = 0; // 0: none
     bool Shift = false, Ctrl = false, Alt = false;
 };
+
+// The text of a key with the modifiers held: "Shift+", "Ctrl+" and "Alt+" in this order for those
+// held, then the key's name; empty when the key has no name.
+[[nodiscard]] std::string ShortcutText(const TShortcut& shortcut, const TKeyNames& names);
+
+// The modifiers held, while no other key is: "Shift", "Ctrl", "Alt", then "Win" when withWin,
+// joined by "+"; empty when none.
+[[nodiscard]] std::string ShiftStateText(bool shift, bool ctrl, bool alt, bool withWin);
 
 // A menu shortcut text: "Shift+", "Ctrl+" and "Alt+" in any order and letter case, then a key
 // name of the table. A text that cannot be read (no name after the modifiers, a name that no key

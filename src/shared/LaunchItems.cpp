@@ -9,6 +9,7 @@
 #include "forms/base/StrUtils.h"
 #include "forms/base/Strings.h"
 #include "shared/TextSearch.h"
+#include "shared/UrlText.h"
 
 const std::array<TRootFolderEntry, 26> kRootFolders = {{
     {rfDesktop, "rfDesktop", 0},
@@ -341,13 +342,15 @@ std::optional<TOpenCommand> SplitOpenCommand(std::string_view command, std::stri
     return split;
 }
 
-int32_t OpenUrl(std::string_view url, std::string_view params, TShell& shell) {
+int32_t OpenUrl(std::string_view rawUrl, std::string_view params, TShell& shell) {
+    // A blank or quote in the URL would end its argument on the handler's command line.
+    const std::string url = EscapeUrl(rawUrl);
     int start = 0, length = 0;
     std::optional<TOpenCommand> command;
     if (FindUrl(url, start, length))
         command = SplitOpenCommand(shell.ShellOpenCommand(url), url);
     if (!command)
-        return shell.Execute({"", std::string(url), std::string(params), "", kShowNormal});
+        return shell.Execute({"", url, std::string(params), "", kShowNormal});
     return shell.Execute({"", command->Program, command->Params, "", kShowNormal});
 }
 

@@ -98,7 +98,8 @@ int32_t RunItemByAssociation(const TLaunchDataItem& item, TShell& shell = LocalS
 // file is run instead of its target.
 bool IsInstallerShortcut(const TLaunchDataItem& item);
 // Opens a URL with the program registered for its scheme (see SplitOpenCommand); a text with no
-// URL in it, or a scheme without such a program, goes to the shell as it is, with params.
+// URL in it, or a scheme without such a program, goes to the shell as it is, with params. Either
+// way the URL is escaped first (EscapeUrl, UrlText.h), so that it stays one argument.
 int32_t OpenUrl(std::string_view url, std::string_view params, TShell& shell = LocalShell());
 // The default action on a file, shown normally.
 int32_t ShellOpen(std::string_view fileName, std::string_view params, TShell& shell = LocalShell());

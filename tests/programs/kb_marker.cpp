@@ -26,6 +26,28 @@ std::wstring Arguments() {
         ++i;
     return line.substr(i);
 }
+
+std::wstring Variable(const wchar_t* name) {
+    wchar_t value[2048] = {};
+    const DWORD n = GetEnvironmentVariableW(name, value, 2048);
+    return n == 0 || n >= 2048 ? std::wstring() : std::wstring(value, n);
+}
+
+// The copy, then the change of the file named by the last argument.
+void EditLastArgument(const std::wstring& file) {
+    if (const std::wstring copy = Variable(L"KB_MARKER_COPY"); !copy.empty())
+        CopyFileW(file.c_str(), copy.c_str(), FALSE);
+    if (const std::wstring ini = Variable(L"KB_MARKER_INI"); !ini.empty()) {
+        const size_t a = ini.find(L'|');
+        const size_t b = a == std::wstring::npos ? a : ini.find(L'|', a + 1);
+        if (b != std::wstring::npos)
+            WritePrivateProfileStringW(ini.substr(0, a).c_str(),
+                                       ini.substr(a + 1, b - a - 1).c_str(),
+                                       ini.substr(b + 1).c_str(), file.c_str());
+    }
+    if (const std::wstring source = Variable(L"KB_MARKER_REPLACE"); !source.empty())
+        CopyFileW(source.c_str(), file.c_str(), FALSE);
+}
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -40,6 +62,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {
         for (int i = 1; i < argc; ++i)
             text += cp932::Narrow(argv[i]) + "\n";
+        if (argc > 1)
+            EditLastArgument(argv[argc - 1]);
         LocalFree(argv);
     }
     const std::wstring temporary = std::wstring(target) + L".part";
@@ -52,5 +76,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CloseHandle(h);
     if (!ok || !MoveFileExW(temporary.c_str(), target, MOVEFILE_REPLACE_EXISTING))
         return 1;
-    return 0;
+    if (const std::wstring hold = Variable(L"KB_MARKER_HOLD"); !hold.empty()) {
+        for (int i = 0; i < 600 && GetFileAttributesW(hold.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+            Sleep(50);
+    }
+    const std::wstring code = Variable(L"KB_MARKER_EXIT");
+    return code.empty() ? 0 : _wtoi(code.c_str());
 }

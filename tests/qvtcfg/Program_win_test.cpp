@@ -1,7 +1,7 @@
 // qvtcfg.exe from outside, as the launcher and the user meet it: started with exact command lines
-// by the cross-process driver, its windows found and answered, its exit code read. The settings
-// editor is a stand-in with the editor's caption and size that shows the settings file it was
-// given; the style editor is the real one (StyleProgram_win_test.cpp drives it further).
+// by the cross-process driver, its windows found and answered, its exit code read. Which settings
+// file an editor was given shows in the file OK writes; the editors themselves are driven further
+// by SettingsProgram_win_test.cpp and StyleProgram_win_test.cpp.
 #include "qvtcfg/SettingsEditor.h"
 #include "qvtcfg/StyleEditor.h"
 
@@ -63,9 +63,9 @@ protected:
             kWaitMs);
         return found;
     }
-    // The settings file an editor stand-in shows.
-    static std::string FileShown(HWND editor) {
-        return kbtest::WindowText(kbtest::FindChildWindow(editor, L"TLabel"));
+    // The settings editor's OK has written its keys to the file.
+    static bool Edited(const std::string& file) {
+        return kbtest::ReadBytes(file).find("[MouseBtnAction]\r\n") != std::string::npos;
     }
     static void Press(HWND window, const std::wstring& className, const std::string& text) {
         const HWND button = kbtest::FindChildWindow(window, className, text);
@@ -102,9 +102,9 @@ TEST_F(ProgramTest, ALowerCaseSwitchOpensTheSettingsEditorSixteenPixelsIn) {
     const RECT client = kbtest::ClientRectOnScreen(editor);
     EXPECT_EQ(Width(client), kCfgFormClientWidth);
     EXPECT_EQ(Height(client), kCfgFormClientHeight);
-    EXPECT_EQ(FileShown(editor), ini);
     Press(editor, L"TButton", "OK");
     EXPECT_EQ(p->WaitForExit(kWaitMs), 0u);
+    EXPECT_TRUE(Edited(ini));
 }
 
 TEST_F(ProgramTest, TheStyleSwitchWithoutAPositionCentresTheStyleEditor) {
@@ -149,9 +149,9 @@ TEST_F(ProgramTest, TheLaunchersUnquotedLineFromAFolderWithBlanksOpensTheEditor)
     auto p = Start(spaced + " /CFG " + Quoted("100:200") + " " + Quoted(ini), spaced);
     const HWND editor = WaitForCaption(*p, kCfgFormCaption);
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(FileShown(editor), ini);
     Press(editor, L"TButton", "OK");
     EXPECT_EQ(p->WaitForExit(kWaitMs), 0u);
+    EXPECT_TRUE(Edited(ini));
 }
 
 TEST_F(ProgramTest, ADoubleBytePathArrivesWhole) {
@@ -160,9 +160,9 @@ TEST_F(ProgramTest, ADoubleBytePathArrivesWhole) {
     auto p = Start(Line("/cfg " + Quoted("1:2") + " " + Quoted(yotei)));
     const HWND editor = WaitForCaption(*p, kCfgFormCaption);
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(FileShown(editor), yotei);
     Press(editor, L"TButton", "OK");
     EXPECT_EQ(p->WaitForExit(kWaitMs), 0u);
+    EXPECT_TRUE(Edited(yotei));
 }
 
 TEST_F(ProgramTest, ARelativeSettingsPathIsTakenInTheCurrentFolder) {
@@ -237,9 +237,9 @@ TEST_F(ProgramTest, TheStartFormOpensEachEditorAtItsCornerPlusSixteen) {
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(Outer(editor).left, corner.left + 16);
     EXPECT_EQ(Outer(editor).top, corner.top + 16);
-    EXPECT_EQ(FileShown(editor), ini);
     Press(editor, L"TButton", "OK");
     ASSERT_TRUE(ProcessDriver::WaitWindowGone(editor, kWaitMs));
+    EXPECT_TRUE(Edited(ini));
 
     Press(form, L"TRadioButton", "スタイルの設定");
     Press(form, L"TButton", "設定");

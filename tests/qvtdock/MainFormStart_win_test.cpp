@@ -4,6 +4,7 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
+#include "shared/StyleFiles.h"
 #include "shared/VersionInfo.h"
 
 #include <gmock/gmock.h>
@@ -75,7 +76,8 @@ TEST_F(MainFormTest, Window_DesignValues) {
     EXPECT_EQ(form->mnClose->Caption(), "K+Bandeoの終了(&X)");
     EXPECT_EQ(form->TrayIcon1->RBPopupMenu(), form->PopupMenu1);
     const TTitleBarStyle& title = form->TitleBarStyle();
-    EXPECT_EQ(title.Color, 0x00CCE1E6);
+    // No style in the program folder: the built-in style's black face.
+    EXPECT_EQ(title.Color, forms::clBlack);
     EXPECT_EQ(title.TopLineColor, 0x00EEFFFF);
     EXPECT_EQ(title.BtmLineColor, 0x0099A8AC);
     EXPECT_FALSE(title.UseGlyph);
@@ -136,6 +138,7 @@ TEST_F(MainFormTest, Start_StatusValue3BecomesOne) {
 TEST_F(MainFormTest, Start_ReadsTheSettingsOfTheDataFolder) {
     Prepare({1});
     kbtest::WriteBytes(IniFile(), "[Visible]\r\nStyleFile=night.sti\r\nBtnSize=48\r\n");
+    kbtest::WriteBytes(dir.File("night.sti"), kbtest::MakeStyleFile({{0, kbtest::StyleText()}}));
     Start();
     EXPECT_TRUE(form->SettingsLoaded());
     EXPECT_EQ(form->Cfg().StyleFile, "night.sti");

@@ -65,3 +65,35 @@ TEST(ShortcutText, PrefixesInAnyOrderAndCase_AModifierIsNoKey) {
     EXPECT_EQ(modifier.Key, 0);
     EXPECT_FALSE(modifier.Shift);
 }
+
+TEST(ShortcutText, ModifiersInTheFixedOrderThenTheName_NoNameNoText) {
+    EXPECT_EQ(ShortcutText({'K', false, true, true}, Names()), "Ctrl+Alt+K");
+    EXPECT_EQ(ShortcutText({116, true, true, true}, Names()), "Shift+Ctrl+Alt+F5");
+    EXPECT_EQ(ShortcutText({13, false, false, false}, Names()), "Enter");
+    EXPECT_EQ(ShortcutText({219, false, false, true}, Names()), "Alt+[");
+    // A key the layout does not name gives no text, whatever is held.
+    EXPECT_EQ(ShortcutText({0xE8, true, false, false}, Names()), "");
+    // Only the low byte names the key.
+    EXPECT_EQ(ShortcutText({0x100 + 'A', false, false, false}, Names()), "A");
+}
+
+TEST(ShortcutText, WhatItWritesIsReadBackAsTheSameKey) {
+    for (const TShortcut& s :
+         {TShortcut{'Z', true, false, false}, TShortcut{123, false, true, true},
+          TShortcut{28, false, true, false}}) {
+        const TShortcut read = ReadShortcutText(ShortcutText(s, Names()), Names());
+        EXPECT_EQ(read.Key, s.Key);
+        EXPECT_EQ(read.Shift, s.Shift);
+        EXPECT_EQ(read.Ctrl, s.Ctrl);
+        EXPECT_EQ(read.Alt, s.Alt);
+    }
+}
+
+TEST(ShiftStateText, HeldModifiersJoinedInTheFixedOrderWinLast) {
+    EXPECT_EQ(ShiftStateText(false, false, false, false), "");
+    EXPECT_EQ(ShiftStateText(false, true, false, false), "Ctrl");
+    EXPECT_EQ(ShiftStateText(true, true, true, false), "Shift+Ctrl+Alt");
+    EXPECT_EQ(ShiftStateText(true, false, false, true), "Shift+Win");
+    EXPECT_EQ(ShiftStateText(false, false, false, true), "Win");
+    EXPECT_EQ(ShiftStateText(false, true, true, true), "Ctrl+Alt+Win");
+}

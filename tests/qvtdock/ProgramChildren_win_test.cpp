@@ -1,0 +1,157 @@
+// The launcher program from outside with kb_marker installed as its configuration program: the
+// command line the child gets, the launcher out of sight while the child runs, the settings taken
+// up when it ends, and a missing child reported once with the menu usable afterwards.
+#include "qvtdock/MainFormTesting.h"
+
+#include "components/TrayNotifier.h"
+#include "forms/base/Codepage.h"
+#include "forms/base/Files.h"
+#include "shared/FileUtils.h"
+#include "support/Marker.h"
+#include "support/ProcessDriver.h"
+#include "support/WinTesting.h"
+
+#include <gmock/gmock.h>
+
+#include <memory>
+
+using kbtest::ProcessDriver;
+using namespace qvttest;
+using ::testing::HasSubstr;
+
+namespace {
+
+constexpr int kWaitMs = 15000;
+constexpr char kCfgItem[] = "環境設定(&S)...";
+
+class ProgramChildrenTest : public WinTest {
+protected:
+    void SetUp() override {
+        WinTest::SetUp();
+        const std::string built =
+            forms::ExtractFilePath(forms::ProgramPath()) + "..\\bin\\qvtdock.exe";
+        ASSERT_TRUE(CopyFileW(cp932::Wide(built).c_str(), cp932::Wide(Program()).c_str(), FALSE));
+        user = GetLogonUserName();
+        ASSERT_FALSE(user.empty());
+        kbtest::MakeDir(UserFolder());
+    }
+    void TearDown() override {
+        if (process) {
+            kbtest::WriteBytes(dir.File("go"), "");
+            if (const HWND h = process->FirstWindow(L"TfmMain"))
+                ProcessDriver::PostClose(h);
+            EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
+        }
+        WinTest::TearDown();
+    }
+
+    std::string Program() const { return dir.File("qvtdock.exe"); }
+    std::string UserFolder() const { return dir.File(user); }
+    std::string IniFile() const { return UserFolder() + "\\qvtdock.ini"; }
+    void InstallCfg() {
+        ASSERT_TRUE(CopyFileW(cp932::Wide(kbtest::MarkerProgram()).c_str(),
+                              cp932::Wide(dir.File("qvtcfg.exe")).c_str(), FALSE));
+    }
+
+    // Starts the launcher (one page, buttons of 32 pixels, 10 to a row) with these variables
+    // added to its environment, and waits for its window.
+    void Start(std::vector<std::pair<std::string, std::optional<std::string>>> variables = {}) {
+        WriteList(UserFolder() + "\\qvtdock.lst", {10});
+        kbtest::WriteBytes(IniFile(), Lines({"[Visible]", "BtnSize=32", "FormSize=10"}));
+        kbtest::ProcessOptions o;
+        o.program = Program();
+        o.currentDir = dir.Path();
+        o.environment = std::move(variables);
+        process = std::make_unique<ProcessDriver>(o);
+        main = process->WaitForWindow(L"TfmMain", kWaitMs);
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(kbtest::PumpUntil([&] { return ClientWidth() == 320; }, kWaitMs));
+    }
+    int ClientWidth() const {
+        RECT r{};
+        GetClientRect(main, &r);
+        return r.right;
+    }
+
+    // Opens the tray icon's menu and chooses the entry (none: closes it); the entries read.
+    std::vector<kbtest::MenuItemView> TrayMenu(const std::string& choose) {
+        const HWND callback = kbtest::FindChildWindow(main, L"TCallbackWindow");
+        EXPECT_NE(callback, nullptr);
+        PostMessageW(callback, kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
+        const HWND menu = process->WaitForWindow(L"#32768", kWaitMs, true, {});
+        if (!menu) {
+            ADD_FAILURE() << "no tray menu";
+            return {};
+        }
+        const std::vector<kbtest::MenuItemView> items = kbtest::ReadMenu(menu);
+        int index = -1, choosable = 0;
+        for (const kbtest::MenuItemView& item : items) {
+            if ((item.type & MFT_SEPARATOR) || (item.state & MFS_DISABLED))
+                continue;
+            if (!choose.empty() && item.text == cp932::Wide(choose))
+                index = choosable;
+            ++choosable;
+        }
+        if (!choose.empty() && index < 0)
+            ADD_FAILURE() << "no entry " << choose;
+        kbtest::DriveMenu(menu, index);
+        EXPECT_TRUE(ProcessDriver::WaitWindowGone(menu, kWaitMs, true));
+        return items;
+    }
+    static bool Enabled(const std::vector<kbtest::MenuItemView>& items, const std::string& text) {
+        for (const kbtest::MenuItemView& item : items)
+            if (item.text == cp932::Wide(text))
+                return (item.state & MFS_DISABLED) == 0;
+        ADD_FAILURE() << "no entry " << text;
+        return false;
+    }
+    bool AnyVisible() const {
+        for (HWND h : process->Windows())
+            if (IsWindowVisible(h))
+                return true;
+        return false;
+    }
+
+    kbtest::TempDir dir;
+    kbtest::Marker marker{dir};
+    std::string user;
+    std::unique_ptr<ProcessDriver> process;
+    HWND main = nullptr;
+};
+
+} // namespace
+
+TEST_F(ProgramChildrenTest, SettingsEditor_LauncherOutOfSightMeanwhile_NewSizeTakenUp) {
+    InstallCfg();
+    Start({{"KB_MARKER_HOLD", dir.File("go")}, {"KB_MARKER_INI", "Visible|BtnSize|60"}});
+    TrayMenu(kCfgItem);
+    const auto report = marker.Wait();
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->args, "/CFG \"-1:-1\" \"" + IniFile() + "\"");
+    // The child holds: nothing of the launcher shows.
+    EXPECT_FALSE(AnyVisible());
+    kbtest::WriteBytes(dir.File("go"), "");
+    EXPECT_TRUE(kbtest::PumpUntil([&] { return ClientWidth() == 600; }, kWaitMs));
+    // The launcher answers again: its menu opens with the item enabled.
+    EXPECT_TRUE(Enabled(TrayMenu(""), kCfgItem));
+}
+
+TEST_F(ProgramChildrenTest, SettingsEditorMissing_OneMessageThenTheMenuWorks) {
+    Start();
+    TrayMenu(kCfgItem);
+    const HWND box = process->WaitForWindow(L"TMessageForm", kWaitMs, true, {});
+    ASSERT_NE(box, nullptr);
+    kbtest::MessageDialogView view;
+    kbtest::WaitUntil([&] {
+        view = kbtest::ReadMessageDialog(box);
+        return !view.buttons.empty();
+    });
+    EXPECT_EQ(view.caption, "エラー");
+    EXPECT_THAT(view.text, HasSubstr("QVTCFG.EXEが見つからない為、処理を中止します。"));
+    ASSERT_TRUE(kbtest::AnswerDialog(box, "OK"));
+    ASSERT_TRUE(ProcessDriver::WaitWindowGone(box, kWaitMs));
+    EXPECT_TRUE(Enabled(TrayMenu(""), kCfgItem));
+    // By the time its menu has come and gone, a second message would be there.
+    for (HWND h : process->Windows(L"TMessageForm"))
+        EXPECT_FALSE(IsWindowVisible(h));
+}

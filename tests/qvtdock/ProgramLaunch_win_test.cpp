@@ -1,0 +1,95 @@
+// The launcher program runs its buttons from outside: a copy of qvtdock.exe started by the
+// cross-process driver gets clicks on a button whose program is kb_marker, starts it each time,
+// and its data file keeps the count when the launcher closes.
+#include "qvtdock/MainFormTesting.h"
+
+#include "forms/base/Codepage.h"
+#include "forms/base/Files.h"
+#include "shared/FileUtils.h"
+#include "support/Marker.h"
+#include "support/ProcessDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using kbtest::ProcessDriver;
+using namespace qvttest;
+
+namespace {
+
+constexpr int kWaitMs = 15000;
+
+class ProgramLaunchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string built =
+            forms::ExtractFilePath(forms::ProgramPath()) + "..\\bin\\qvtdock.exe";
+        ASSERT_TRUE(CopyFileW(cp932::Wide(built).c_str(), cp932::Wide(Program()).c_str(), FALSE))
+            << built;
+        user = GetLogonUserName();
+        ASSERT_FALSE(user.empty());
+        kbtest::MakeDir(UserFolder());
+    }
+    void TearDown() override {
+        if (process && process->Running())
+            process->Kill();
+    }
+
+    std::string Program() const { return dir.File("qvtdock.exe"); }
+    std::string UserFolder() const { return dir.File(user); }
+    std::string DataFile() const { return UserFolder() + "\\qvtdock.lst"; }
+
+    // One page whose first slot runs program; the left button runs the selected button.
+    HWND StartWithProgram(const std::string& program) {
+        TLaunchList list;
+        ClearPages(list);
+        list.AddPage("P1", 3, 0);
+        TLaunchDataItem& item = *list.Items(0, 0);
+        item.Kind = ikProgram;
+        item.Title = "印";
+        item.Path = program;
+        list.SetFileName(DataFile());
+        list.SaveToFile();
+        kbtest::WriteBytes(UserFolder() + "\\qvtdock.ini",
+                           Lines({"[MouseBtnAction]", "Left=2", "[Mouse]", "RunHide=0"}));
+        kbtest::ProcessOptions o;
+        o.program = Program();
+        o.currentDir = dir.Path();
+        process = std::make_unique<ProcessDriver>(o);
+        return process->WaitForWindow(L"TfmMain", kWaitMs);
+    }
+    int SavedCount() {
+        TLaunchList saved;
+        saved.SetFileName(DataFile());
+        saved.LoadFromFile();
+        EXPECT_TRUE(saved.Loaded());
+        return saved.Loaded() ? saved.Items(0, 0)->UseCount : -1;
+    }
+
+    kbtest::TempDir dir;
+    std::string user;
+    std::unique_ptr<ProcessDriver> process;
+};
+
+} // namespace
+
+TEST_F(ProgramLaunchTest, ThreeClicksOnAButton_StartItsProgramThreeTimes_TheCountIsSaved) {
+    kbtest::Marker marker(dir);
+    const std::string program = kbtest::CopyMarker(dir.File("印"));
+    const HWND main = StartWithProgram(program);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(process->WaitForIdle(kWaitMs));
+    ShowWindow(main, SW_SHOW);
+    const HWND bar = kbtest::FindChildWindow(main, L"TQvtGrpBtns");
+    ASSERT_NE(bar, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        kbtest::PostClick(bar, 8, 8);
+        const auto report = marker.Wait();
+        ASSERT_TRUE(report) << i;
+        EXPECT_EQ(report->argv, std::vector<std::string>{});
+    }
+    ASSERT_TRUE(ProcessDriver::PostClose(main));
+    EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
+    EXPECT_EQ(SavedCount(), 3);
+}

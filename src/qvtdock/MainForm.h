@@ -36,6 +36,7 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -321,8 +322,6 @@ public:
     // Starts a child program, hidden from it (window and tray icon), and waits for its end; true
     // when it was started. One that cannot be started is reported with its error message.
     bool RunHelperProgram(TChildProgram kind);
-    // Opens a web address (the About box's home page).
-    void OpenUrl(const std::string& url);
     // Hints (MainFormHints_win.cpp).
     void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
     // The selected button's pop-up hint.
@@ -374,9 +373,11 @@ private:
     [[nodiscard]] bool WheelIsForLauncher(HWND target);
     // Runs what a release came to.
     void RunRelease(const TReleaseOutcome& outcome);
-    // The size settings' dialogs, and the reload that a new size or icon fitting needs.
+    // The size settings' dialogs, and the reload that a new size or icon fitting needs: the
+    // style, the colours, the page and the layout; the style's error is returned after the
+    // layout.
     void EditSizeSetting(TSizeSetting setting);
-    void ReloadStyleAndPage();
+    [[nodiscard]] std::exception_ptr ReloadStyleAndPage();
     // The context menu at a screen point, with auto-hide suspended while it is open.
     void PopupMenuAt(forms::TPoint p);
     // Shows the page of the tab (none: nothing) from its first button.

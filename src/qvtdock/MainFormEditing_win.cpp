@@ -16,6 +16,7 @@
 #include "shared/TitledMessage.h"
 
 #include <array>
+#include <exception>
 
 using forms::TComponent;
 
@@ -283,16 +284,24 @@ void TfmMain::mnRegFolderClick(TComponent* /*sender*/) {
 // ---- Sizes
 // ---------------------------------------------------------------------------------------
 
-void TfmMain::ReloadStyleAndPage() {
-    LoadStyle(programFolder_ + FCfg.StyleFile);
+std::exception_ptr TfmMain::ReloadStyleAndPage() {
+    // A style that cannot be read leaves the look as it was; the new size is laid out anyway.
+    std::exception_ptr styleError;
+    try {
+        LoadStyle(LongProgramFolder() + FCfg.StyleFile);
+    } catch (...) {
+        styleError = std::current_exception();
+    }
     ApplyCustomColors();
     ShowPageButtons();
     ArrangeLayout();
+    return styleError;
 }
 
 void TfmMain::EditSizeSetting(TSizeSetting setting) {
     const TAutoHideSuspension suspension(*this);
     const TSizeQuestion& question = SizeQuestion(setting);
+    std::exception_ptr styleError;
     int value = setting == TSizeSetting::BtnSize    ? BtnBar->BtnSize()
                 : setting == TSizeSetting::FormSize ? FCfg.FormSize
                                                     : FCfg.RowMax;
@@ -310,7 +319,7 @@ void TfmMain::EditSizeSetting(TSizeSetting setting) {
             FCfg.RowMax = value;
             break;
         }
-        ReloadStyleAndPage();
+        styleError = ReloadStyleAndPage();
         ArrangeTitleBar();
         // The new button size shows whole only on a window shown anew.
         if (setting == TSizeSetting::BtnSize && Visible()) {
@@ -322,6 +331,8 @@ void TfmMain::EditSizeSetting(TSizeSetting setting) {
         FHintSetter->HideHint();
         ShowButtonHint();
     }
+    if (styleError)
+        std::rethrow_exception(styleError);
 }
 
 void TfmMain::mnBtnSizeClick(TComponent* /*sender*/) {
@@ -340,5 +351,6 @@ void TfmMain::mnIconStretchClick(TComponent* /*sender*/) {
     // The item has checked or unchecked itself.
     FCfg.IconStretch = mnIconStretch->Checked();
     BtnBar->SetStretch(FCfg.IconStretch);
-    ReloadStyleAndPage();
+    if (const std::exception_ptr styleError = ReloadStyleAndPage())
+        std::rethrow_exception(styleError);
 }

@@ -146,5 +146,3 @@ void TfmMain::RunCommand(int32_t code, const std::string& path, const std::strin
         break;
     }
 }
-
-void TfmMain::OpenUrl(const std::string& /*url*/) {}

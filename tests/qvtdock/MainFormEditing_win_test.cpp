@@ -450,6 +450,7 @@ struct ValueDialogView {
     Strings items;
     int selected = -1;
     bool defaultShown = false;
+    RECT rect{};
 };
 
 bool IsVisibleChild(HWND h) {
@@ -466,6 +467,7 @@ protected:
         seen = {};
         return std::make_unique<kbtest::WindowDriver>(L"TResIconBox", [=](HWND d) {
             seen.caption = kbtest::WindowText(d);
+            GetWindowRect(d, &seen.rect);
             if (HWND label = kbtest::FindChildWindow(d, L"TLabel"))
                 seen.message = kbtest::WindowText(label);
             for (HWND h = GetWindow(d, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
@@ -494,8 +496,7 @@ protected:
             kbtest::AnswerDialog(d, ok ? "OK" : "キャンセル");
         });
     }
-    // Runs a command that asks through the value dialog; false when the launcher has no value
-    // dialog yet (the command returned without showing one).
+    // Runs a command that asks through the value dialog; true when the dialog was answered.
     bool RunAsking(const std::function<void()>& command, kbtest::WindowDriver& driver) {
         command();
         return driver.Acted();
@@ -515,9 +516,6 @@ protected:
     ValueDialogView seen;
 };
 
-#define SKIP_WITHOUT_VALUE_DIALOG(ran)                                                             \
-    if (!(ran))                                                                                    \
-    GTEST_SKIP() << "the launcher shows no value dialog yet"
 } // namespace
 
 TEST_F(ValueEditingTest, NewPage_OnAMiddlePage_InsertedBeforeItAndShown) {
@@ -534,7 +532,7 @@ TEST_F(ValueEditingTest, NewPage_OnAMiddlePage_InsertedBeforeItAndShown) {
     form->PageTab->SetTabIndex(1);
     form->ResetPageView();
     auto driver = AnswerValue(std::nullopt);
-    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnNewPageClick(nullptr); }, *driver));
+    ASSERT_TRUE(RunAsking([&] { form->mnNewPageClick(nullptr); }, *driver));
     EXPECT_EQ(seen.caption, "新規ページ追加");
     EXPECT_EQ(seen.message, "ページ名を入力して下さい。");
     EXPECT_EQ(seen.value, "ページ4");
@@ -551,7 +549,7 @@ TEST_F(ValueEditingTest, NewPage_OnTheLastPage_AppendedAndTheViewStays) {
     form->PageTab->SetTabIndex(1);
     form->ResetPageView();
     auto driver = AnswerValue(std::string("Tools"));
-    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnNewPageClick(nullptr); }, *driver));
+    ASSERT_TRUE(RunAsking([&] { form->mnNewPageClick(nullptr); }, *driver));
     EXPECT_EQ(seen.value, "ページ3");
     EXPECT_EQ(SavedPages(), (Strings{"P1", "P2", "Tools"}));
     EXPECT_EQ(form->PageTab->TabIndex(), 1);
@@ -563,7 +561,7 @@ TEST_F(ValueEditingTest, Add_ThreeAtButtonTwo_EmptyButtonsThereAndButtonTwoStill
     StartShown({"[Mouse]", "ShowPos=2"});
     form->BtnBar->SetBtnIndex(2);
     auto driver = AnswerValue(std::string("3"));
-    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnAddClick(nullptr); }, *driver));
+    ASSERT_TRUE(RunAsking([&] { form->mnBtnAddClick(nullptr); }, *driver));
     EXPECT_EQ(seen.caption, "ボタンの追加");
     EXPECT_EQ(seen.message, "1～10個の間で指定 ");
     EXPECT_EQ(seen.value, "1");
@@ -591,7 +589,7 @@ TEST_F(ValueEditingTest, Add_OnAPageWithoutButtons_Appended) {
     EXPECT_FALSE(form->mnBtnDel->Enabled());
     EXPECT_FALSE(form->mnBtnCls->Enabled());
     auto driver = AnswerValue(std::string("2"));
-    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnAddClick(nullptr); }, *driver));
+    ASSERT_TRUE(RunAsking([&] { form->mnBtnAddClick(nullptr); }, *driver));
     EXPECT_EQ(form->LaunchList().Pages().Items(1)->BtnCount, 2);
     EXPECT_EQ(SavedTitles(), (Strings{"Note", "未登録", "Site", "未登録", "未登録"}));
     ExpectIconPerSlot();
@@ -614,7 +612,7 @@ TEST_F(ValueEditingTest, Sort_ByUseCountDescending_MostUsedFirstAndSelected) {
     StartShown({"[Mouse]", "ShowPos=2"});
     form->BtnBar->SetBtnIndex(2);
     auto driver = AnswerValue(std::nullopt, 3);
-    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnsortClick(nullptr); }, *driver));
+    ASSERT_TRUE(RunAsking([&] { form->mnBtnsortClick(nullptr); }, *driver));
     EXPECT_EQ(seen.caption, "ボタン並べ替え方法の選択");
     EXPECT_EQ(seen.message, "並べ替えの基準を選択して下さい");
     EXPECT_EQ(seen.items, SortOrderChoices());
@@ -627,7 +625,7 @@ TEST_F(ValueEditingTest, Sort_ByUseCountDescending_MostUsedFirstAndSelected) {
 TEST_F(ValueEditingTest, Sort_Cancelled_NothingMoves) {
     StartShown({"[Mouse]", "ShowPos=2"});
     auto driver = AnswerValue(std::nullopt, 1, false);
-    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnsortClick(nullptr); }, *driver));
+    ASSERT_TRUE(RunAsking([&] { form->mnBtnsortClick(nullptr); }, *driver));
     EXPECT_EQ(SavedTitles(), (Strings{"Note", "未登録", "Site", "2.1", "2.2"}));
 }
 
@@ -635,7 +633,7 @@ TEST_F(ValueEditingTest, SpecialFolder_TwentySixInOrderAndTheChosenOneRegistered
     StartShown({"[Mouse]", "ShowPos=2"});
     form->BtnBar->SetBtnIndex(1);
     auto driver = AnswerValue(std::nullopt, 0);
-    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnRegSpfolderClick(nullptr); }, *driver));
+    ASSERT_TRUE(RunAsking([&] { form->mnRegSpfolderClick(nullptr); }, *driver));
     EXPECT_EQ(seen.caption, "登録する特殊フォルダの選択");
     EXPECT_EQ(seen.message, "");
     ASSERT_EQ(seen.items.size(), 26u);
@@ -660,7 +658,7 @@ TEST_F(ValueEditingTest, SpecialFolder_TheSystemLacksIt_ListedByNameAndSlotUncha
     StartShown({"[Mouse]", "ShowPos=2"});
     form->BtnBar->SetBtnIndex(1);
     auto driver = AnswerValue(std::nullopt, 13);
-    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnRegSpfolderClick(nullptr); }, *driver));
+    ASSERT_TRUE(RunAsking([&] { form->mnRegSpfolderClick(nullptr); }, *driver));
     ASSERT_EQ(seen.items.size(), 26u);
     EXPECT_EQ(seen.items[13], "rfInternet");
     EXPECT_EQ(seen.items[5], "rfCommonDesktopDirectory (All Users)");
@@ -673,12 +671,15 @@ TEST_F(ValueEditingTest, SpecialFolder_TheSystemLacksIt_ListedByNameAndSlotUncha
 TEST_F(ValueEditingTest, ButtonSize_NewSizeOnTheBarTheWindowAndTheIniAfterExit) {
     StartShown({"[Mouse]", "ShowPos=2"});
     const int width = form->ClientWidth();
+    const int left = form->Left(), top = form->Top();
     auto driver = AnswerValue(std::string("48"));
-    SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->mnBtnSizeClick(nullptr); }, *driver));
+    ASSERT_TRUE(RunAsking([&] { form->mnBtnSizeClick(nullptr); }, *driver));
     EXPECT_EQ(seen.caption, "ボタンサイズの変更");
     EXPECT_EQ(seen.message, "24～72の間で指定 (標準 40) ");
     EXPECT_EQ(seen.value, "40");
     EXPECT_TRUE(seen.defaultShown);
+    EXPECT_EQ(seen.rect.left, left + 16);
+    EXPECT_EQ(seen.rect.top, top + 16);
     EXPECT_EQ(form->BtnBar->BtnSize(), 48);
     EXPECT_EQ(form->ClientWidth(), width / 40 * 48);
     EXPECT_TRUE(form->Visible());
@@ -692,7 +693,7 @@ TEST_F(ValueEditingTest, ButtonsPerRowAndRows_InTheLayoutAndTheIniAfterExit) {
     const int width = form->ClientWidth();
     {
         auto driver = AnswerValue(std::string("12"));
-        SKIP_WITHOUT_VALUE_DIALOG(RunAsking([&] { form->nmFormSizeClick(nullptr); }, *driver));
+        ASSERT_TRUE(RunAsking([&] { form->nmFormSizeClick(nullptr); }, *driver));
         EXPECT_EQ(seen.caption, "ボタン横表示数の変更");
         EXPECT_EQ(seen.message, "10～50の間で指定 (標準 10) ");
         EXPECT_EQ(seen.value, "10");

@@ -111,8 +111,8 @@ public:
     // start-up that cannot go on ends the application (Application.Terminate): nothing is saved.
     void FormCreate(forms::TComponent* sender);
     // Reads the data file again with everything that depends on it; a file that cannot be read
-    // leaves the launcher's data as it was and says so. Then the settings and the style, as
-    // ApplySettingsAndStyle, whose style error reaches the caller.
+    // leaves the launcher's data as it was and says so. Then the settings (ReloadSettings) and
+    // the style, as ApplySettingsAndStyle; a settings or style error reaches the caller last.
     void ReloadLaunchData();
     // One icon per slot, in the flat slot order.
     void BuildIconList();
@@ -206,9 +206,12 @@ public:
     // Settings and style.
     void ApplySettings();
     // Every reload of the settings runs this: ApplySettings, LoadStyle(long program folder +
-    // StyleFile), ApplyCustomColors and the layout; a style that cannot be read leaves the look as
-    // it was, and its error reaches the caller after the layout.
-    void ApplySettingsAndStyle();
+    // StyleFile) and ApplyCustomColors (withStyle), and the layout; a style that cannot be read
+    // leaves the look as it was, and its error reaches the caller after the layout.
+    void ApplySettingsAndStyle(bool withStyle = true);
+    // Reads the settings file into a copy that is adopted only when the whole file was read (a
+    // bad value would leave the record half loaded); the read's error is returned, not raised.
+    [[nodiscard]] std::exception_ptr ReloadSettings();
     // Loads the style file fileName (a full path) and applies it. One that fails the style test
     // gives the program folder's "format.sti", and StyleFile says so in memory; an open or read
     // error raises before anything on screen changes.

@@ -79,21 +79,21 @@ bool TfmMain::RunHelperProgram(TChildProgram kind) {
 }
 
 void TfmMain::TakeUpSettings(bool withStyle) {
-    TAppCfg read = FCfg;
-    LoadAppCfg(FDataFolder + kSettingsBaseName, read);
-    FCfg = read;
-    ApplySettings();
-    if (withStyle) {
-        LoadStyle(GetLongPathNameStr(programFolder_) + FCfg.StyleFile);
-        ApplyCustomColors();
+    if (const std::exception_ptr error = ReloadSettings())
+        std::rethrow_exception(error);
+    // A style error reaches the caller after the hint is as the settings say.
+    std::exception_ptr styleError;
+    try {
+        ApplySettingsAndStyle(withStyle);
+    } catch (...) {
+        styleError = std::current_exception();
     }
-    ShowPageButtons();
-    ArrangeLayout();
-    ArrangeTitleBar();
     if (FCfg.BtnPopupHint) {
         FHintSetter->HideHint();
         ShowButtonHint();
     }
+    if (styleError)
+        std::rethrow_exception(styleError);
 }
 
 void TfmMain::RunConfigProgram(TChildProgram kind) {

@@ -3,6 +3,7 @@
 
 #include "forms/base/Files.h"
 #include "forms/base/Paths.h"
+#include "qvtdock/DataFolder.h"
 #include "qvtdock/Layout.h"
 #include "qvtdock/TriggerSettings.h"
 #include "shared/FileUtils.h"
@@ -86,20 +87,33 @@ void TfmMain::ApplySettings() {
     FHintSetter->HideHint();
 }
 
-void TfmMain::ApplySettingsAndStyle() {
+void TfmMain::ApplySettingsAndStyle(bool withStyle) {
     ApplySettings();
     std::exception_ptr styleError;
-    try {
-        LoadStyle(LongProgramFolder() + FCfg.StyleFile);
-    } catch (...) {
-        styleError = std::current_exception();
+    if (withStyle) {
+        try {
+            LoadStyle(LongProgramFolder() + FCfg.StyleFile);
+        } catch (...) {
+            styleError = std::current_exception();
+        }
+        ApplyCustomColors();
     }
-    ApplyCustomColors();
     ShowPageButtons();
     ArrangeLayout();
     ArrangeTitleBar();
     if (styleError)
         std::rethrow_exception(styleError);
+}
+
+std::exception_ptr TfmMain::ReloadSettings() {
+    TAppCfg read = FCfg;
+    try {
+        LoadAppCfg(FDataFolder + kSettingsBaseName, read);
+    } catch (...) {
+        return std::current_exception();
+    }
+    FCfg = std::move(read);
+    return nullptr;
 }
 
 std::string TfmMain::LongProgramFolder() const {

@@ -162,8 +162,10 @@ void TfmMain::ReloadLaunchData() {
     } else {
         environment_->Tell(kReloadFailedMessage);
     }
-    LoadAppCfg(FDataFolder + kSettingsBaseName, FCfg);
+    const std::exception_ptr settingsError = ReloadSettings();
     ApplySettingsAndStyle();
+    if (settingsError)
+        std::rethrow_exception(settingsError);
 }
 
 void TfmMain::BuildIconList() {

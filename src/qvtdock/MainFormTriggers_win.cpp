@@ -21,7 +21,14 @@ void TfmMain::LTimerTimer(TComponent* /*sender*/) {
     probes.Busy = [this] { return FBusy; };
     probes.AutoHide = [this] { return PointerLeaveAutoHide(); };
     probes.Visible = [this] { return Visible(); };
-    probes.Active = [] { return forms::Application.Active(); };
+    // The application's own flag alone stays set when the focus went nowhere (no window in
+    // front), and then the buttons would wait for handlers that never get them.
+    probes.Active = [] {
+        DWORD process = 0;
+        const HWND front = GetForegroundWindow();
+        return forms::Application.Active() && front && GetWindowThreadProcessId(front, &process) &&
+               process == GetCurrentProcessId();
+    };
     probes.PointerInWindow = [this] { return CursorInWindow(Handle()); };
     probes.HintVisible = [this] {
         const TRvHint* hint = FHintSetter ? FHintSetter->HintWindow() : nullptr;

@@ -1,5 +1,6 @@
 #include "qvtdock/LauncherEnvironment.h"
 
+#include "components/FolderPicker.h"
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
 #include "forms/win/MessageDialog.h"
@@ -46,4 +47,10 @@ void TLauncherEnvironment::Tell(const std::string& text) {
 
 TShell& TLauncherEnvironment::Shell() {
     return LocalShell();
+}
+
+std::optional<std::string> TLauncherEnvironment::PickFolder(TSHBrowseForFolderEx& picker) {
+    if (!picker.Execute())
+        return std::nullopt;
+    return picker.SelectedPath();
 }

@@ -28,6 +28,7 @@
 #include "qvtdock/LauncherEnvironment.h"
 #include "qvtdock/LauncherState.h"
 #include "qvtdock/PageView.h"
+#include "qvtdock/SlotEdits.h"
 #include "qvtdock/StylePlan.h"
 #include "qvtdock/TitleBarStyle.h"
 #include "shared/IconList.h"
@@ -322,6 +323,10 @@ public:
     void nmFormSizeClick(forms::TComponent* sender);
     void nmFormVSizeClick(forms::TComponent* sender);
     void mnIconStretchClick(forms::TComponent* sender);
+    // The choice dialogs of the sort and the special-folder registration: the chosen index, or
+    // -1 on cancel.
+    int ChooseSortOrder();
+    int ChooseSpecialFolder();
     // The child programs, help and the About box (MainFormPrograms_win.cpp).
     void mnRegDataClick(forms::TComponent* sender);
     void mnSkinClick(forms::TComponent* sender);
@@ -388,6 +393,11 @@ private:
     [[nodiscard]] bool WheelIsForLauncher(HWND target);
     // Runs what a release came to.
     void RunRelease(const TReleaseOutcome& outcome);
+    // The size settings' dialogs, and the reload that a new size or icon fitting needs: the
+    // style, the colours, the page and the layout; the style's error is returned after the
+    // layout.
+    void EditSizeSetting(TSizeSetting setting);
+    [[nodiscard]] std::exception_ptr ReloadStyleAndPage();
     // The context menu at a screen point, with auto-hide suspended while it is open.
     void PopupMenuAt(forms::TPoint p);
     // Shows the page of the tab (none: nothing) from its first button.

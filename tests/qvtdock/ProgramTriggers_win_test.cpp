@@ -146,7 +146,8 @@ protected:
         const std::vector<kbtest::MenuItemView> items = kbtest::ReadMenu(menu);
         int index = -1, choosable = 0;
         for (const kbtest::MenuItemView& item : items) {
-            if ((item.type & MFT_SEPARATOR) || (item.state & MFS_DISABLED))
+            // The arrow keys step over separators only: a disabled entry takes a step too.
+            if (item.type & MFT_SEPARATOR)
                 continue;
             if (!choose.empty() && item.text == cp932::Wide(choose))
                 index = choosable;

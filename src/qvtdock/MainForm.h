@@ -210,6 +210,9 @@ public:
     // StyleFile) and ApplyCustomColors (withStyle), and the layout; a style that cannot be read
     // leaves the look as it was, and its error reaches the caller after the layout.
     void ApplySettingsAndStyle(bool withStyle = true);
+    // The style (withStyle: LoadStyle and ApplyCustomColors), the page's buttons and the layout,
+    // with the title bar when asked; a style error reaches the caller after the layout.
+    void ReloadStyleAndPage(bool withStyle, bool withTitleBar);
     // Reads the settings file into a copy that is adopted only when the whole file was read (a
     // bad value would leave the record half loaded); the read's error is returned, not raised.
     [[nodiscard]] std::exception_ptr ReloadSettings();
@@ -393,11 +396,9 @@ private:
     [[nodiscard]] bool WheelIsForLauncher(HWND target);
     // Runs what a release came to.
     void RunRelease(const TReleaseOutcome& outcome);
-    // The size settings' dialogs, and the reload that a new size or icon fitting needs: the
-    // style, the colours, the page and the layout; the style's error is returned after the
-    // layout.
+    // The size settings' dialogs and the reload that a new size needs; a style error reaches the
+    // caller after the new size is laid out and the hint shown again.
     void EditSizeSetting(TSizeSetting setting);
-    [[nodiscard]] std::exception_ptr ReloadStyleAndPage();
     // The context menu at a screen point, with auto-hide suspended while it is open.
     void PopupMenuAt(forms::TPoint p);
     // Shows the page of the tab (none: nothing) from its first button.

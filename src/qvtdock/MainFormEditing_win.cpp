@@ -284,20 +284,6 @@ void TfmMain::mnRegFolderClick(TComponent* /*sender*/) {
 // ---- Sizes
 // ---------------------------------------------------------------------------------------
 
-std::exception_ptr TfmMain::ReloadStyleAndPage() {
-    // A style that cannot be read leaves the look as it was; the new size is laid out anyway.
-    std::exception_ptr styleError;
-    try {
-        LoadStyle(LongProgramFolder() + FCfg.StyleFile);
-    } catch (...) {
-        styleError = std::current_exception();
-    }
-    ApplyCustomColors();
-    ShowPageButtons();
-    ArrangeLayout();
-    return styleError;
-}
-
 void TfmMain::EditSizeSetting(TSizeSetting setting) {
     const TAutoHideSuspension suspension(*this);
     const TSizeQuestion& question = SizeQuestion(setting);
@@ -319,8 +305,11 @@ void TfmMain::EditSizeSetting(TSizeSetting setting) {
             FCfg.RowMax = value;
             break;
         }
-        styleError = ReloadStyleAndPage();
-        ArrangeTitleBar();
+        try {
+            ReloadStyleAndPage(true, true);
+        } catch (...) {
+            styleError = std::current_exception();
+        }
         // The new button size shows whole only on a window shown anew.
         if (setting == TSizeSetting::BtnSize && Visible()) {
             Hide();
@@ -351,6 +340,5 @@ void TfmMain::mnIconStretchClick(TComponent* /*sender*/) {
     // The item has checked or unchecked itself.
     FCfg.IconStretch = mnIconStretch->Checked();
     BtnBar->SetStretch(FCfg.IconStretch);
-    if (const std::exception_ptr styleError = ReloadStyleAndPage())
-        std::rethrow_exception(styleError);
+    ReloadStyleAndPage(true, false);
 }

@@ -89,6 +89,10 @@ void TfmMain::ApplySettings() {
 
 void TfmMain::ApplySettingsAndStyle(bool withStyle) {
     ApplySettings();
+    ReloadStyleAndPage(withStyle, true);
+}
+
+void TfmMain::ReloadStyleAndPage(bool withStyle, bool withTitleBar) {
     std::exception_ptr styleError;
     if (withStyle) {
         try {
@@ -98,9 +102,11 @@ void TfmMain::ApplySettingsAndStyle(bool withStyle) {
         }
         ApplyCustomColors();
     }
+    // A style that cannot be read leaves the look as it was; the layout follows the settings.
     ShowPageButtons();
     ArrangeLayout();
-    ArrangeTitleBar();
+    if (withTitleBar)
+        ArrangeTitleBar();
     if (styleError)
         std::rethrow_exception(styleError);
 }

@@ -185,7 +185,7 @@ inline std::string StyleTextOf(const StyleSpec& s) {
     return t;
 }
 
-// A style file of the spec in dir; its path.
+// A style file as described by spec, written in dir; its path.
 inline std::string WriteStyle(const kbtest::TempDir& dir, const StyleSpec& spec,
                               const std::string& name = "test.sti") {
     const std::string path = dir.File(name);

@@ -84,15 +84,7 @@ protected:
             return {};
         }
         const std::vector<kbtest::MenuItemView> items = kbtest::ReadMenu(menu);
-        int index = -1, choosable = 0;
-        for (const kbtest::MenuItemView& item : items) {
-            // The arrow keys step over separators only: a disabled entry takes a step too.
-            if (item.type & MFT_SEPARATOR)
-                continue;
-            if (!choose.empty() && item.text == cp932::Wide(choose))
-                index = choosable;
-            ++choosable;
-        }
+        const int index = choose.empty() ? -1 : kbtest::MenuEntryIndex(items, choose);
         if (!choose.empty() && index < 0)
             ADD_FAILURE() << "no entry " << choose;
         kbtest::DriveMenu(menu, index);

@@ -101,6 +101,10 @@ struct MenuItemView {
 std::vector<MenuItemView> DriveMenu(HWND menuWindow, int choose);
 // Only reads it.
 std::vector<MenuItemView> ReadMenu(HWND menuWindow);
+// The place of the entry with this text (code page 932) among the entries the arrow keys stop
+// on, every one but separators (a disabled entry takes a step too), for DriveMenu; -1 when there
+// is none.
+int MenuEntryIndex(const std::vector<MenuItemView>& items, const std::string& text);
 
 // What a person sees of a message dialog, ours (class TMessageForm) or the system's box
 // ("#32770"), also one of another process: caption, text, the visible buttons left to right (with

@@ -591,6 +591,19 @@ std::vector<MenuItemView> ReadMenu(HWND menuWindow) {
                                         : ReadMenuOfOtherProcess(menuWindow);
 }
 
+int MenuEntryIndex(const std::vector<MenuItemView>& items, const std::string& text) {
+    const std::wstring wanted = cp932::Wide(text);
+    int index = 0;
+    for (const MenuItemView& item : items) {
+        if (item.type & MFT_SEPARATOR)
+            continue;
+        if (item.text == wanted)
+            return index;
+        ++index;
+    }
+    return -1;
+}
+
 std::vector<MenuItemView> DriveMenu(HWND menuWindow, int choose) {
     std::vector<MenuItemView> items = ReadMenu(menuWindow);
     if (choose < 0) {

@@ -52,6 +52,7 @@ void TfmMain::ApplySettings() {
     BtnBar->SetBtnTranslucent(FCfg.BtnTrans);
     BtnBar->SetMarkStyle(FCfg.BtnMarkStyle ? msFrame : msFill);
     BtnBar->SetStretch(FCfg.IconStretch);
+    mnIconStretch->SetChecked(FCfg.IconStretch);
     BtnBar->SetNoneMarked(FCfg.DummyBtn);
 
     FTitleBarStyle->Orientation = 0;

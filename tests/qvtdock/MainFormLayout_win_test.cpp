@@ -465,6 +465,7 @@ TEST_F(LayoutTest, Settings_EachReachesItsControl) {
     EXPECT_TRUE(form->BtnBar->BtnTranslucent());
     EXPECT_EQ(form->BtnBar->MarkStyle(), msFill);
     EXPECT_FALSE(form->BtnBar->Stretch());
+    EXPECT_FALSE(form->mnIconStretch->Checked());
     EXPECT_FALSE(form->BtnBar->NoneMarked());
     EXPECT_TRUE(form->PageTab->NoneClick());
     EXPECT_FALSE(form->PageTab->VisibleCounter());

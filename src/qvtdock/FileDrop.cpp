@@ -78,6 +78,13 @@ TDropPlan SpecialFolderPlan(const std::string& name, TDropKeys keys, bool askCho
     case rfSendTo:
     case rfStartMenu:
     case rfStartup: {
+        // Asked about only when the folder is there to take the links.
+        try {
+            if (RootFolderPath(folder, shell).empty())
+                return {};
+        } catch (const forms::EComError&) {
+            return {};
+        }
         TDropPlan plan;
         plan.Step = TDropStep::AskShortcuts;
         plan.Folder = folder;

@@ -100,9 +100,14 @@ TLaunchVerdict LaunchSlot(TLaunchList& list, int page, int slot, uint8_t verb, c
     const int32_t result = RunSlot(list, page, slot, verb, cfg, shell);
     TLaunchDataItem& item = *list.Items(page, slot);
     const TLaunchVerdict verdict = JudgeLaunch(item.Kind, result, locked, cfg.DropRunLockOff);
-    if (verdict.Counted && item.UseCount < std::numeric_limits<int32_t>::max())
-        ++item.UseCount;
+    if (verdict.Counted)
+        CountUse(item);
     return verdict;
+}
+
+void CountUse(TLaunchDataItem& item) {
+    if (item.UseCount < std::numeric_limits<int32_t>::max())
+        ++item.UseCount;
 }
 
 bool ShellStarted(int32_t result) {

@@ -45,6 +45,9 @@ int32_t OpenMailWith(const TAppCfg& cfg, std::string_view address, TShell& shell
 int32_t RunSlot(TLaunchList& list, int page, int slot, uint8_t verb, const TAppCfg& cfg,
                 TShell& shell);
 
+// One more use of the item, never past the counter's largest value.
+void CountUse(TLaunchDataItem& item);
+
 // What a run result means.
 struct TLaunchVerdict {
     bool Counted = false; // something ran: the slot's use counter grows by one

@@ -343,6 +343,8 @@ public:
     void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
     // The selected button's pop-up hint.
     void ShowButtonHint();
+    // The control lies on the launcher's own window.
+    [[nodiscard]] bool OnLauncherForm(const forms::TControl* control) const;
     // The hint below the window at (x, y), or above it when that leaves the work area.
     void PlaceHintBelowForm(int x, int y, int width, int maxHeight);
 
@@ -442,8 +444,10 @@ private:
     void RunConfigProgram(TChildProgram kind);
     // Takes up the settings file a child program may have changed: read into a copy that is
     // adopted only when the whole file read, then applied with the style (withStyle), the page's
-    // buttons, the layout and the pop-up hint.
+    // buttons and the layout.
     void TakeUpSettings(bool withStyle);
+    // Hides the pop-up hint and shows it again for the selected button, when the settings use it.
+    void RenewButtonHint();
     // The message filter while it is detached.
     forms::TMessageEvent detachedFilter_;
 

@@ -11,6 +11,7 @@
 #include "forms/win/MessageDialog.h"
 #include "forms/win/Screen.h"
 #include "qvtdock/AutoHideSuspension.h"
+#include "qvtdock/Launching.h"
 #include "qvtdock/PageView.h"
 #include "qvtdock/SlotIcons.h"
 #include "qvtdock/ValueDialog.h"
@@ -106,7 +107,7 @@ void TfmMain::DropFilesMessage(MSG& msg, bool& handled) {
         const TDropOutcome outcome = DropOutcome(kind, DropOnItem(page, slot));
         if (outcome.CountUse) {
             if (const auto dropped = SelectedSlotOf(*FLaunchList, page, slot))
-                ++dropped->Item->UseCount;
+                CountUse(*dropped->Item);
         } else if (outcome.RunError) {
             TellAtPointer(DropRunErrorText(title), kDropRunErrorTitle);
         }
@@ -164,9 +165,11 @@ bool TfmMain::DropOnItem(int page, int slot) {
     case TDropStep::Shortcuts:
         done = DropIntoFolder(plan);
         break;
-    case TDropStep::RecycleBin:
+    case TDropStep::RecycleBin: {
+        const TAutoHideSuspension suspension(*this, TSuspendFor::SystemDialog);
         done = ShellOperationDone(ShellDeleteFiles(Handle(), StringList(FDroppedFiles), true));
         break;
+    }
     case TDropStep::AskShortcuts:
         done = AskAtPointer(DropShortcutQuestion(item.Title), kDropShortcutTitle) == forms::mrYes &&
                CreateShortcuts(FDroppedFiles, plan.Folder, "");
@@ -200,9 +203,12 @@ bool TfmMain::CreateShortcuts(const std::vector<std::string>& files, TRootFolder
 
 bool TfmMain::DropIntoFolder(const TDropPlan& plan) {
     switch (plan.Step) {
-    case TDropStep::FileOperation:
+    case TDropStep::FileOperation: {
+        // The shell's confirmations are system dialogs over the launcher.
+        const TAutoHideSuspension suspension(*this, TSuspendFor::SystemDialog);
         return ShellOperationDone(ShellFileOperation(Handle(), StringList(FDroppedFiles),
                                                      plan.Target, plan.Operation, true));
+    }
     case TDropStep::Shortcuts:
         return CreateShortcuts(FDroppedFiles, plan.Folder, plan.Target);
     default:

@@ -15,6 +15,9 @@ void TfmMain::ApplicationEvents1ShowHint(std::string& hintText, bool& canShow,
     if (FCfg.BtnPopupHint)
         return;
     forms::TControl* control = info.HintControl;
+    // Other forms of the launcher (the About box) keep their own hints.
+    if (!OnLauncherForm(control))
+        return;
     // The title bar's buttons and counters say what they are.
     if (control == LockBtn || control == WizBtn || control == CloseBtn || control == LbBtn ||
         control == LbCount || control == PageTab->CounterLabel())
@@ -27,8 +30,15 @@ void TfmMain::ApplicationEvents1ShowHint(std::string& hintText, bool& canShow,
     const int s = BtnBar->BtnSize();
     const forms::TPoint corner = ButtonCorner(BtnBar->BtnIndex(), {s, BtnBar->ColCount()});
     info.HintPos = BtnBar->ClientToScreen({corner.X + s, corner.Y});
-    info.HintMaxWidth = FCfg.MaxWidth;
+    info.HintMaxWidth = FHintSetter->MaxWidth();
     hintText = ComposeButtonText(PageTab->TabIndex(), selected->Slot, false, true);
+}
+
+bool TfmMain::OnLauncherForm(const forms::TControl* control) const {
+    for (const forms::TControl* c = control; c; c = c->Parent())
+        if (c == this)
+            return true;
+    return false;
 }
 
 void TfmMain::ShowButtonHint() {

@@ -81,19 +81,15 @@ bool TfmMain::RunHelperProgram(TChildProgram kind) {
 void TfmMain::TakeUpSettings(bool withStyle) {
     if (const std::exception_ptr error = ReloadSettings())
         std::rethrow_exception(error);
-    // A style error reaches the caller after the hint is as the settings say.
-    std::exception_ptr styleError;
-    try {
-        ApplySettingsAndStyle(withStyle);
-    } catch (...) {
-        styleError = std::current_exception();
-    }
-    if (FCfg.BtnPopupHint) {
+    ApplySettingsAndStyle(withStyle);
+}
+
+void TfmMain::RenewButtonHint() {
+    // Only once the launcher is no longer busy: a busy launcher shows no pop-up hint.
+    if (FCfg.BtnPopupHint && FHintSetter) {
         FHintSetter->HideHint();
         ShowButtonHint();
     }
-    if (styleError)
-        std::rethrow_exception(styleError);
 }
 
 void TfmMain::RunConfigProgram(TChildProgram kind) {
@@ -120,6 +116,7 @@ void TfmMain::RunConfigProgram(TChildProgram kind) {
     }
     if (!FCfg.RunHide)
         Show();
+    RenewButtonHint();
     if (error)
         Application.HandleException(error);
 }
@@ -182,12 +179,9 @@ void TfmMain::mnAboutClick(TComponent* /*sender*/) {
                          FDataFolder + kSettingsBaseName, !Visible(), environment_->ProgramPath(),
                          [this](const std::string& url) { OpenUrl(url); });
             PlaceWindow(0, true);
-            if (FCfg.BtnPopupHint) {
-                FHintSetter->HideHint();
-                ShowButtonHint();
-            }
         });
     } catch (...) {
         Application.HandleException(std::current_exception());
     }
+    RenewButtonHint();
 }

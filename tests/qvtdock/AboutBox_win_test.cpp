@@ -171,6 +171,17 @@ TEST_F(AboutBoxTest, VisibleLauncher_AtItsCornerPlus16AndClosedByOk) {
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(AboutBoxTest, Closed_ThePopupHintShowsAgain) {
+    Start();
+    form->Show();
+    form->BtnBar->SetBtnIndex(0);
+    bool closed = false;
+    OpenAbout([](HWND h) { PostMessageW(h, WM_CLOSE, 0, 0); }, closed);
+    EXPECT_TRUE(closed);
+    TRvHint* hint = form->HintSetter()->HintWindow();
+    EXPECT_TRUE(kbtest::PumpUntil([&] { return hint && hint->IsHintVisible(); }));
+}
+
 TEST_F(AboutBoxTest, CloseBox_ClosesIt_AndTheLauncherIsNoLongerBusy) {
     Start();
     std::atomic<int> suspensions{-1};

@@ -174,6 +174,8 @@ TEST(PlanDrop, SpecialFolderTheSystemLacksOrNoName_DoesNothing) {
     EXPECT_EQ(PlanDrop(Slot(ikSpecialFolder, "rfNoSuchFolder"), kNoKey, true, shell).Step,
               TDropStep::Nothing);
     EXPECT_EQ(PlanDrop(Slot(ikSpecialFolder, ""), kNoKey, true, shell).Step, TDropStep::Nothing);
+    // Nor is anyone asked about links into such a folder.
+    EXPECT_EQ(PlanDrop(SpecialSlot(rfSendTo), kNoKey, true, shell).Step, TDropStep::Nothing);
 }
 
 TEST(ChosenDropPlan, IndexesCopyMoveLink_CancelDoesNothing) {

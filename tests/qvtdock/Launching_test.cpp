@@ -169,6 +169,14 @@ TEST(LaunchSlot, ThreeLaunchesAddThreeToTheCounter) {
     EXPECT_EQ(list.Items(0, 0)->UseCount, 10);
 }
 
+TEST(CountUse, StopsAtTheCountersLargestValue) {
+    TLaunchDataItem item;
+    item.UseCount = std::numeric_limits<int32_t>::max() - 1;
+    CountUse(item);
+    CountUse(item);
+    EXPECT_EQ(item.UseCount, std::numeric_limits<int32_t>::max());
+}
+
 TEST(LaunchSlot, AShellErrorCountsAndIsNotReported) {
     FakeShell shell;
     shell.AddItem("C:\\t\\rec.exe");

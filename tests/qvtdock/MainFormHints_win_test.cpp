@@ -2,6 +2,7 @@
 // launcher's controls when the pop-up hint is off.
 #include "qvtdock/MainFormTesting.h"
 
+#include "forms/base/ScopeGuard.h"
 #include "support/WinTesting.h"
 
 #include <gmock/gmock.h>
@@ -139,11 +140,40 @@ TEST_F(ButtonHintTest, OrdinaryHint_OnTheBar_TitleAtTheButtonsTopRight) {
     EXPECT_EQ(text, form->ComposeButtonText(0, 1, false, true));
     const POINT o = BarOrigin();
     EXPECT_EQ(info.HintPos, (forms::TPoint{o.x + 80, o.y}));
-    EXPECT_EQ(info.HintMaxWidth, form->Cfg().MaxWidth);
+    EXPECT_EQ(info.HintMaxWidth, form->HintSetter()->MaxWidth());
     // Nothing selected: no hint.
     form->BtnBar->SetBtnIndex(8);
     form->ApplicationEvents1ShowHint(text, canShow, info);
     EXPECT_FALSE(canShow);
+}
+
+TEST_F(ButtonHintTest, OrdinaryHint_RestingOnTheBar_ShowsTheButtonsText) {
+    StartShown("BtnPopupHint=0");
+    kbtest::BringToFront(form->Handle());
+    const int hintPause = forms::Application.HintPause;
+    forms::Application.HintPause = 10;
+    const auto restore = forms::OnScopeExit([&] { forms::Application.HintPause = hintPause; });
+    kbtest::MoveMouseTo(form->BtnBar->Handle(), 60, 20);
+    ASSERT_TRUE(kbtest::PumpUntil([] {
+        forms::THintWindow* hint = forms::Application.HintWindow();
+        return hint && hint->IsHintVisible();
+    }));
+    EXPECT_EQ(kbtest::WindowText(forms::Application.HintWindow()->Handle()),
+              form->ComposeButtonText(0, 1, false, true));
+}
+
+TEST_F(ButtonHintTest, OrdinaryHint_OtherFormsKeepTheirOwn) {
+    StartShown("BtnPopupHint=0");
+    forms::TForm other(nullptr);
+    std::string text = "クリップボードへコピー";
+    bool canShow = true;
+    forms::THintInfo info;
+    info.HintControl = &other;
+    info.HintPos = {1, 2};
+    form->ApplicationEvents1ShowHint(text, canShow, info);
+    EXPECT_TRUE(canShow);
+    EXPECT_EQ(text, "クリップボードへコピー");
+    EXPECT_EQ(info.HintPos, (forms::TPoint{1, 2}));
 }
 
 TEST_F(ButtonHintTest, OrdinaryHint_TitleBarControls_KeepTheirOwn) {

@@ -59,7 +59,9 @@ void THintManager::MouseMessage(const MSG& msg) {
     switch (msg.message) {
     case WM_MOUSEMOVE: {
         TControl* target = HintControlOf(TControl::FromHandle(msg.hwnd));
-        if (target && ShortHint(target->Hint()).empty())
+        // A control without a hint text waits too when the application's OnShowHint may give it
+        // one; what is still empty then shows nothing.
+        if (target && ShortHint(target->Hint()).empty() && !application_.OnShowHint)
             target = nullptr;
         if (target == control_ && !controlLife_.expired())
             return;

@@ -188,6 +188,32 @@ TEST_F(ApplicationTest, HintPauseEndingWithThePointerElsewhereStartsAgainOnItsRe
     Application.HintPause = 100;
 }
 
+TEST_F(ApplicationTest, ControlWithoutHintText_ShowsWhatTheHandlerGives) {
+    auto f = ShownForm(200, 150);
+    auto* panel = MakeOwned<TPanel>(f.get());
+    panel->SetBounds(10, 10, 100, 60);
+    panel->SetShowHint(true);
+    panel->SetParent(f.get());
+    Application.HintPause = 10;
+    std::string given;
+    int asked = 0;
+    Application.OnShowHint = [&](std::string& text, bool&, THintInfo&) {
+        ++asked;
+        text = given;
+    };
+    // Left empty: nothing shows.
+    kbtest::MoveMouseTo(panel->Handle(), 20, 20);
+    ASSERT_TRUE(PumpUntil([&] { return asked > 0; }));
+    EXPECT_FALSE(Application.HintWindow() && Application.HintWindow()->IsHintVisible());
+    given = "ハンドラの文";
+    kbtest::MoveMouseTo(f->Handle(), 150, 120);
+    kbtest::MoveMouseTo(panel->Handle(), 30, 30);
+    ASSERT_TRUE(PumpUntil(
+        [] { return Application.HintWindow() && Application.HintWindow()->IsHintVisible(); }));
+    EXPECT_EQ(kbtest::WindowText(Application.HintWindow()->Handle()), "ハンドラの文");
+    Application.HintPause = 100;
+}
+
 TEST_F(ApplicationTest, ShowHintHandlerCanRefuse) {
     auto f = ShownForm(200, 150);
     auto* panel = MakeOwned<TPanel>(f.get());

@@ -6,6 +6,7 @@
 #include "components/TrayNotifier.h"
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
+#include "qvtdock/LauncherProgramTest.h"
 #include "shared/FileUtils.h"
 #include "support/Marker.h"
 #include "support/ProcessDriver.h"
@@ -24,15 +25,10 @@ namespace {
 constexpr int kWaitMs = 15000;
 constexpr char kCfgItem[] = "環境設定(&S)...";
 
-class ProgramChildrenTest : public WinTest {
+class ProgramChildrenTest : public LauncherProgramTest<WinTest> {
 protected:
     void SetUp() override {
-        WinTest::SetUp();
-        const std::string built =
-            forms::ExtractFilePath(forms::ProgramPath()) + "..\\bin\\qvtdock.exe";
-        ASSERT_TRUE(CopyFileW(cp932::Wide(built).c_str(), cp932::Wide(Program()).c_str(), FALSE));
-        user = GetLogonUserName();
-        ASSERT_FALSE(user.empty());
+        LauncherProgramTest::SetUp();
         kbtest::MakeDir(UserFolder());
     }
     void TearDown() override {
@@ -42,12 +38,9 @@ protected:
                 ProcessDriver::PostClose(h);
             EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
         }
-        WinTest::TearDown();
+        LauncherProgramTest::TearDown();
     }
 
-    std::string Program() const { return dir.File("qvtdock.exe"); }
-    std::string UserFolder() const { return dir.File(user); }
-    std::string IniFile() const { return UserFolder() + "\\qvtdock.ini"; }
     void InstallCfg() {
         ASSERT_TRUE(CopyFileW(cp932::Wide(kbtest::MarkerProgram()).c_str(),
                               cp932::Wide(dir.File("qvtcfg.exe")).c_str(), FALSE));
@@ -105,10 +98,7 @@ protected:
         return false;
     }
 
-    kbtest::TempDir dir;
     kbtest::Marker marker{dir};
-    std::string user;
-    std::unique_ptr<ProcessDriver> process;
     HWND main = nullptr;
 };
 

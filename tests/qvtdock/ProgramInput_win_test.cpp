@@ -5,6 +5,7 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
+#include "qvtdock/LauncherProgramTest.h"
 #include "shared/FileUtils.h"
 #include "support/ProcessDriver.h"
 
@@ -43,25 +44,16 @@ bool InMoveLoop(DWORD thread) {
     return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE);
 }
 
-class ProgramInputTest : public ::testing::Test {
+class ProgramInputTest : public LauncherProgramTest<> {
 protected:
     void SetUp() override {
-        const std::string built =
-            forms::ExtractFilePath(forms::ProgramPath()) + "..\\bin\\qvtdock.exe";
-        ASSERT_TRUE(CopyFileW(cp932::Wide(built).c_str(), cp932::Wide(Program()).c_str(), FALSE))
-            << built;
-        user = GetLogonUserName();
-        ASSERT_FALSE(user.empty());
+        LauncherProgramTest::SetUp();
         kbtest::MakeDir(UserFolder());
     }
     void TearDown() override {
         if (process && process->Running())
             process->Kill();
     }
-
-    std::string Program() const { return dir.File("qvtdock.exe"); }
-    std::string UserFolder() const { return dir.File(user); }
-    std::string IniFile() const { return UserFolder() + "\\qvtdock.ini"; }
 
     // Starts the launcher on these pages and settings and waits until its title bar is laid out
     // (the close button 24 pixels from the right edge), which start-up does last.
@@ -87,10 +79,6 @@ protected:
             kWaitMs);
         return laidOut ? main : nullptr;
     }
-
-    kbtest::TempDir dir;
-    std::string user;
-    std::unique_ptr<ProcessDriver> process;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
+#include "qvtdock/LauncherProgramTest.h"
 #include "shared/FileUtils.h"
 #include "support/Marker.h"
 #include "support/ProcessDriver.h"
@@ -20,25 +21,16 @@ namespace {
 
 constexpr int kWaitMs = 15000;
 
-class ProgramLaunchTest : public ::testing::Test {
+class ProgramLaunchTest : public LauncherProgramTest<> {
 protected:
     void SetUp() override {
-        const std::string built =
-            forms::ExtractFilePath(forms::ProgramPath()) + "..\\bin\\qvtdock.exe";
-        ASSERT_TRUE(CopyFileW(cp932::Wide(built).c_str(), cp932::Wide(Program()).c_str(), FALSE))
-            << built;
-        user = GetLogonUserName();
-        ASSERT_FALSE(user.empty());
+        LauncherProgramTest::SetUp();
         kbtest::MakeDir(UserFolder());
     }
     void TearDown() override {
         if (process && process->Running())
             process->Kill();
     }
-
-    std::string Program() const { return dir.File("qvtdock.exe"); }
-    std::string UserFolder() const { return dir.File(user); }
-    std::string DataFile() const { return UserFolder() + "\\qvtdock.lst"; }
 
     // One page whose first slot runs program; the left button runs the selected button.
     HWND StartWithProgram(const std::string& program) {
@@ -66,10 +58,6 @@ protected:
         EXPECT_TRUE(saved.Loaded());
         return saved.Loaded() ? saved.Items(0, 0)->UseCount : -1;
     }
-
-    kbtest::TempDir dir;
-    std::string user;
-    std::unique_ptr<ProcessDriver> process;
 };
 
 } // namespace

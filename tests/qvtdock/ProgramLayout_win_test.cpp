@@ -5,6 +5,7 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
+#include "qvtdock/LauncherProgramTest.h"
 #include "shared/FileUtils.h"
 #include "support/ProcessDriver.h"
 
@@ -55,20 +56,12 @@ std::vector<HWND> ChildrenOf(HWND parent, const std::wstring& className) {
     return found;
 }
 
-class ProgramLayoutTest : public ::testing::Test {
+class ProgramLayoutTest : public LauncherProgramTest<> {
 protected:
     void SetUp() override {
-        const std::string built =
-            forms::ExtractFilePath(forms::ProgramPath()) + "..\\bin\\qvtdock.exe";
-        ASSERT_TRUE(CopyFileW(cp932::Wide(built).c_str(), cp932::Wide(Program()).c_str(), FALSE))
-            << built;
-        user = GetLogonUserName();
-        ASSERT_FALSE(user.empty());
+        LauncherProgramTest::SetUp();
         kbtest::MakeDir(UserFolder());
     }
-
-    std::string Program() const { return dir.File("qvtdock.exe"); }
-    std::string UserFolder() const { return dir.File(user); }
 
     // Starts the launcher on these pages and settings and waits until its window has this client
     // size and its title bar is laid out for it (the close button 24 pixels from the right edge),
@@ -103,10 +96,6 @@ protected:
             ProcessDriver::PostClose(main);
         EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
     }
-
-    kbtest::TempDir dir;
-    std::string user;
-    std::unique_ptr<ProcessDriver> process;
 };
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "components/TrayNotifier.h"
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
+#include "qvtdock/LauncherProgramTest.h"
 #include "shared/FileUtils.h"
 #include "support/ProcessDriver.h"
 #include "support/WinTesting.h"
@@ -31,16 +32,10 @@ constexpr int kQuietMs = 600;
 constexpr int kClientWidth = 320;
 constexpr int kShowHotKeyId = 993;
 
-class ProgramTriggersTest : public WinTest {
+class ProgramTriggersTest : public LauncherProgramTest<WinTest> {
 protected:
     void SetUp() override {
-        WinTest::SetUp();
-        const std::string built =
-            forms::ExtractFilePath(forms::ProgramPath()) + "..\\bin\\qvtdock.exe";
-        ASSERT_TRUE(CopyFileW(cp932::Wide(built).c_str(), cp932::Wide(Program()).c_str(), FALSE))
-            << built;
-        user = GetLogonUserName();
-        ASSERT_FALSE(user.empty());
+        LauncherProgramTest::SetUp();
         kbtest::MakeDir(UserFolder());
         wintest::PointAt(512, 300);
     }
@@ -51,11 +46,8 @@ protected:
                 ProcessDriver::PostClose(main);
             EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
         }
-        WinTest::TearDown();
+        LauncherProgramTest::TearDown();
     }
-
-    std::string Program() const { return dir.File("qvtdock.exe"); }
-    std::string UserFolder() const { return dir.File(user); }
 
     // Starts the launcher with one page and these settings lines (the window 320 pixels wide) and
     // waits until start-up has laid out the title bar, which it does last: the close button 24
@@ -159,9 +151,6 @@ protected:
         return false;
     }
 
-    kbtest::TempDir dir;
-    std::string user;
-    std::unique_ptr<ProcessDriver> process;
     HWND main = nullptr;
 };
 

@@ -2,6 +2,7 @@
 // program folder, started by the cross-process driver, its boxes read and answered, its window
 // closed, its exit code and files checked.
 #include "qvtdock/DataFileText.h"
+#include "qvtdock/LauncherProgramTest.h"
 #include "qvtdock/MainFormTesting.h"
 
 #include "forms/base/Codepage.h"
@@ -22,21 +23,8 @@ namespace {
 
 constexpr int kWaitMs = 15000;
 
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public LauncherProgramTest<> {
 protected:
-    void SetUp() override {
-        const std::string built =
-            forms::ExtractFilePath(forms::ProgramPath()) + "..\\bin\\qvtdock.exe";
-        ASSERT_TRUE(CopyFileW(cp932::Wide(built).c_str(), cp932::Wide(Program()).c_str(), FALSE))
-            << built;
-        user = GetLogonUserName();
-        ASSERT_FALSE(user.empty());
-    }
-
-    std::string Program() const { return dir.File("qvtdock.exe"); }
-    std::string UserFolder() const { return dir.File(user); }
-    std::string DataFile() const { return UserFolder() + "\\qvtdock.lst"; }
-    std::string IniFile() const { return UserFolder() + "\\qvtdock.ini"; }
     std::string SeedFile() const { return dir.File("qvtdock.lst"); }
     void Prepare(const std::vector<int>& counts) {
         kbtest::MakeDir(UserFolder());
@@ -83,9 +71,6 @@ protected:
         ProcessDriver::PostClose(main);
         return p.WaitForExit(kWaitMs);
     }
-
-    kbtest::TempDir dir;
-    std::string user;
 };
 
 } // namespace

@@ -35,6 +35,10 @@ HGLOBAL DropBlock(const std::vector<std::string>& files) {
         names += L'\0';
     }
     names += L'\0';
+    // Wine counts the names by stepping over one before it looks for the list's end: an empty
+    // list needs a second NUL, or the count runs on into whatever lies after the block.
+    if (files.empty())
+        names += L'\0';
     const size_t size = sizeof(DROPFILES) + names.size() * sizeof(wchar_t);
     HGLOBAL block = GlobalAlloc(GHND, size);
     auto* header = static_cast<DROPFILES*>(GlobalLock(block));

@@ -37,6 +37,11 @@ void SendButton(DWORD flags) {
     SendInput(1, &in, sizeof in);
 }
 
+// A press at the screen point would reach the window: no other window stands over it there.
+bool PointLandsOn(HWND window, POINT p) {
+    return GetAncestor(WindowFromPoint(p), GA_ROOT) == window;
+}
+
 // The thread runs the system's loop that moves a window.
 bool InMoveLoop(DWORD thread) {
     GUITHREADINFO info{};
@@ -96,6 +101,8 @@ TEST_F(ProgramInputTest, TitleBarDrag_MovesTheWindow_QuitActionSavesWhereItWent)
     POINT p = kTitlePoint;
     ClientToScreen(main, &p);
     kbtest::MovePointerTo(p.x, p.y);
+    // A window of an earlier test's program may still be closing over the point.
+    ASSERT_TRUE(kbtest::WaitUntil([&] { return PointLandsOn(main, p); }, kWaitMs));
     SendButton(MOUSEEVENTF_LEFTDOWN);
     // One pixel, straight: the drag starts where the pointer is, not on a detour.
     SetCursorPos(p.x + 1, p.y + 1);

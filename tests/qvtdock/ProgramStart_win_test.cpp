@@ -10,9 +10,12 @@
 #include <string>
 
 namespace {
-// A name of this test run's own, so the marks of one test never meet another's.
+// A name of this call's own, so the marks of one test never meet another's, nor those of an
+// earlier repetition (the first test's mark stays until the process ends).
 std::string UniqueName(const char* what) {
-    return std::string("KBTest-") + what + "-" + std::to_string(GetCurrentProcessId());
+    static int calls = 0;
+    return std::string("KBTest-") + what + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++calls);
 }
 } // namespace
 

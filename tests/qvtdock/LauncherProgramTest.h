@@ -1,10 +1,12 @@
 #pragma once
 // Tests of the launcher as its own program: the built qvtdock.exe copied into a temporary
 // program folder, so that its data folder (named after the Windows user) lies beside it there.
+#include "components/TrayNotifier.h"
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
 #include "forms/base/Paths.h"
 #include "shared/FileUtils.h"
+#include "support/GuiTest.h"
 #include "support/ProcessDriver.h"
 #include "support/TempDir.h"
 
@@ -13,6 +15,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
+
+// How long the tray's menu may take to open or close.
+constexpr int kTrayWaitMs = 15000;
 
 template <typename Base = ::testing::Test> class LauncherProgramTest : public Base {
 protected:
@@ -32,7 +38,48 @@ protected:
     std::string DataFile() const { return UserFolder() + "\\qvtdock.lst"; }
     std::string IniFile() const { return UserFolder() + "\\qvtdock.ini"; }
 
+    // The tray icon's notification to the launcher's window, as the shell sends it.
+    static void TrayNotify(HWND main, UINT mouseMessage) {
+        const HWND callback = kbtest::FindChildWindow(main, L"TCallbackWindow");
+        ASSERT_NE(callback, nullptr);
+        PostMessageW(callback, kTrayCallbackMessage, 1, mouseMessage);
+    }
+    // Opens the tray icon's menu and chooses the entry with this text; returns the entries it
+    // read. With an empty text, closes the menu without a choice.
+    std::vector<kbtest::MenuItemView> TrayMenu(HWND main, const std::string& choose) {
+        TrayNotify(main, WM_RBUTTONDOWN);
+        const HWND menu = process->WaitForWindow(L"#32768", kTrayWaitMs, true, {});
+        if (!menu) {
+            ADD_FAILURE() << "no tray menu";
+            return {};
+        }
+        const std::vector<kbtest::MenuItemView> items = kbtest::ReadMenu(menu);
+        const int index = choose.empty() ? -1 : kbtest::MenuEntryIndex(items, choose);
+        if (!choose.empty() && index < 0)
+            ADD_FAILURE() << "no entry " << choose;
+        kbtest::DriveMenu(menu, index);
+        EXPECT_TRUE(kbtest::ProcessDriver::WaitWindowGone(menu, kTrayWaitMs, true));
+        return items;
+    }
+    static bool Enabled(const std::vector<kbtest::MenuItemView>& items, const std::string& text) {
+        return (EntryState(items, text) & MFS_DISABLED) == 0;
+    }
+    static bool Checked(const std::vector<kbtest::MenuItemView>& items, const std::string& text) {
+        return (EntryState(items, text) & MFS_CHECKED) != 0;
+    }
+
     kbtest::TempDir dir;
     std::string user;
     std::unique_ptr<kbtest::ProcessDriver> process;
+
+private:
+    // The entry's MFS_ state; a missing entry fails the test and reads as disabled.
+    static UINT EntryState(const std::vector<kbtest::MenuItemView>& items,
+                           const std::string& text) {
+        for (const kbtest::MenuItemView& item : items)
+            if (item.text == cp932::Wide(text))
+                return item.state;
+        ADD_FAILURE() << "no entry " << text;
+        return MFS_DISABLED;
+    }
 };

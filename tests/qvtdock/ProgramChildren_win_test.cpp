@@ -66,31 +66,6 @@ protected:
         return r.right;
     }
 
-    // Opens the tray icon's menu and chooses the entry (none: closes it); the entries read.
-    std::vector<kbtest::MenuItemView> TrayMenu(const std::string& choose) {
-        const HWND callback = kbtest::FindChildWindow(main, L"TCallbackWindow");
-        EXPECT_NE(callback, nullptr);
-        PostMessageW(callback, kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
-        const HWND menu = process->WaitForWindow(L"#32768", kWaitMs, true, {});
-        if (!menu) {
-            ADD_FAILURE() << "no tray menu";
-            return {};
-        }
-        const std::vector<kbtest::MenuItemView> items = kbtest::ReadMenu(menu);
-        const int index = choose.empty() ? -1 : kbtest::MenuEntryIndex(items, choose);
-        if (!choose.empty() && index < 0)
-            ADD_FAILURE() << "no entry " << choose;
-        kbtest::DriveMenu(menu, index);
-        EXPECT_TRUE(ProcessDriver::WaitWindowGone(menu, kWaitMs, true));
-        return items;
-    }
-    static bool Enabled(const std::vector<kbtest::MenuItemView>& items, const std::string& text) {
-        for (const kbtest::MenuItemView& item : items)
-            if (item.text == cp932::Wide(text))
-                return (item.state & MFS_DISABLED) == 0;
-        ADD_FAILURE() << "no entry " << text;
-        return false;
-    }
     bool AnyVisible() const {
         for (HWND h : process->Windows())
             if (IsWindowVisible(h))
@@ -107,7 +82,7 @@ protected:
 TEST_F(ProgramChildrenTest, SettingsEditor_LauncherOutOfSightMeanwhile_NewSizeTakenUp) {
     InstallCfg();
     Start({{"KB_MARKER_HOLD", dir.File("go")}, {"KB_MARKER_INI", "Visible|BtnSize|60"}});
-    TrayMenu(kCfgItem);
+    TrayMenu(main, kCfgItem);
     const auto report = marker.Wait();
     ASSERT_TRUE(report);
     EXPECT_EQ(report->args, "/CFG \"-1:-1\" \"" + IniFile() + "\"");
@@ -116,12 +91,12 @@ TEST_F(ProgramChildrenTest, SettingsEditor_LauncherOutOfSightMeanwhile_NewSizeTa
     kbtest::WriteBytes(dir.File("go"), "");
     EXPECT_TRUE(kbtest::PumpUntil([&] { return ClientWidth() == 600; }, kWaitMs));
     // The launcher answers again: its menu opens with the item enabled.
-    EXPECT_TRUE(Enabled(TrayMenu(""), kCfgItem));
+    EXPECT_TRUE(Enabled(TrayMenu(main, ""), kCfgItem));
 }
 
 TEST_F(ProgramChildrenTest, SettingsEditorMissing_OneMessageThenTheMenuWorks) {
     Start();
-    TrayMenu(kCfgItem);
+    TrayMenu(main, kCfgItem);
     const HWND box = process->WaitForWindow(L"TMessageForm", kWaitMs, true, {});
     ASSERT_NE(box, nullptr);
     kbtest::MessageDialogView view;
@@ -133,7 +108,7 @@ TEST_F(ProgramChildrenTest, SettingsEditorMissing_OneMessageThenTheMenuWorks) {
     EXPECT_THAT(view.text, HasSubstr("QVTCFG.EXEが見つからない為、処理を中止します。"));
     ASSERT_TRUE(kbtest::AnswerDialog(box, "OK"));
     ASSERT_TRUE(ProcessDriver::WaitWindowGone(box, kWaitMs));
-    EXPECT_TRUE(Enabled(TrayMenu(""), kCfgItem));
+    EXPECT_TRUE(Enabled(TrayMenu(main, ""), kCfgItem));
     // By the time its menu has come and gone, a second message would be there.
     for (HWND h : process->Windows(L"TMessageForm"))
         EXPECT_FALSE(IsWindowVisible(h));

@@ -119,38 +119,6 @@ protected:
         return POINT{r.left + (r.right - r.left) * 6 / 10, (r.top + r.bottom) / 2};
     }
 
-    // The tray icon's notification, as the shell sends it to the callback window.
-    void TrayNotify(UINT mouseMessage) {
-        const HWND callback = kbtest::FindChildWindow(main, L"TCallbackWindow");
-        ASSERT_NE(callback, nullptr);
-        PostMessageW(callback, kTrayCallbackMessage, 1, mouseMessage);
-    }
-    // Opens the tray icon's menu and chooses the entry with this text; returns the entries it
-    // read. With an empty text, closes the menu without a choice.
-    std::vector<kbtest::MenuItemView> TrayMenu(const std::string& choose) {
-        std::vector<HWND> before = process->Windows(L"#32768");
-        TrayNotify(WM_RBUTTONDOWN);
-        const HWND menu = process->WaitForWindow(L"#32768", kWaitMs, true, {});
-        if (!menu) {
-            ADD_FAILURE() << "no tray menu";
-            return {};
-        }
-        const std::vector<kbtest::MenuItemView> items = kbtest::ReadMenu(menu);
-        const int index = choose.empty() ? -1 : kbtest::MenuEntryIndex(items, choose);
-        if (!choose.empty() && index < 0)
-            ADD_FAILURE() << "no entry " << choose;
-        kbtest::DriveMenu(menu, index);
-        EXPECT_TRUE(ProcessDriver::WaitWindowGone(menu, kWaitMs, true));
-        return items;
-    }
-    static bool Checked(const std::vector<kbtest::MenuItemView>& items, const std::string& text) {
-        for (const kbtest::MenuItemView& item : items)
-            if (item.text == cp932::Wide(text))
-                return (item.state & MFS_CHECKED) != 0;
-        ADD_FAILURE() << "no entry " << text;
-        return false;
-    }
-
     HWND main = nullptr;
 };
 
@@ -289,24 +257,24 @@ TEST_F(ProgramTriggersTest, HotKeyWithAnEmptyText_Nothing) {
 
 TEST_F(ProgramTriggersTest, CallingDisabled_NeitherHotKeyNorTrayClick_UntilItIsEnabledAgain) {
     Start({"[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
-    TrayMenu(kNotUse);
+    TrayMenu(main, kNotUse);
     PressHotKey();
     EXPECT_TRUE(StaysHidden());
-    TrayNotify(WM_LBUTTONDOWN);
-    TrayNotify(WM_LBUTTONUP);
+    TrayNotify(main, WM_LBUTTONDOWN);
+    TrayNotify(main, WM_LBUTTONUP);
     EXPECT_TRUE(StaysHidden());
-    EXPECT_TRUE(Checked(TrayMenu(kNotUse), kNotUse));
+    EXPECT_TRUE(Checked(TrayMenu(main, kNotUse), kNotUse));
     PressHotKey();
     EXPECT_TRUE(ComesUp());
 }
 
 TEST_F(ProgramTriggersTest, TrayClick_ShowsAndHides) {
     Start({"[Mouse]", "ShowPos=2", "Revision=0"});
-    TrayNotify(WM_LBUTTONDOWN);
-    TrayNotify(WM_LBUTTONUP);
+    TrayNotify(main, WM_LBUTTONDOWN);
+    TrayNotify(main, WM_LBUTTONUP);
     ASSERT_TRUE(ComesUp());
-    TrayNotify(WM_LBUTTONDOWN);
-    TrayNotify(WM_LBUTTONUP);
+    TrayNotify(main, WM_LBUTTONDOWN);
+    TrayNotify(main, WM_LBUTTONUP);
     EXPECT_TRUE(GoesAway());
 }
 
@@ -314,7 +282,7 @@ TEST_F(ProgramTriggersTest, TrayClick_ShowsAndHides) {
 
 TEST_F(ProgramTriggersTest, QuerySuspendThenSuspend_ResultZeroHiddenAndUnlocked) {
     Start({"[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
-    TrayMenu(kLock);
+    TrayMenu(main, kLock);
     PressHotKey();
     ASSERT_TRUE(ComesUp());
     for (const WPARAM code : {WPARAM{0}, WPARAM{4}}) {
@@ -327,5 +295,5 @@ TEST_F(ProgramTriggersTest, QuerySuspendThenSuspend_ResultZeroHiddenAndUnlocked)
     if (const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) {
         EXPECT_TRUE(kbtest::PumpUntil([&] { return GetForegroundWindow() == taskbar; }));
     }
-    EXPECT_FALSE(Checked(TrayMenu(""), kLock));
+    EXPECT_FALSE(Checked(TrayMenu(main, ""), kLock));
 }

@@ -5,11 +5,9 @@
 
 #include <exception>
 
-namespace {
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
+using forms::Quoted;
 
+namespace {
 constexpr char kCfgProgram[] = "qvtcfg.exe";
 constexpr char kSettingsExt[] = ".ini";
 constexpr char kCfgMissing[] = "QVTCFG.EXEが見つからない為、処理を中止します。";

@@ -2,6 +2,7 @@
 
 #include "forms/base/Exceptions.h"
 #include "forms/base/Paths.h"
+#include "forms/base/StrUtils.h"
 
 TDropKeys DropKeysOf(bool ctrl, bool shift, bool alt) {
     TDropKeys keys;
@@ -156,10 +157,6 @@ std::string DropParamText(const std::vector<std::string>& files) {
     return text;
 }
 
-bool DropRunStarted(int32_t result) {
-    return result > 32 || result == 1;
-}
-
 bool ShellOperationDone(int result) {
     return result == 0;
 }
@@ -224,16 +221,12 @@ bool CreateDropShortcuts(const std::vector<std::string>& files, TRootFolder fold
     return all;
 }
 
-std::string DropRunErrorText(std::string_view title) {
-    return "\"" + std::string(title) + "\" は実行できません。";
-}
-
 std::string DropRegisterQuestion(std::string_view path) {
-    return "\"" + std::string(path) + "\" を\r\r登録しますか？";
+    return forms::Quoted(path) + " を\r\r登録しますか？";
 }
 
 std::string DropRegisterErrorText(std::string_view path) {
-    return "\"" + std::string(path) + "\" は登録できません。";
+    return forms::Quoted(path) + " は登録できません。";
 }
 
 std::string DropShortcutQuestion(std::string_view title) {

@@ -75,9 +75,6 @@ struct TDropPlan {
 // so that the program's argument is the path itself ("C:\" arrives as C:\, not as C:").
 [[nodiscard]] std::string DropParamText(const std::vector<std::string>& files);
 
-// A run of a dropped-on slot started: ShellExecute reports a start above 32, ShellExecuteEx 1
-// (ShellExecute never reports 1: its failures are 0 and its error codes from 2 on).
-[[nodiscard]] bool DropRunStarted(int32_t result);
 // The shell's file operations succeed with 0 only; cancelled and failed ones give other values.
 [[nodiscard]] bool ShellOperationDone(int result);
 
@@ -108,7 +105,7 @@ constexpr int kMaxLinkNumber = 999;
 bool CreateDropShortcuts(const std::vector<std::string>& files, TRootFolder folder,
                          std::string_view target, TShell& shell);
 
-// The texts of a drop.
+// The texts of a drop. A run that did not start shows NotRunnableText (Launching.h).
 constexpr char kDropRunErrorTitle[] = "実行エラー";
 constexpr char kDropRegisterTitle[] = "登録の確認";
 constexpr char kDropRegisterErrorTitle[] = "登録エラー";
@@ -117,7 +114,6 @@ constexpr char kDropChoiceCaption[] = "ファイルドロップ処理の選択";
 // The choices in their order: copy, move, shortcuts.
 constexpr const char* kDropChoices[] = {"ファイルをコピー", "ファイルを移動",
                                         "ファイルのショートカットを作成"};
-[[nodiscard]] std::string DropRunErrorText(std::string_view title);
 [[nodiscard]] std::string DropRegisterQuestion(std::string_view path);
 [[nodiscard]] std::string DropRegisterErrorText(std::string_view path);
 [[nodiscard]] std::string DropShortcutQuestion(std::string_view title);

@@ -8,11 +8,9 @@
 
 #include <limits>
 
-namespace {
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
+using forms::Quoted;
 
+namespace {
 // The slot by its kind; EComError passes through.
 int32_t RunByKind(TLaunchList& list, int page, int slot, uint8_t verb, const TAppCfg& cfg,
                   TShell& shell) {

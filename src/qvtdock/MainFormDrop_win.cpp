@@ -109,7 +109,7 @@ void TfmMain::DropFilesMessage(MSG& msg, bool& handled) {
             if (const auto dropped = SelectedSlotOf(*FLaunchList, page, slot))
                 CountUse(*dropped->Item);
         } else if (outcome.RunError) {
-            TellAtPointer(DropRunErrorText(title), kDropRunErrorTitle);
+            TellAtPointer(NotRunnableText(title), kDropRunErrorTitle);
         }
     } else {
         RegisterDroppedPath(page, slot, files.front());
@@ -156,7 +156,7 @@ bool TfmMain::DropOnItem(int page, int slot) {
         } catch (const forms::EComError&) {
             // A link that cannot be loaded runs nothing.
         }
-        return DropRunStarted(result);
+        return ShellStarted(result);
     }
     case TDropStep::Choose:
         done = DropToFolder(item.Title, plan.Target);

@@ -216,13 +216,6 @@ TEST(DropParamText, TrailByte5CIsNoBackslash) {
 
 // ---- Results and what follows -------------------------------------------------------------------
 
-TEST(DropResults, StartedAbove32OrByTheItemsVerb) {
-    for (int32_t r : {33, 42, 1})
-        EXPECT_TRUE(DropRunStarted(r)) << r;
-    for (int32_t r : {-1, 0, 2, 31, 32})
-        EXPECT_FALSE(DropRunStarted(r)) << r;
-}
-
 TEST(DropResults, ShellOperationDoneOnlyWithZero) {
     EXPECT_TRUE(ShellOperationDone(0));
     for (int r : {kShellNothingToDo, kShellCancelled, 1, 0x75, 0x402})
@@ -334,7 +327,6 @@ TEST(CreateDropShortcuts, FailingWriteRaises) {
 // ---- Texts --------------------------------------------------------------------------------------
 
 TEST(DropTexts, AsTheUserReadsThem) {
-    EXPECT_EQ(DropRunErrorText("メモ帳"), "\"メモ帳\" は実行できません。");
     EXPECT_EQ(DropRegisterQuestion("C:\\a b\\c.txt"), "\"C:\\a b\\c.txt\" を\r\r登録しますか？");
     EXPECT_EQ(DropRegisterErrorText("C:\\x"), "\"C:\\x\" は登録できません。");
     EXPECT_EQ(DropShortcutQuestion("送る"), "[ 送る ] にショートカットを作成しますか？");

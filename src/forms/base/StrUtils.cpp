@@ -196,4 +196,8 @@ std::string IntToStr(int64_t value) {
     return std::to_string(value);
 }
 
+std::string Quoted(std::string_view s) {
+    return "\"" + std::string(s) + "\"";
+}
+
 } // namespace forms

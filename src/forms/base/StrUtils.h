@@ -63,4 +63,8 @@ std::string Format(std::string_view fmt, std::initializer_list<std::string_view>
 
 std::string IntToStr(int64_t value);
 
+// s between double quotes, as a command line or a message encloses a path or a title; a quote
+// inside s stays as it is.
+std::string Quoted(std::string_view s);
+
 } // namespace forms

@@ -273,6 +273,10 @@ public:
                              forms::TShiftState shift, int x, int y);
     void HintWindowMouseUp(forms::TComponent* sender, forms::TMouseButton button,
                            forms::TShiftState shift, int x, int y);
+    // A release on the hint's icon square, which the hint hands to its link and not to
+    // OnMouseUp: it ends the held button all the same, and runs nothing.
+    void HintWindowLinkClick(forms::TComponent* sender, forms::TMouseButton button,
+                             forms::TShiftState shift, int x, int y);
     // The extra mouse buttons, while the window is shown and no child program runs.
     void LTimerMouse4BtnClick(forms::TComponent* sender);
     void LTimerMouse5BtnClick(forms::TComponent* sender);

@@ -100,6 +100,9 @@ void TfmMain::BindHintWindowMouse() {
     hint->OnMouseUp = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
         HintWindowMouseUp(s, b, sh, x, y);
     };
+    hint->OnLinkClick = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
+        HintWindowLinkClick(s, b, sh, x, y);
+    };
 }
 
 // ---- Actions -----------------------------------------------------------------------------------
@@ -350,6 +353,12 @@ void TfmMain::HintWindowMouseDown(TComponent* /*sender*/, TMouseButton button,
 void TfmMain::HintWindowMouseUp(TComponent* /*sender*/, TMouseButton button, TShiftState /*shift*/,
                                 int /*x*/, int /*y*/) {
     RunRelease(FInput.Release(TInputPlace::Hint, InputButton(button), FCfg.Actions));
+}
+
+void TfmMain::HintWindowLinkClick(TComponent* /*sender*/, TMouseButton button,
+                                  TShiftState /*shift*/, int /*x*/, int /*y*/) {
+    // Still held, the button would turn the next wheel notch into its wheel action.
+    (void)FInput.Release(TInputPlace::Hint, InputButton(button), FCfg.Actions);
 }
 
 void TfmMain::LTimerMouse4BtnClick(TComponent* /*sender*/) {

@@ -53,6 +53,16 @@ protected:
         return std::make_unique<kbtest::WindowDriver>(
             L"#32768", [this](HWND menu) { menuItems = kbtest::DriveMenu(menu, -1); }, timeoutMs);
     }
+    // The pop-up hint shown away from the window, with or without its icon.
+    HWND ShowHint(bool icon) {
+        THintSetter& hint = *form->HintSetter();
+        hint.SetIsIcon(icon);
+        hint.SetHintStr("ヒント");
+        hint.ShowHintAt(600, 500, 120, 0);
+        const HWND window = hint.HintWindow()->Handle();
+        EXPECT_TRUE(kbtest::PumpUntil([&] { return IsWindowVisible(window) != FALSE; }));
+        return window;
+    }
     std::vector<kbtest::MenuItemView> menuItems;
 };
 } // namespace
@@ -296,15 +306,21 @@ TEST_F(InputTest, ClickOnAnEmptyCellOfTwoRows_RunsTheFormsAction) {
 TEST_F(InputTest, ClickOnThePopupHint_RunsTheLeftAction) {
     StartWith({10}, {"[Mouse]", "ShowPos=2", "[MouseBtnAction]", "Left=3"});
     ShowInFront();
-    THintSetter& hint = *form->HintSetter();
-    hint.SetIsIcon(false);
-    hint.SetHintStr("ヒント");
-    hint.ShowHintAt(600, 500, 120, 0);
-    const HWND window = hint.HintWindow()->Handle();
-    ASSERT_TRUE(kbtest::PumpUntil([&] { return IsWindowVisible(window) != FALSE; }));
-    kbtest::ClickAt(window, 30, 5);
+    kbtest::ClickAt(ShowHint(false), 30, 5);
     EXPECT_TRUE(kbtest::PumpUntil([&] { return form->WindowState().Locked(); }));
     EXPECT_EQ(form->InputState().MenuContext(), mcHintWindow);
+}
+
+TEST_F(InputTest, ClickOnTheHintsIconSquare_HoldsNothing_TheWheelThenMovesTheSelection) {
+    StartWith({10, 10, 10}, {"[Mouse]", "ShowPos=2"});
+    ShowInFront();
+    const HWND window = ShowHint(true);
+    kbtest::ClickAt(window, form->HintSetter()->LeftMargin() + 16,
+                    form->HintSetter()->TopMargin() + 16);
+    // Alone the wheel moves one button (11); with the left button held it turns the page (13).
+    kbtest::WheelAt(Title(), kTitleX, kTitleY, 120);
+    ASSERT_TRUE(kbtest::PumpUntil([&] { return Selected() == 9; }));
+    EXPECT_EQ(Page(), 0);
 }
 
 // ---- Actions and commands ----------------------------------------------------------------------

@@ -389,6 +389,9 @@ private:
     void BuildInputDesign();
     // The pop-up hint window's presses and releases reach the form.
     void BindHintWindowMouse();
+    // The cell of the bar that a drop was aimed at: a button of the current page under the drop
+    // point in the launcher's own window; none for the pop-up hint and the rest of the window.
+    [[nodiscard]] std::optional<int> DropCell(const MSG& msg);
     // Registers the dropped path in the empty slot after the user's Yes.
     void RegisterDroppedPath(int page, int slot, const std::string& file);
     // Copies, moves or links the dropped files into a folder as the plan says.

@@ -1,6 +1,7 @@
-// Files dropped onto the launcher's buttons: the selected button of the current page takes them.
-// An empty one is registered with the first file; a program or shortcut runs with them; a folder
-// or special folder receives them (FileDrop.h decides how).
+// Files dropped onto the launcher's buttons: the button they were dropped on, else the selected
+// button of the current page, takes them. An empty one is registered with the first file; a
+// program or shortcut runs with them; a folder or special folder receives them (FileDrop.h
+// decides how).
 #include "qvtdock/MainForm.h"
 
 #include "forms/base/Codepage.h"
@@ -29,8 +30,22 @@ using forms::TMsgDlgType;
 
 namespace {
 
-// The dropped paths in drop order. A name that code page 932 cannot hold is left out: by the
-// name it would get, it could be neither run nor copied.
+// The file's short name, when it has one that code page 932 holds.
+std::optional<std::string> ShortName(const std::wstring& name) {
+    const DWORD size = GetShortPathNameW(name.c_str(), nullptr, 0);
+    if (size == 0)
+        return std::nullopt;
+    std::wstring shortName(size, L'\0');
+    const DWORD got = GetShortPathNameW(name.c_str(), shortName.data(), size);
+    if (got == 0 || got >= size)
+        return std::nullopt;
+    shortName.resize(got);
+    return cp932::NarrowExact(shortName);
+}
+
+// The dropped paths in drop order. A name that code page 932 cannot hold comes by its short
+// name; a file without such a name is left out: by the name it would get, it could be neither
+// run nor copied.
 std::vector<std::string> DroppedPaths(HDROP drop) {
     std::vector<std::string> paths;
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
@@ -39,7 +54,10 @@ std::vector<std::string> DroppedPaths(HDROP drop) {
         std::wstring name(length + 1, L'\0');
         const UINT got = DragQueryFileW(drop, i, name.data(), length + 1);
         name.resize(got);
-        if (auto path = cp932::NarrowExact(name); path && !path->empty())
+        std::optional<std::string> path = cp932::NarrowExact(name);
+        if (!path)
+            path = ShortName(name);
+        if (path && !path->empty())
             paths.push_back(std::move(*path));
     }
     return paths;
@@ -76,6 +94,12 @@ void TfmMain::DropFilesMessage(MSG& msg, bool& handled) {
     std::vector<std::string> files = DroppedPaths(drop);
     if (files.empty())
         return;
+    // A drag from the shell moves no selection: the button under the drop point is selected as
+    // a click would select it, without running it.
+    if (const std::optional<int> cell = DropCell(msg); cell && *cell != BtnBar->BtnIndex()) {
+        BtnBar->SetBtnIndex(*cell);
+        UpdateTitleInfo();
+    }
     const TDropKeys keys =
         DropKeysOf(IsKeyDown(VK_CONTROL), IsKeyDown(VK_SHIFT), IsKeyDown(VK_MENU));
     const int page = PageTab->TabIndex();
@@ -118,6 +142,32 @@ void TfmMain::DropFilesMessage(MSG& msg, bool& handled) {
     ApplicationEvents1Activate(this);
     if (DropUnlocks(FState.Locked(), FCfg.DropRunLockOff))
         TitleBarLockBtnClick(this);
+}
+
+std::optional<int> TfmMain::DropCell(const MSG& msg) {
+    POINT point{};
+    // False: the point lies outside the client area.
+    if (!DragQueryPoint(reinterpret_cast<HDROP>(msg.wParam), &point))
+        return std::nullopt;
+    // The pop-up hint is a window of its own, and may lie over the bar.
+    if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))
+        return std::nullopt;
+    ::ClientToScreen(msg.hwnd, &point);
+    // The bar shows through the base panel only; its cells beyond the base are out of sight.
+    const auto inside = [point](HWND window, POINT& client) {
+        RECT r{};
+        client = point;
+        ::ScreenToClient(window, &client);
+        GetClientRect(window, &r);
+        return PtInRect(&r, client) != FALSE;
+    };
+    POINT inBase{}, inBar{};
+    if (!inside(Base->Handle(), inBase) || !inside(BtnBar->Handle(), inBar))
+        return std::nullopt;
+    const int cell = BtnBar->BtnIndexAt(inBar.x, inBar.y);
+    if (cell < 0 || cell >= PageButtonCount())
+        return std::nullopt;
+    return cell;
 }
 
 void TfmMain::RegisterDroppedPath(int page, int slot, const std::string& file) {

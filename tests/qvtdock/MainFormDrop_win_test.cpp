@@ -1,6 +1,7 @@
-// Files dropped onto the launcher in this process: WM_DROPFILES blocks posted to the button bar,
-// keys held by real input, the questions read and answered from a helper thread, programs and
-// shortcuts through the recording shell, copies and moves through the real shell.
+// Files dropped onto the launcher in this process: WM_DROPFILES blocks posted to the button bar
+// (or to another window, with a drop point), keys held by real input, the questions read and
+// answered from a helper thread, programs and shortcuts through the recording shell, copies and
+// moves through the real shell.
 #include "qvtdock/MainFormTesting.h"
 
 #include "forms/base/Codepage.h"
@@ -27,11 +28,11 @@ using namespace qvttest;
 
 namespace {
 
-// A drop of these files as the shell hands it over: a wide DROPFILES block.
-HGLOBAL DropBlock(const std::vector<std::string>& files) {
+// A drop of these files at client point 'at' as the shell hands it over: a wide DROPFILES block.
+HGLOBAL DropBlock(const std::vector<std::wstring>& files, POINT at) {
     std::wstring names;
-    for (const std::string& f : files) {
-        names += cp932::Wide(f);
+    for (const std::wstring& f : files) {
+        names += f;
         names += L'\0';
     }
     names += L'\0';
@@ -43,6 +44,7 @@ HGLOBAL DropBlock(const std::vector<std::string>& files) {
     HGLOBAL block = GlobalAlloc(GHND, size);
     auto* header = static_cast<DROPFILES*>(GlobalLock(block));
     header->pFiles = sizeof(DROPFILES);
+    header->pt = at;
     header->fWide = TRUE;
     memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), names.data(),
            names.size() * sizeof(wchar_t));
@@ -133,10 +135,25 @@ protected:
         if (kind == ikProgram)
             shell.AddItem(path);
     }
+    // Drops onto dropTo (the bar when none) at dropAt.
     HGLOBAL Drop(const std::vector<std::string>& files) {
-        HGLOBAL block = DropBlock(files);
-        PostMessageW(form->BtnBar->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+        std::vector<std::wstring> names;
+        for (const std::string& f : files)
+            names.push_back(cp932::Wide(f));
+        return DropWide(names);
+    }
+    HGLOBAL DropWide(const std::vector<std::wstring>& files) {
+        const HWND to = dropTo ? dropTo : form->BtnBar->Handle();
+        HGLOBAL block = DropBlock(files, dropAt);
+        PostMessageW(to, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
         return block;
+    }
+    // Aims the next drops at the centre of the bar's cell, through window.
+    void AimAt(int cell, HWND window) {
+        const forms::TPoint centre = form->BtnBar->BtnCenterOnScreen(cell);
+        dropTo = window;
+        dropAt = {centre.X, centre.Y};
+        ScreenToClient(window, &dropAt);
     }
     // Drops and answers the message dialogs that come, in order; what they showed.
     std::vector<SeenDialog> DropAnswering(const std::vector<std::string>& dropped,
@@ -174,6 +191,8 @@ protected:
 
     kbtest::FakeShell shell;
     kbtest::TempDir files;
+    HWND dropTo = nullptr;
+    POINT dropAt{};
 };
 
 } // namespace
@@ -275,6 +294,36 @@ TEST_F(DropTest, Document_SaysItCannotRun_UrlAndControlPanelSayNothing) {
     EXPECT_TRUE(shell.runs.empty());
     EXPECT_TRUE(shell.invokes.empty());
     EXPECT_EQ(Slot(0).UseCount, 0);
+}
+
+TEST_F(DropTest, NameTheCodePageCannotHold_ComesByItsShortName_AFileWithoutOneIsLeftOut) {
+    StartWith({});
+    Register(0, ikProgram, "C:\\t\\rec.exe", "rec");
+    const std::wstring cafe = cp932::Wide(files.Path()) + L"\\caf\u00E9.txt";
+    CloseHandle(CreateFileW(cafe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    wchar_t shortName[MAX_PATH] = {};
+    GetShortPathNameW(cafe.c_str(), shortName, MAX_PATH);
+    const HGLOBAL block = DropWide({cafe, L"C:\\nowhere\\caf\u00E9.txt"});
+    ASSERT_TRUE(kbtest::PumpUntil([&] { return Released(block); }));
+    ASSERT_EQ(shell.runs.size(), 1u);
+    EXPECT_EQ(shell.runs[0].Params, "  \"" + cp932::Narrow(shortName) + "\"");
+}
+
+TEST_F(DropTest, DropOnAButton_ThatOneTakesIt_BehindTheLastButtonOrOnTheHintTheSelectedOne) {
+    StartWith({});
+    Register(0, ikProgram, "C:\\t\\a.exe", "a");
+    Register(1, ikProgram, "C:\\t\\b.exe", "b");
+    for (const int cell : {1, 5}) {
+        AimAt(cell, form->Handle());
+        DropSilently({"C:\\x.txt"});
+    }
+    form->BtnBar->SetBtnIndex(0);
+    AimAt(1, form->HintSetter()->HintWindow()->Handle());
+    DropSilently({"C:\\x.txt"});
+    ASSERT_EQ(shell.runs.size(), 3u);
+    EXPECT_EQ(shell.runs[0].File, "C:\\t\\b.exe");
+    EXPECT_EQ(shell.runs[1].File, "C:\\t\\b.exe");
+    EXPECT_EQ(shell.runs[2].File, "C:\\t\\a.exe");
 }
 
 // ---- Folders ------------------------------------------------------------------------------------
@@ -495,6 +544,7 @@ TEST_F(DropTest, NoFilesOrNoSelectedButton_ReleasedAndNothingHappens) {
     form->TitleBarLockBtnClick(nullptr);
     DropSilently({});
     form->BtnBar->SetBtnIndex(-1);
+    AimAt(5, form->Handle()); // behind the page's last button
     DropSilently({"C:\\a.txt"});
     EXPECT_TRUE(shell.runs.empty());
     EXPECT_TRUE(form->WindowState().Locked());

@@ -16,9 +16,3 @@ TEST(DataEditorFile, JoinsTheSettingsFolderWithOneDelimiter) {
     cfg.DataEditorPath = "C:\\ソ";
     EXPECT_EQ(DataEditorFile(cfg, kLauncher), "C:\\ソ\\zvledit.exe");
 }
-
-TEST(DataEditorFile, EmptySetting_IsTheLaunchersFolderNotTheDrivesRoot) {
-    TAppCfg cfg;
-    cfg.DataEditorPath = "";
-    EXPECT_EQ(DataEditorFile(cfg, kLauncher), "C:\\K+Bandeo\\zvledit.exe");
-}

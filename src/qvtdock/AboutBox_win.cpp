@@ -172,7 +172,7 @@ void TAboutBox::FillInfo() {
 
     const std::vector<std::string> lines =
         AboutMemoLines(info_, forms::IncludeTrailingBackslash(forms::ExtractFilePath(SettingsBase)),
-                       VersionIfPresent(DataEditorFile(cfg)),
+                       VersionIfPresent(DataEditorFile(cfg, programPath_)),
                        VersionIfPresent(ProgramFolderOf(programPath_) + kCfgProgram));
     std::string text;
     for (size_t i = 0; i < lines.size(); ++i) {

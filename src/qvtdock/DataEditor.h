@@ -4,6 +4,8 @@
 #include "shared/Settings.h"
 
 #include <string>
+#include <string_view>
 
-// The setting's folder with a trailing delimiter + "zvledit.exe".
-std::string DataEditorFile(const TAppCfg& cfg);
+// The setting's folder with a trailing delimiter + "zvledit.exe". An empty setting means its
+// default, the folder of the launcher's file (programPath), never the drive's root.
+std::string DataEditorFile(const TAppCfg& cfg, std::string_view programPath);

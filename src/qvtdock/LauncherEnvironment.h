@@ -1,14 +1,15 @@
 #pragma once
 // What the launcher's main form takes from the machine it runs on: its own path, the user's
-// name, the file system probes and changes of a first run, the start-up messages and the shell
-// that makes the slots' icons, and the folder picker's answer. The launcher uses the system's
-// (LauncherEnvironment_win.cpp); tests replace parts of it, a program folder in a temporary folder,
-// say, or scripted answers.
+// name, the file system probes and changes of a first run, the start-up messages, the shell that
+// makes the slots' icons, the notification area, and the folder picker's answer. The launcher
+// uses the system's (LauncherEnvironment_win.cpp); tests replace parts of it, a program folder in
+// a temporary folder, say, or scripted answers.
 #include <optional>
 #include <string>
 
 class TShell;
 class TSHBrowseForFolderEx;
+class TTrayShell;
 
 class TLauncherEnvironment {
 public:
@@ -32,6 +33,8 @@ public:
     virtual void Tell(const std::string& text);
     // The shell that makes the slots' icons and runs them.
     virtual TShell& Shell();
+    // The notification area that holds the tray icon.
+    virtual TTrayShell& TrayShell();
     // Runs the folder picker: the chosen folder's path, or none when the user cancelled.
     virtual std::optional<std::string> PickFolder(TSHBrowseForFolderEx& picker);
 };

@@ -1,6 +1,7 @@
 #include "qvtdock/LauncherEnvironment.h"
 
 #include "components/FolderPicker.h"
+#include "components/TrayIcon.h"
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
 #include "forms/win/MessageDialog.h"
@@ -47,6 +48,10 @@ void TLauncherEnvironment::Tell(const std::string& text) {
 
 TShell& TLauncherEnvironment::Shell() {
     return LocalShell();
+}
+
+TTrayShell& TLauncherEnvironment::TrayShell() {
+    return SystemTrayShell();
 }
 
 std::optional<std::string> TLauncherEnvironment::PickFolder(TSHBrowseForFolderEx& picker) {

@@ -341,8 +341,11 @@ public:
     void mnHelpClick(forms::TComponent* sender);
     void mnAboutClick(forms::TComponent* sender);
     // Starts a child program, hidden from it (window and tray icon), and waits for its end; true
-    // when it was started. One that cannot be started is reported with its error message.
-    bool RunHelperProgram(TChildProgram kind);
+    // when it was started. One that cannot be started is reported with its error message. A
+    // child that started counts as started whatever the tray does: when the shell refuses the
+    // icon back, trayError gets its error, for the caller to report after taking up the child's
+    // work.
+    bool RunHelperProgram(TChildProgram kind, std::exception_ptr& trayError);
     // Hints (MainFormHints_win.cpp).
     void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
     // The selected button's pop-up hint.

@@ -100,7 +100,8 @@ void TfmMain::PopupMenu1Popup(TComponent* /*sender*/) {
     facts.Locked = FState.Locked();
     facts.CallingDisabled = FState.CallingDisabled();
     facts.IconStretch = BtnBar->Stretch();
-    facts.EditorPresent = environment_->FileExists(DataEditorFile(FCfg));
+    facts.EditorPresent =
+        environment_->FileExists(DataEditorFile(FCfg, environment_->ProgramPath()));
     const TMenuPlan plan = PlanMenu(facts);
 
     const std::array<forms::TMenuItem*, kMenuItems> items = {

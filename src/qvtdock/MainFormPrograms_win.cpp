@@ -38,6 +38,13 @@ bool StartAndWait(const std::string& commandLine) {
     CloseHandle(process.hProcess);
     return true;
 }
+
+// Each error once, in order; none stands in for another.
+void ReportEach(std::initializer_list<std::exception_ptr> errors) {
+    for (const std::exception_ptr& error : errors)
+        if (error)
+            Application.HandleException(error);
+}
 } // namespace
 
 std::vector<TBracketStep> TfmMain::BusySteps(std::optional<TAutoHideSuspension>& suspension) {
@@ -52,11 +59,11 @@ std::vector<TBracketStep> TfmMain::BusySteps(std::optional<TAutoHideSuspension>&
     };
 }
 
-bool TfmMain::RunHelperProgram(TChildProgram kind) {
+bool TfmMain::RunHelperProgram(TChildProgram kind, std::exception_ptr& trayError) {
     TChildLineInputs in;
     in.ProgramFolder = programFolder_;
     in.SettingsBase = FDataFolder + kSettingsBaseName;
-    in.DataEditorFile = DataEditorFile(FCfg);
+    in.DataEditorFile = DataEditorFile(FCfg, environment_->ProgramPath());
     in.DataFile = FLaunchList->FileName();
     in.Visible = Visible();
     in.Left = Left();
@@ -65,16 +72,22 @@ bool TfmMain::RunHelperProgram(TChildProgram kind) {
         Hide();
     const std::string commandLine = ChildCommandLine(kind, in);
     bool started = false;
-    RunBracketed(
-        {{[this] { TrayIcon1->SetVisible(false); }, [this] { TrayIcon1->SetVisible(true); }}}, [&] {
-            started = StartAndWait(commandLine);
-            if (!started) {
-                const TChildStartError error = ChildStartError(kind);
-                ShowTitledMessage(error.Text, error.Title, {forms::TMsgDlgBtn::mbOK},
-                                  forms::TMsgDlgType::mtError, Left() + kDialogOffset,
-                                  Top() + kDialogOffset);
-            }
-        });
+    const auto showTray = [this, &trayError] {
+        try {
+            TrayIcon1->SetVisible(true);
+        } catch (...) {
+            trayError = std::current_exception();
+        }
+    };
+    RunBracketed({{[this] { TrayIcon1->SetVisible(false); }, showTray}}, [&] {
+        started = StartAndWait(commandLine);
+        if (!started) {
+            const TChildStartError error = ChildStartError(kind);
+            ShowTitledMessage(error.Text, error.Title, {forms::TMsgDlgBtn::mbOK},
+                              forms::TMsgDlgType::mtError, Left() + kDialogOffset,
+                              Top() + kDialogOffset);
+        }
+    });
     return started;
 }
 
@@ -95,13 +108,13 @@ void TfmMain::RenewButtonHint() {
 void TfmMain::RunConfigProgram(TChildProgram kind) {
     const bool style = kind == TChildProgram::StyleEditor;
     std::optional<TAutoHideSuspension> suspension;
-    std::exception_ptr error;
+    std::exception_ptr error, trayError;
     try {
         RunBracketed(BusySteps(suspension), [&] {
             // The editor starts from the window as it is now.
             StoreSettings();
             SaveAppCfgGeometry(FDataFolder + kSettingsBaseName, FCfg);
-            if (RunHelperProgram(kind))
+            if (RunHelperProgram(kind, trayError))
                 TakeUpSettings(style);
             if (Visible() && FCfg.RunHide)
                 PlaceWindow(0, true);
@@ -117,8 +130,7 @@ void TfmMain::RunConfigProgram(TChildProgram kind) {
     if (!FCfg.RunHide)
         Show();
     RenewButtonHint();
-    if (error)
-        Application.HandleException(error);
+    ReportEach({error, trayError});
 }
 
 void TfmMain::mnCfgClick(TComponent* /*sender*/) {
@@ -145,15 +157,15 @@ void TfmMain::mnRegDataClick(TComponent* /*sender*/) {
                          WizBtn->SetNoUse(false);
                          mnRegData->SetEnabled(true);
                      }});
-    std::exception_ptr error;
+    std::exception_ptr error, trayError;
     try {
-        RunBracketed(steps, [this] {
+        RunBracketed(steps, [this, &trayError] {
             // The editor opens the window's place and the data as they are now, use counts
             // included.
             StoreSettings();
             SaveAppCfgGeometry(FDataFolder + kSettingsBaseName, FCfg);
             FLaunchList->SaveToFile();
-            if (RunHelperProgram(TChildProgram::DataEditor))
+            if (RunHelperProgram(TChildProgram::DataEditor, trayError))
                 ReloadLaunchData();
         });
     } catch (...) {
@@ -161,8 +173,7 @@ void TfmMain::mnRegDataClick(TComponent* /*sender*/) {
     }
     if (!FCfg.RunHide)
         Show();
-    if (error)
-        Application.HandleException(error);
+    ReportEach({error, trayError});
 }
 
 void TfmMain::mnHelpClick(TComponent* /*sender*/) {

@@ -124,8 +124,7 @@ std::exception_ptr TfmMain::ReloadSettings() {
 }
 
 std::string TfmMain::LongProgramFolder() const {
-    return forms::IncludeTrailingBackslash(
-        forms::ExtractFilePath(GetLongPathNameStr(environment_->ProgramPath())));
+    return LauncherFolderOf(environment_->ProgramPath());
 }
 
 void TfmMain::LoadStyle(const std::string& fileName) {

@@ -14,12 +14,6 @@ constexpr int32_t kTabHeightMin = 24, kTabHeightMax = 40;
 
 using K = TCfgKeyType;
 
-// The folder of the running launcher with a trailing backslash.
-std::string LauncherFolder() {
-    return forms::IncludeTrailingBackslash(
-        forms::ExtractFilePath(GetLongPathNameStr(forms::ProgramPath())));
-}
-
 } // namespace
 
 void ReadCfgKey(const forms::TSettingsFile& ini, const TCfgKey& k) {
@@ -101,7 +95,8 @@ std::vector<TCfgKey> AppCfgKeys(TAppCfg& c) {
         {"Visible", "VisTab", K::Boolean, "1", &c.VisTab},
         {"Visible", "TabHeight", K::Integer, "24", &c.TabHeight},
         {"Visible", "StyleFile", K::String, "format.sti", &c.StyleFile},
-        {"Edit", "DataEditorPath", K::String, LauncherFolder(), &c.DataEditorPath},
+        {"Edit", "DataEditorPath", K::String, LauncherFolderOf(forms::ProgramPath()),
+         &c.DataEditorPath},
         {"Key", "Show", K::String, "", &c.KeyShow},
         {"Key", "ShowPos", K::Integer, "1", &c.KeyShowPos},
         {"PopupHint", "Locate", K::Obsolete, "", {}},
@@ -164,6 +159,10 @@ std::vector<TCfgKey> AppCfgKeys(TAppCfg& c) {
         {"Key", "4", K::Word, "33", &c.LauncherKeys[4]},
         {"Key", "5", K::Word, "34", &c.LauncherKeys[5]},
     };
+}
+
+std::string LauncherFolderOf(std::string_view programPath) {
+    return forms::IncludeTrailingBackslash(forms::ExtractFilePath(GetLongPathNameStr(programPath)));
 }
 
 void LoadAppCfg(const std::string& basePath, TAppCfg& cfg) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -92,3 +93,7 @@ void LoadAppCfg(const std::string& basePath, TAppCfg& cfg);
 // order, changing only their lines. A failed write raises forms::EIniWriteError with the file
 // name; the keys written before it stay written.
 void SaveAppCfgGeometry(const std::string& basePath, const TAppCfg& cfg);
+
+// The folder of the launcher's file (programPath) in its long form, with a trailing backslash:
+// the default of [Edit] DataEditorPath.
+[[nodiscard]] std::string LauncherFolderOf(std::string_view programPath);

@@ -223,9 +223,9 @@ TEST_F(SettingsProgramTest, TheHotKeyFieldTakesEnterAndEsc) {
     EXPECT_THAT(kbtest::ReadBytes(ini), HasSubstr("[Key]\r\nShow=E\r\n"));
 }
 
-TEST_F(SettingsProgramTest, CancelEscAndTheCloseBoxAfterEditsLeaveTheFileAsItWas) {
+TEST_F(SettingsProgramTest, CancelEscTheCloseBoxAndTheSessionsEndAfterEditsLeaveTheFileAsItWas) {
     const std::string before = kForeign + "[Mouse]\r\nRunHide=0\r\n; note\r\n";
-    for (int way = 0; way < 3; ++way) {
+    for (int way = 0; way < 4; ++way) {
         const HWND editor = Open(before);
         ASSERT_NE(editor, nullptr);
         PostMessageW(
@@ -237,8 +237,12 @@ TEST_F(SettingsProgramTest, CancelEscAndTheCloseBoxAfterEditsLeaveTheFileAsItWas
             Press(editor, "キャンセル");
         else if (way == 1)
             Key(editor, VK_ESCAPE);
-        else
+        else if (way == 2)
             ProcessDriver::PostClose(editor);
+        else {
+            EXPECT_TRUE(ProcessDriver::QueryEndSession(editor, kWaitMs));
+            ProcessDriver::EndSession(editor, true, kWaitMs);
+        }
         ExpectExit();
         EXPECT_EQ(kbtest::ReadBytes(ini), before) << way;
     }

@@ -3,8 +3,10 @@
 // takes up afterwards, and a launcher that comes back whole from every failure.
 #include "qvtdock/MainFormTesting.h"
 
+#include "components/FakeTrayShell.h"
 #include "forms/base/Files.h"
 #include "forms/base/Paths.h"
+#include "qvtdock/AboutBox.h"
 #include "support/Marker.h"
 
 #include <gmock/gmock.h>
@@ -82,6 +84,7 @@ protected:
     }
 
     kbtest::Marker marker{dir};
+    FakeTrayShell tray; // outlives the form
 };
 
 // ---- The settings and style editors
@@ -263,6 +266,37 @@ TEST_F(ChildProgramTest, DataEditor_Missing_MessageThenButtonAndItemBack) {
     EXPECT_THAT(seen.view.text, HasSubstr("登録データー編集 呼び出しエラー"));
     EXPECT_THAT(seen.view.text, HasSubstr("XQMEDIT.EXEが見つからない為、処理を中止します。"));
     ExpectRestored();
+}
+
+TEST_F(ChildProgramTest, DataEditor_TrayIconRefusedOnReturn_TheEditorsFileIsTakenUpAndKept) {
+    env->tray = &tray;
+    InstallEditor();
+    WriteList(dir.File("two.lst"), {3, 2});
+    EnvVar replace(L"KB_MARKER_REPLACE", dir.File("two.lst"));
+    Start();
+    tray.refuse = true;
+    form->mnRegDataClick(nullptr);
+    ASSERT_TRUE(marker.Wait());
+    EXPECT_EQ(form->PageTab->Tabs().Count(), 2);
+    EXPECT_THAT(errors, ElementsAre(ENotifyIconError().Message()));
+    form->Close(); // the exit's save
+    EXPECT_THAT(TitlesOf(DataFile()), ElementsAre("1.1", "1.2", "1.3", "2.1", "2.2"));
+}
+
+TEST_F(ChildProgramTest, DataEditor_EmptyFolderSetting_IsTheLaunchersFolderEverywhere) {
+    CopyProgram(kbtest::MarkerProgram(), dir.File("zvledit.exe"));
+    kbtest::WriteBytes(IniFile(), Lines({"[Edit]", "DataEditorPath="}));
+    Start();
+    form->PopupMenu1Popup(nullptr);
+    ASSERT_TRUE(form->mnRegData->Enabled()); // a click would only meet the error box
+    auto about = forms::MakeScoped<TAboutBox>(env->programPath, nullptr);
+    about->SettingsBase = UserFolder() + "\\qvtdock";
+    about->FillInfo();
+    EXPECT_THAT(about->Memo->Text(), HasSubstr("] zvledit.exe\r\n"));
+    form->WizBtn->Click();
+    const auto report = marker.Wait();
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->args, "/FAS \"" + DataFile() + "\"");
 }
 
 TEST_F(ChildProgramTest, DataEditor_DisabledButton_DoesNothing) {

@@ -1,10 +1,11 @@
 // The launcher program runs its buttons from outside: a copy of qvtdock.exe started by the
 // cross-process driver gets clicks on a button whose program is kb_marker, starts it each time,
-// and its data file keeps the count when the launcher closes.
+// and its data file keeps the count when the launcher closes or the session ends.
 #include "qvtdock/MainFormTesting.h"
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
+#include "forms/base/SettingsFile.h"
 #include "qvtdock/LauncherProgramTest.h"
 #include "shared/FileUtils.h"
 #include "support/Marker.h"
@@ -80,4 +81,30 @@ TEST_F(ProgramLaunchTest, ThreeClicksOnAButton_StartItsProgramThreeTimes_TheCoun
     ASSERT_TRUE(ProcessDriver::PostClose(main));
     EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
     EXPECT_EQ(SavedCount(), 3);
+}
+
+TEST_F(ProgramLaunchTest, SessionEnd_CountAndGeometrySavedOnceTheAnswerYesAndTheEnd) {
+    kbtest::Marker marker(dir);
+    const HWND main = StartWithProgram(kbtest::CopyMarker(dir.File("印")));
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(process->WaitForIdle(kWaitMs));
+    ShowWindow(main, SW_SHOW);
+    kbtest::PostClick(kbtest::FindChildWindow(main, L"TQvtGrpBtns"), 8, 8);
+    ASSERT_TRUE(marker.Wait());
+    RECT window{};
+    GetWindowRect(main, &window);
+
+    EXPECT_TRUE(ProcessDriver::QueryEndSession(main, kWaitMs));
+    EXPECT_EQ(SavedCount(), 1);
+    const forms::TSettingsFile ini(IniFile());
+    EXPECT_EQ(ini.ReadInteger("Bounds", "Left", -1), window.left);
+    EXPECT_EQ(ini.ReadInteger("Bounds", "Top", -1), window.top);
+    for (const char* key : {"BtnSize", "FormSize", "RowMax", "IconStretch"})
+        EXPECT_NE(ini.ReadString("Visible", key, ""), "") << key;
+
+    // The end itself saves nothing more: a file changed after the answer stays as it is.
+    kbtest::WriteBytes(DataFile(), "after the answer\r\n");
+    ProcessDriver::EndSession(main, true, kWaitMs);
+    EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
+    EXPECT_EQ(kbtest::ReadBytes(DataFile()), "after the answer\r\n");
 }

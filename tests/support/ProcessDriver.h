@@ -1,9 +1,10 @@
 #pragma once
-// Drives another program from outside, as a person or the shell would: starts it with an exact
-// command line, environment and current folder, finds its top-level windows (hidden ones too),
-// posts WM_CLOSE and waits for its exit code. A program that does not end in time is killed, so a
-// test fails instead of hanging. Its boxes and menus are read and answered with the helpers of
-// GuiTest.h (ReadMessageDialog, AnswerDialog, DriveMenu), which work across processes.
+// Drives another program from outside, as a person, the shell or the system would: starts it with
+// an exact command line, environment and current folder, finds its top-level windows (hidden ones
+// too), posts WM_CLOSE or ends the session, and waits for its exit code. A program that does not
+// end in time is killed, so a test fails instead of hanging. Its boxes and menus are read and
+// answered with the helpers of GuiTest.h (ReadMessageDialog, AnswerDialog, DriveMenu), which work
+// across processes.
 // Paths and texts are code-page-932 strings.
 #ifdef _WIN32
 #include <windows.h>
@@ -61,6 +62,11 @@ public:
 
     // Posts WM_CLOSE to the window; false when it does not exist.
     static bool PostClose(HWND window);
+    // The session's end as the system puts it to a window, at logoff: the question
+    // (WM_QUERYENDSESSION), whose answer is returned (false also when none came in time), and the
+    // end itself (WM_ENDSESSION, ending true) or its cancellation.
+    static bool QueryEndSession(HWND window, int timeoutMs = 10000);
+    static void EndSession(HWND window, bool ending, int timeoutMs = 10000);
 
     // Waits for the end and returns the exit code; when the time is up the program is killed
     // (Killed() then holds) and the result is none.

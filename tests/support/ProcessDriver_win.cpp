@@ -150,6 +150,19 @@ bool ProcessDriver::PostClose(HWND window) {
     return window && IsWindow(window) && PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
+bool ProcessDriver::QueryEndSession(HWND window, int timeoutMs) {
+    DWORD_PTR answer = FALSE;
+    return SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                               static_cast<UINT>(timeoutMs), &answer) &&
+           answer == TRUE;
+}
+
+void ProcessDriver::EndSession(HWND window, bool ending, int timeoutMs) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_ENDSESSION, ending ? TRUE : FALSE, ENDSESSION_LOGOFF,
+                        SMTO_NORMAL, static_cast<UINT>(timeoutMs), &ignored);
+}
+
 std::optional<DWORD> ProcessDriver::WaitForExit(int timeoutMs) {
     if (WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0) {
         Kill();

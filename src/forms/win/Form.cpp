@@ -480,11 +480,36 @@ void TForm::HandleNextDlgCtl(TMessage& m) {
     m.Result = 0;
 }
 
+void TForm::HandleQueryEndSession(TMessage& m) {
+    sessionEndAgreed_ = CloseQuery();
+    m.Result = sessionEndAgreed_ ? TRUE : FALSE;
+}
+
+void TForm::HandleEndSession(TMessage& m) {
+    m.Result = 0;
+    if (!m.WParam) {
+        // Someone refused: the session goes on, and a later end asks again.
+        sessionEndAgreed_ = false;
+        return;
+    }
+    // An end nobody asked about (a forced one) still gets the close's query, once; the session
+    // ends whatever it says.
+    if (!sessionEndAgreed_)
+        (void)CloseQuery();
+    Application.Terminate();
+}
+
 void TForm::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_CLOSE:
         Close();
         m.Result = 0;
+        return;
+    case WM_QUERYENDSESSION:
+        HandleQueryEndSession(m);
+        return;
+    case WM_ENDSESSION:
+        HandleEndSession(m);
         return;
     case WM_ACTIVATE:
         HandleActivate(m);

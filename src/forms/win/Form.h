@@ -2,7 +2,9 @@
 // Top-level windows. A form is created hidden; Show fires OnShow before the window appears; the
 // close box and WM_CLOSE run Close; ShowModal pumps the application's one message loop until a
 // modal result is set. The main form plays the application window: dialog owner, foreground
-// target and icon.
+// target and icon. At the end of the session a form answers the system's question with its close
+// query, and the session's end then ends the application as a close does (the query, already
+// answered, is not asked twice).
 #include "forms/win/WinControl.h"
 
 #include <vector>
@@ -104,6 +106,8 @@ private:
     void HandleCommand(TMessage& m);
     void HandleActivate(TMessage& m);
     void HandleNextDlgCtl(TMessage& m);
+    void HandleQueryEndSession(TMessage& m);
+    void HandleEndSession(TMessage& m);
     void Watch(TComponent* c);
 
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
@@ -121,6 +125,7 @@ private:
     bool active_ = false;
     bool placed_ = false;
     bool loading_ = true;
+    bool sessionEndAgreed_ = false; // the close query said yes to the session's end
     TWinControl* activeControl_ = nullptr;
 };
 

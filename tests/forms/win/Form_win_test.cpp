@@ -77,6 +77,19 @@ TEST_F(FormTest, RefusedCloseKeepsTheForm) {
     EXPECT_TRUE(f->Visible());
 }
 
+TEST_F(FormTest, SessionEndAnswersWithTheCloseQueryAndEndsTheApplication) {
+    auto f = ShownForm();
+    int queries = 0;
+    f->OnCloseQuery = [&](TComponent*, bool&) { ++queries; };
+    EXPECT_EQ(SendMessageW(f->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageW(f->Handle(), WM_ENDSESSION, FALSE, 0); // another program refused
+    EXPECT_FALSE(Application.Terminated());
+    SendMessageW(f->Handle(), WM_ENDSESSION, TRUE, 0); // a forced end, not asked about
+    EXPECT_EQ(queries, 2);
+    EXPECT_TRUE(Application.Terminated());
+    Application.Run(); // spends the end
+}
+
 TEST_F(FormTest, ClientSizeAddsTheFrame) {
     auto f = MakeScoped<TForm>();
     f->SetClientSize(300, 200);

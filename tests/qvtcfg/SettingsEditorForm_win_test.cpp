@@ -419,10 +419,13 @@ TEST_F(SettingsEditorTest, TheKeyFieldsTakeTheLastKeyPressedByItsNameOrCharacter
     EXPECT_EQ(field->Tag(), 219);
     Press(VK_NUMPAD5); // what it types depends on Num Lock; the code is kept
     EXPECT_EQ(field->Tag(), 101);
+    // Tab and Shift+Tab leave the field as any other; Enter and Esc stay its keys.
     Press(VK_TAB);
-    EXPECT_EQ(field->Text(), "Tab");
-    EXPECT_EQ(field->Tag(), 9);
+    EXPECT_EQ(GetFocus(), form->Editkey[1]->Handle());
+    kbtest::PressKey(VK_TAB, true);
+    kbtest::PumpPosted();
     EXPECT_EQ(GetFocus(), field->Handle());
+    EXPECT_EQ(field->Tag(), 101);
     Press(VK_ESCAPE);
     EXPECT_EQ(field->Text(), "Esc");
     Press(VK_RETURN);
@@ -527,6 +530,17 @@ TEST_F(HotKeyTest, ANamedKeyShowsWhileHeldAndIsGoneWhenReleased) {
     kbtest::PumpPosted();
     EXPECT_EQ(Text(), "");
     EXPECT_EQ(form->ModalResult(), mrNone);
+}
+
+TEST_F(HotKeyTest, TabAndShiftTabLeaveTheFieldWithItsHotKey) {
+    Press('Q');
+    Press(VK_TAB);
+    EXPECT_NE(GetFocus(), form->showHotKey->Handle());
+    EXPECT_TRUE(IsChild(form->Handle(), GetFocus()));
+    kbtest::PressKey(VK_TAB, true);
+    kbtest::PumpPosted();
+    EXPECT_EQ(GetFocus(), form->showHotKey->Handle());
+    EXPECT_EQ(Text(), "Q");
 }
 
 TEST_F(HotKeyTest, EscRemovesTheHotKeyAndACtrlAloneStaysAsItsName) {

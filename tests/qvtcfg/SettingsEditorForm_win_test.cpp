@@ -9,6 +9,7 @@
 #include "forms/base/SettingsFile.h"
 #include "forms/win/Application.h"
 #include "qvtcfg/CfgIniBytes.h"
+#include "qvtcfg/RoundTrip.h"
 #include "qvtcfg/SettingsEditor.h"
 #include "shared/FileUtils.h"
 #include "support/TempDir.h"
@@ -234,6 +235,45 @@ TEST_F(SettingsEditorTest, AMissingFileShowsTheDefaultsAndOkWritesThemInOrder) {
     EXPECT_FALSE(form->EdUrl->Enabled());
     form->SaveIni(ini);
     EXPECT_EQ(kbtest::ReadBytes(ini), NewCfgIniBytes(form->LongProgramFolder));
+}
+
+TEST_F(SettingsEditorTest, EveryKeyComesBackFromItsOwnControl) {
+    using cfgtest::TRoundTripKey;
+    std::vector<TRoundTripKey> values = {
+        {"Mouse", "ShowPos", "0"},
+        {"Mouse", "RevisionPoint", "7"},
+        {"Key", "Show", "Ctrl+Alt+K"},
+        {"Key", "ShowPos", "2"},
+        {"Edit", "DataEditorPath", "C:\\ed\\"},
+        {"Connection", "URLExe", "C:\\u.exe"},
+        {"Connection", "MAILExe", "C:\\m.exe"},
+        {"Connection", "URLExeParam", "-u"},
+        {"Connection", "MAILExeParam", "-m"},
+    };
+    const char* const actions[] = {"Left",   "Right",  "Middle", "Btn4",   "Btn5",
+                                   "UpScr",  "DnScr",  "MUpScr", "MDnScr", "LUpScr",
+                                   "LDnScr", "RUpScr", "RDnScr"};
+    for (int i = 0; i < kActionComboCount; ++i) // 3 .. 14, then 0: each off its default
+        values.push_back({"MouseBtnAction", actions[i], std::to_string((i + 3) % 15)});
+    const char* const codes[] = {"112", "113", "65", "66", "37", "46"};
+    for (int i = 0; i < TfmCfg::kLaunchKeyCount; ++i)
+        values.push_back({"Key", std::to_string(i), codes[i]});
+    std::vector<TRoundTripKey> flags;
+    TAppCfg unused;
+    const std::vector<TCfgKey> keys = CfgEditorKeys(unused);
+    for (const TCfgKey& k : keys)
+        if (k.Type == TCfgKeyType::Boolean)
+            flags.push_back({k.Section, k.Key, ""});
+    ASSERT_EQ(flags.size() + values.size(), keys.size());
+    const std::string out = dir.File("out.ini");
+    for (int round = 0; round < cfgtest::kRoundTripRounds; ++round) {
+        const auto trip = cfgtest::RoundTripKeys(flags, values, round);
+        cfgtest::WriteRoundTripKeys(ini, trip);
+        Open();
+        form->SaveIni(out);
+        form.reset();
+        cfgtest::ExpectRoundTripKeys(out, trip, round);
+    }
 }
 
 TEST_F(SettingsEditorTest, LoadedMastersEnableTheirControlsAndTheStoredStatesAreKept) {

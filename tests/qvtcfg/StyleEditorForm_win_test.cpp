@@ -8,6 +8,7 @@
 #include "forms/base/SettingsFile.h"
 #include "forms/base/StrUtils.h"
 #include "forms/win/Screen.h"
+#include "qvtcfg/RoundTrip.h"
 #include "qvtcfg/StyleEditor.h"
 #include "shared/DateFormat.h"
 #include "shared/Settings.h"
@@ -16,6 +17,9 @@
 #include "support/WinTest.h"
 
 #include <gmock/gmock.h>
+
+#include <algorithm>
+#include <cstdio>
 
 using namespace forms;
 using ::testing::ElementsAre;
@@ -517,6 +521,56 @@ TEST_F(StyleEditorTest, TheShapesOpenTheExpandedDialogOnAnyButton) {
 }
 
 // ---- writing ----
+
+TEST_F(StyleEditorTest, EveryKeyComesBackFromItsOwnControl) {
+    using cfgtest::TRoundTripKey;
+    AddStyle("a.sti", "alpha", "a.sti");
+    AddStyle("n.sti", "Night", "night.sti");
+    const std::vector<std::string> fonts = Screen.Fonts();
+    const auto font = std::find_if(fonts.begin(), fonts.end(), [](const std::string& f) {
+        return !SameText(f, kDefaultHintFont);
+    });
+    ASSERT_NE(font, fonts.end());
+    std::vector<TRoundTripKey> values = {
+        {"Visible", "AlphaBlendValue", "100"},
+        {"Visible", "BtnSize", "50"},
+        {"Visible", "FormSize", "20"},
+        {"Visible", "RowMax", "3"},
+        {"Visible", "BtnBevel", "2"},
+        {"Visible", "DateTimeFmt", "hh:nn"},
+        {"Visible", "TabHeight", "30"},
+        {"Visible", "StyleFile", "night.sti"},
+        {"PopupHint", "Loc", "5"},
+        {"PopupHint", "MaxWidth", "300"},
+        {"PopupHint", "MaxLine", "4"},
+        {"PopupHint", "FontName", *font},
+        {"PopupHint", "FontSize", "11"},
+        {"PopupHint", "FontColor", "clNavy"},
+        {"PopupHint", "Color", "clTeal"},
+    };
+    for (int i = 1; i <= kPartColorCount; ++i) {
+        char colour[12];
+        std::snprintf(colour, sizeof colour, "$%08X", i);
+        values.push_back({"Color", std::to_string(i), colour});
+    }
+    std::vector<TRoundTripKey> flags;
+    for (const char* key : {"AlphaBlend", "BtnTrans", "BtnMarkStyle", "IconStretch", "DummyBtn",
+                            "VisTitle", "VisDateTime", "BtnPopupHint", "TitleScroll", "TitleInPage",
+                            "BtnCounter", "TabCounter", "VisTab"})
+        flags.push_back({"Visible", key, ""});
+    for (const char* key : {"FontBold", "FontItalic", "HintHide", "LockWidth", "UseStyle"})
+        flags.push_back({"PopupHint", key, ""});
+    flags.push_back({"Color", "ColorCustom", ""});
+    const std::string out = dir.File("out.ini");
+    for (int round = 0; round < cfgtest::kRoundTripRounds; ++round) {
+        const auto trip = cfgtest::RoundTripKeys(flags, values, round);
+        cfgtest::WriteRoundTripKeys(ini, trip);
+        Open();
+        form->SaveIni(out);
+        form.reset();
+        cfgtest::ExpectRoundTripKeys(out, trip, round);
+    }
+}
 
 TEST_F(StyleEditorTest, ATypedValueOutOfRangeIsWrittenInsideIt) {
     Open();

@@ -19,27 +19,38 @@ struct TRoundTripKey {
     std::string Section, Key, Value;
 };
 
-inline std::vector<TRoundTripKey> RoundTripKeys(const std::vector<TRoundTripKey>& flags,
-                                                std::vector<TRoundTripKey> values, int round) {
-    for (size_t place = 1; place <= flags.size(); ++place) {
-        const TRoundTripKey& f = flags[place - 1];
-        values.push_back({f.Section, f.Key, (place >> round & 1) ? "1" : "0"});
+// Keys of a section from "key=value" texts (a flag's key alone).
+inline std::vector<TRoundTripKey> SectionKeys(const std::string& section,
+                                              std::vector<TRoundTripKey> keys,
+                                              const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        const size_t eq = line.find('=');
+        keys.push_back(
+            {section, line.substr(0, eq), eq == std::string::npos ? "" : line.substr(eq + 1)});
     }
-    return values;
+    return keys;
 }
 
-inline void WriteRoundTripKeys(const std::string& ini, const std::vector<TRoundTripKey>& keys) {
-    forms::TSettingsFile file(ini);
-    for (const TRoundTripKey& k : keys)
-        file.WriteString(k.Section, k.Key, k.Value);
-}
-
-inline void ExpectRoundTripKeys(const std::string& ini, const std::vector<TRoundTripKey>& keys,
-                                int round) {
-    const forms::TSettingsFile file(ini);
-    for (const TRoundTripKey& k : keys)
-        EXPECT_EQ(file.ReadString(k.Section, k.Key, "<none>"), k.Value)
-            << "[" << k.Section << "] " << k.Key << ", round " << round;
+// Each round: the keys written into ini, the editor opened on it and saved into out (a file of
+// its own, so that a key the editor does not write shows too), every key read back from out.
+template <typename OpenAndSave>
+void ExpectRoundTrips(const std::vector<TRoundTripKey>& flags,
+                      const std::vector<TRoundTripKey>& values, const std::string& ini,
+                      const std::string& out, OpenAndSave openAndSave) {
+    for (int round = 0; round < kRoundTripRounds; ++round) {
+        std::vector<TRoundTripKey> keys = values;
+        for (size_t place = 1; place <= flags.size(); ++place)
+            keys.push_back(
+                {flags[place - 1].Section, flags[place - 1].Key, (place >> round & 1) ? "1" : "0"});
+        forms::TSettingsFile written(ini);
+        for (const TRoundTripKey& k : keys)
+            written.WriteString(k.Section, k.Key, k.Value);
+        openAndSave();
+        const forms::TSettingsFile read(out);
+        for (const TRoundTripKey& k : keys)
+            EXPECT_EQ(read.ReadString(k.Section, k.Key, "<none>"), k.Value)
+                << "[" << k.Section << "] " << k.Key << ", round " << round;
+    }
 }
 
 } // namespace cfgtest

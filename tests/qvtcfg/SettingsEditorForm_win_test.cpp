@@ -238,27 +238,20 @@ TEST_F(SettingsEditorTest, AMissingFileShowsTheDefaultsAndOkWritesThemInOrder) {
 }
 
 TEST_F(SettingsEditorTest, EveryKeyComesBackFromItsOwnControl) {
-    using cfgtest::TRoundTripKey;
-    std::vector<TRoundTripKey> values = {
-        {"Mouse", "ShowPos", "0"},
-        {"Mouse", "RevisionPoint", "7"},
-        {"Key", "Show", "Ctrl+Alt+K"},
-        {"Key", "ShowPos", "2"},
-        {"Edit", "DataEditorPath", "C:\\ed\\"},
-        {"Connection", "URLExe", "C:\\u.exe"},
-        {"Connection", "MAILExe", "C:\\m.exe"},
-        {"Connection", "URLExeParam", "-u"},
-        {"Connection", "MAILExeParam", "-m"},
-    };
-    const char* const actions[] = {"Left",   "Right",  "Middle", "Btn4",   "Btn5",
-                                   "UpScr",  "DnScr",  "MUpScr", "MDnScr", "LUpScr",
-                                   "LDnScr", "RUpScr", "RDnScr"};
-    for (int i = 0; i < kActionComboCount; ++i) // 3 .. 14, then 0: each off its default
-        values.push_back({"MouseBtnAction", actions[i], std::to_string((i + 3) % 15)});
-    const char* const codes[] = {"112", "113", "65", "66", "37", "46"};
-    for (int i = 0; i < TfmCfg::kLaunchKeyCount; ++i)
-        values.push_back({"Key", std::to_string(i), codes[i]});
-    std::vector<TRoundTripKey> flags;
+    using cfgtest::SectionKeys;
+    auto values = SectionKeys("Mouse", {}, {"ShowPos=0", "RevisionPoint=7"});
+    values = SectionKeys(
+        "Key", values,
+        {"Show=Ctrl+Alt+K", "ShowPos=2", "0=112", "1=113", "2=65", "3=66", "4=37", "5=46"});
+    values = SectionKeys("Edit", values, {"DataEditorPath=C:\\ed\\"});
+    values =
+        SectionKeys("Connection", values,
+                    {"URLExe=C:\\u.exe", "MAILExe=C:\\m.exe", "URLExeParam=-u", "MAILExeParam=-m"});
+    values =
+        SectionKeys("MouseBtnAction", values, // each off its default
+                    {"Left=3", "Right=4", "Middle=5", "Btn4=6", "Btn5=7", "UpScr=8", "DnScr=9",
+                     "MUpScr=10", "MDnScr=11", "LUpScr=12", "LDnScr=13", "RUpScr=14", "RDnScr=0"});
+    std::vector<cfgtest::TRoundTripKey> flags;
     TAppCfg unused;
     const std::vector<TCfgKey> keys = CfgEditorKeys(unused);
     for (const TCfgKey& k : keys)
@@ -266,14 +259,11 @@ TEST_F(SettingsEditorTest, EveryKeyComesBackFromItsOwnControl) {
             flags.push_back({k.Section, k.Key, ""});
     ASSERT_EQ(flags.size() + values.size(), keys.size());
     const std::string out = dir.File("out.ini");
-    for (int round = 0; round < cfgtest::kRoundTripRounds; ++round) {
-        const auto trip = cfgtest::RoundTripKeys(flags, values, round);
-        cfgtest::WriteRoundTripKeys(ini, trip);
+    cfgtest::ExpectRoundTrips(flags, values, ini, out, [&] {
         Open();
         form->SaveIni(out);
         form.reset();
-        cfgtest::ExpectRoundTripKeys(out, trip, round);
-    }
+    });
 }
 
 TEST_F(SettingsEditorTest, LoadedMastersEnableTheirControlsAndTheStoredStatesAreKept) {

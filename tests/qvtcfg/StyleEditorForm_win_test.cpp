@@ -523,7 +523,7 @@ TEST_F(StyleEditorTest, TheShapesOpenTheExpandedDialogOnAnyButton) {
 // ---- writing ----
 
 TEST_F(StyleEditorTest, EveryKeyComesBackFromItsOwnControl) {
-    using cfgtest::TRoundTripKey;
+    using cfgtest::SectionKeys;
     AddStyle("a.sti", "alpha", "a.sti");
     AddStyle("n.sti", "Night", "night.sti");
     const std::vector<std::string> fonts = Screen.Fonts();
@@ -531,45 +531,31 @@ TEST_F(StyleEditorTest, EveryKeyComesBackFromItsOwnControl) {
         return !SameText(f, kDefaultHintFont);
     });
     ASSERT_NE(font, fonts.end());
-    std::vector<TRoundTripKey> values = {
-        {"Visible", "AlphaBlendValue", "100"},
-        {"Visible", "BtnSize", "50"},
-        {"Visible", "FormSize", "20"},
-        {"Visible", "RowMax", "3"},
-        {"Visible", "BtnBevel", "2"},
-        {"Visible", "DateTimeFmt", "hh:nn"},
-        {"Visible", "TabHeight", "30"},
-        {"Visible", "StyleFile", "night.sti"},
-        {"PopupHint", "Loc", "5"},
-        {"PopupHint", "MaxWidth", "300"},
-        {"PopupHint", "MaxLine", "4"},
-        {"PopupHint", "FontName", *font},
-        {"PopupHint", "FontSize", "11"},
-        {"PopupHint", "FontColor", "clNavy"},
-        {"PopupHint", "Color", "clTeal"},
-    };
+    auto values =
+        SectionKeys("Visible", {},
+                    {"AlphaBlendValue=100", "BtnSize=50", "FormSize=20", "RowMax=3", "BtnBevel=2",
+                     "DateTimeFmt=hh:nn", "TabHeight=30", "StyleFile=night.sti"});
+    values = SectionKeys("PopupHint", values,
+                         {"Loc=5", "MaxWidth=300", "MaxLine=4", "FontName=" + *font, "FontSize=11",
+                          "FontColor=clNavy", "Color=clTeal"});
     for (int i = 1; i <= kPartColorCount; ++i) {
-        char colour[12];
-        std::snprintf(colour, sizeof colour, "$%08X", i);
-        values.push_back({"Color", std::to_string(i), colour});
+        char colour[16];
+        std::snprintf(colour, sizeof colour, "%d=$%08X", i, i);
+        values = SectionKeys("Color", values, {colour});
     }
-    std::vector<TRoundTripKey> flags;
-    for (const char* key : {"AlphaBlend", "BtnTrans", "BtnMarkStyle", "IconStretch", "DummyBtn",
-                            "VisTitle", "VisDateTime", "BtnPopupHint", "TitleScroll", "TitleInPage",
-                            "BtnCounter", "TabCounter", "VisTab"})
-        flags.push_back({"Visible", key, ""});
-    for (const char* key : {"FontBold", "FontItalic", "HintHide", "LockWidth", "UseStyle"})
-        flags.push_back({"PopupHint", key, ""});
-    flags.push_back({"Color", "ColorCustom", ""});
+    auto flags = SectionKeys("Visible", {},
+                             {"AlphaBlend", "BtnTrans", "BtnMarkStyle", "IconStretch", "DummyBtn",
+                              "VisTitle", "VisDateTime", "BtnPopupHint", "TitleScroll",
+                              "TitleInPage", "BtnCounter", "TabCounter", "VisTab"});
+    flags = SectionKeys("PopupHint", flags,
+                        {"FontBold", "FontItalic", "HintHide", "LockWidth", "UseStyle"});
+    flags = SectionKeys("Color", flags, {"ColorCustom"});
     const std::string out = dir.File("out.ini");
-    for (int round = 0; round < cfgtest::kRoundTripRounds; ++round) {
-        const auto trip = cfgtest::RoundTripKeys(flags, values, round);
-        cfgtest::WriteRoundTripKeys(ini, trip);
+    cfgtest::ExpectRoundTrips(flags, values, ini, out, [&] {
         Open();
         form->SaveIni(out);
         form.reset();
-        cfgtest::ExpectRoundTripKeys(out, trip, round);
-    }
+    });
 }
 
 TEST_F(StyleEditorTest, ATypedValueOutOfRangeIsWrittenInsideIt) {

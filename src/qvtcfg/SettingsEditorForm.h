@@ -24,8 +24,8 @@
 #include <array>
 #include <string>
 
-// The hot-key field: read-only, every key goes to its key events (none is a dialog key), and no
-// character it types reaches the field or a mnemonic.
+// The hot-key field: read-only, every key but Tab and Shift+Tab (which leave it) goes to its key
+// events, and no character it types reaches the field or a mnemonic.
 class THotKeyEdit : public forms::TEdit {
 public:
     explicit THotKeyEdit(forms::TComponent* owner) : forms::TEdit(owner) {}
@@ -35,8 +35,8 @@ protected:
     void WndProc(forms::TMessage& message) override;
 };
 
-// A launcher-key field: the keys it names are no dialog keys, and the control characters that
-// named keys type (Tab, Enter, Esc, BkSp) never reach it.
+// A launcher-key field: the keys it names are no dialog keys but Tab and Shift+Tab, which leave
+// it; the control characters that named keys type (Enter, Esc, BkSp) never reach it.
 class TKeyEdit : public forms::TEdit {
 public:
     explicit TKeyEdit(forms::TComponent* owner) : forms::TEdit(owner) {}

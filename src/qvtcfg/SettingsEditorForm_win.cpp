@@ -98,6 +98,13 @@ void CaretToEnd(forms::TCustomEdit* edit) {
     edit->SetSelStart(static_cast<int>(edit->Text().size()));
 }
 
+// A key field asks for every key but Tab, so that Tab and Shift+Tab leave it as any other field.
+void LeaveTabToTheDialog(forms::TMessage& dlgCode) {
+    const auto* msg = reinterpret_cast<const MSG*>(dlgCode.LParam);
+    if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB)
+        dlgCode.Result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+}
+
 } // namespace
 
 // ---- the two kinds of key field ----
@@ -113,6 +120,8 @@ void THotKeyEdit::WndProc(forms::TMessage& message) {
         return;
     }
     forms::TEdit::WndProc(message);
+    if (message.Msg == WM_GETDLGCODE)
+        LeaveTabToTheDialog(message);
 }
 
 UINT TKeyEdit::DlgCode() {
@@ -126,6 +135,8 @@ void TKeyEdit::WndProc(forms::TMessage& message) {
         return;
     }
     forms::TEdit::WndProc(message);
+    if (message.Msg == WM_GETDLGCODE)
+        LeaveTabToTheDialog(message);
 }
 
 // ---- the design ----

@@ -60,8 +60,9 @@ std::vector<TStyleEntry> ScanStyleEntries(const std::vector<std::string>& paths,
         try {
             if (load(*path, style))
                 entries.push_back(MakeStyleEntry(style, *path));
-        } catch (const forms::EFileOpenError&) {
-            // In use or not ours to read: not offered, as a file that is no style.
+        } catch (const forms::Exception&) {
+            // Locked, truncated, or a colour that is no colour: one damaged file must not keep
+            // the user from the others, so it is left out as a file that is no style.
         }
     }
     std::stable_sort(entries.begin(), entries.end(), StyleEntryBefore);

@@ -38,8 +38,8 @@ using TStyleLoader = std::function<bool(const std::string& path, TStiData& data)
 [[nodiscard]] bool StyleEntryBefore(const TStyleEntry& a, const TStyleEntry& b);
 
 // The entries of the style files among paths, in the list's order. A path that load rejects is
-// left out; so is a file that cannot be opened (forms::EFileOpenError). Other errors of load
-// pass on.
+// left out; so is one whose reading raises an error of the class library (a file that cannot be
+// opened, a truncated item, a colour that is no colour, a temporary file that cannot be made).
 [[nodiscard]] std::vector<TStyleEntry> ScanStyleEntries(const std::vector<std::string>& paths,
                                                         const TStyleLoader& load);
 

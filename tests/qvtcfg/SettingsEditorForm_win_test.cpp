@@ -9,6 +9,7 @@
 #include "forms/base/SettingsFile.h"
 #include "forms/win/Application.h"
 #include "qvtcfg/CfgIniBytes.h"
+#include "qvtcfg/RoundTrip.h"
 #include "qvtcfg/SettingsEditor.h"
 #include "shared/FileUtils.h"
 #include "support/TempDir.h"
@@ -236,6 +237,35 @@ TEST_F(SettingsEditorTest, AMissingFileShowsTheDefaultsAndOkWritesThemInOrder) {
     EXPECT_EQ(kbtest::ReadBytes(ini), NewCfgIniBytes(form->LongProgramFolder));
 }
 
+TEST_F(SettingsEditorTest, EveryKeyComesBackFromItsOwnControl) {
+    using cfgtest::SectionKeys;
+    auto values = SectionKeys("Mouse", {}, {"ShowPos=0", "RevisionPoint=7"});
+    values = SectionKeys(
+        "Key", values,
+        {"Show=Ctrl+Alt+K", "ShowPos=2", "0=112", "1=113", "2=65", "3=66", "4=37", "5=46"});
+    values = SectionKeys("Edit", values, {"DataEditorPath=C:\\ed\\"});
+    values =
+        SectionKeys("Connection", values,
+                    {"URLExe=C:\\u.exe", "MAILExe=C:\\m.exe", "URLExeParam=-u", "MAILExeParam=-m"});
+    values =
+        SectionKeys("MouseBtnAction", values, // each off its default
+                    {"Left=3", "Right=4", "Middle=5", "Btn4=6", "Btn5=7", "UpScr=8", "DnScr=9",
+                     "MUpScr=10", "MDnScr=11", "LUpScr=12", "LDnScr=13", "RUpScr=14", "RDnScr=0"});
+    std::vector<cfgtest::TRoundTripKey> flags;
+    TAppCfg unused;
+    const std::vector<TCfgKey> keys = CfgEditorKeys(unused);
+    for (const TCfgKey& k : keys)
+        if (k.Type == TCfgKeyType::Boolean)
+            flags.push_back({k.Section, k.Key, ""});
+    ASSERT_EQ(flags.size() + values.size(), keys.size());
+    const std::string out = dir.File("out.ini");
+    cfgtest::ExpectRoundTrips(flags, values, ini, out, [&] {
+        Open();
+        form->SaveIni(out);
+        form.reset();
+    });
+}
+
 TEST_F(SettingsEditorTest, LoadedMastersEnableTheirControlsAndTheStoredStatesAreKept) {
     WriteIni("[Mouse]\r\nRectPopUp=1\r\nRect3=0\r\nInvalidClickDeskTop=0\r\nRunHide=0\r\n"
              "Revision=0\r\n[Connection]\r\nURL=0\r\nURLExe=C:\\b.exe\r\nMAILExe=C:\\m.exe\r\n");
@@ -419,10 +449,13 @@ TEST_F(SettingsEditorTest, TheKeyFieldsTakeTheLastKeyPressedByItsNameOrCharacter
     EXPECT_EQ(field->Tag(), 219);
     Press(VK_NUMPAD5); // what it types depends on Num Lock; the code is kept
     EXPECT_EQ(field->Tag(), 101);
+    // Tab and Shift+Tab leave the field as any other; Enter and Esc stay its keys.
     Press(VK_TAB);
-    EXPECT_EQ(field->Text(), "Tab");
-    EXPECT_EQ(field->Tag(), 9);
+    EXPECT_EQ(GetFocus(), form->Editkey[1]->Handle());
+    kbtest::PressKey(VK_TAB, true);
+    kbtest::PumpPosted();
     EXPECT_EQ(GetFocus(), field->Handle());
+    EXPECT_EQ(field->Tag(), 101);
     Press(VK_ESCAPE);
     EXPECT_EQ(field->Text(), "Esc");
     Press(VK_RETURN);
@@ -527,6 +560,17 @@ TEST_F(HotKeyTest, ANamedKeyShowsWhileHeldAndIsGoneWhenReleased) {
     kbtest::PumpPosted();
     EXPECT_EQ(Text(), "");
     EXPECT_EQ(form->ModalResult(), mrNone);
+}
+
+TEST_F(HotKeyTest, TabAndShiftTabLeaveTheFieldWithItsHotKey) {
+    Press('Q');
+    Press(VK_TAB);
+    EXPECT_NE(GetFocus(), form->showHotKey->Handle());
+    EXPECT_TRUE(IsChild(form->Handle(), GetFocus()));
+    kbtest::PressKey(VK_TAB, true);
+    kbtest::PumpPosted();
+    EXPECT_EQ(GetFocus(), form->showHotKey->Handle());
+    EXPECT_EQ(Text(), "Q");
 }
 
 TEST_F(HotKeyTest, EscRemovesTheHotKeyAndACtrlAloneStaysAsItsName) {

@@ -8,6 +8,7 @@
 #include "forms/base/SettingsFile.h"
 #include "forms/base/StrUtils.h"
 #include "forms/win/Screen.h"
+#include "qvtcfg/RoundTrip.h"
 #include "qvtcfg/StyleEditor.h"
 #include "shared/DateFormat.h"
 #include "shared/Settings.h"
@@ -16,6 +17,9 @@
 #include "support/WinTest.h"
 
 #include <gmock/gmock.h>
+
+#include <algorithm>
+#include <cstdio>
 
 using namespace forms;
 using ::testing::ElementsAre;
@@ -517,6 +521,42 @@ TEST_F(StyleEditorTest, TheShapesOpenTheExpandedDialogOnAnyButton) {
 }
 
 // ---- writing ----
+
+TEST_F(StyleEditorTest, EveryKeyComesBackFromItsOwnControl) {
+    using cfgtest::SectionKeys;
+    AddStyle("a.sti", "alpha", "a.sti");
+    AddStyle("n.sti", "Night", "night.sti");
+    const std::vector<std::string> fonts = Screen.Fonts();
+    const auto font = std::find_if(fonts.begin(), fonts.end(), [](const std::string& f) {
+        return !SameText(f, kDefaultHintFont);
+    });
+    ASSERT_NE(font, fonts.end());
+    auto values =
+        SectionKeys("Visible", {},
+                    {"AlphaBlendValue=100", "BtnSize=50", "FormSize=20", "RowMax=3", "BtnBevel=2",
+                     "DateTimeFmt=hh:nn", "TabHeight=30", "StyleFile=night.sti"});
+    values = SectionKeys("PopupHint", values,
+                         {"Loc=5", "MaxWidth=300", "MaxLine=4", "FontName=" + *font, "FontSize=11",
+                          "FontColor=clNavy", "Color=clTeal"});
+    for (int i = 1; i <= kPartColorCount; ++i) {
+        char colour[16];
+        std::snprintf(colour, sizeof colour, "%d=$%08X", i, i);
+        values = SectionKeys("Color", values, {colour});
+    }
+    auto flags = SectionKeys("Visible", {},
+                             {"AlphaBlend", "BtnTrans", "BtnMarkStyle", "IconStretch", "DummyBtn",
+                              "VisTitle", "VisDateTime", "BtnPopupHint", "TitleScroll",
+                              "TitleInPage", "BtnCounter", "TabCounter", "VisTab"});
+    flags = SectionKeys("PopupHint", flags,
+                        {"FontBold", "FontItalic", "HintHide", "LockWidth", "UseStyle"});
+    flags = SectionKeys("Color", flags, {"ColorCustom"});
+    const std::string out = dir.File("out.ini");
+    cfgtest::ExpectRoundTrips(flags, values, ini, out, [&] {
+        Open();
+        form->SaveIni(out);
+        form.reset();
+    });
+}
 
 TEST_F(StyleEditorTest, ATypedValueOutOfRangeIsWrittenInsideIt) {
     Open();

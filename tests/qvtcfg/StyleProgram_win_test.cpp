@@ -165,11 +165,14 @@ protected:
 
 // ---- the style list ----
 
-TEST_F(StyleProgramTest, StylesAreListedByTitleWithTheStoredOneSelected) {
+TEST_F(StyleProgramTest, StylesAreListedByTitleWithTheStoredOneSelectedAndDamagedOnesLeftOut) {
     AddStyle("1.sti", "Beta", "beta.sti");
     AddStyle("2.sti", "alpha", "alpha.sti");
     AddStyle("3.sti", "ポップ", "pop.sti", 2);
     kbtest::WriteBytes(dir.File("4.sti"), "no style");
+    kbtest::WriteBytes(dir.File("5.sti"),
+                       kbtest::MakeStyleFile({{0, StyleText("Broken", "broken.sti", 0) +
+                                                      "[LockBtn]\r\nColor=clNoColour\r\n"}}));
     kbtest::WriteBytes(ini, "[Visible]\r\nStyleFile=POP.STI\r\n");
     const HWND editor = Open();
     ASSERT_NE(editor, nullptr);

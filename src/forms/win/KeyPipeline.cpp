@@ -73,22 +73,35 @@ bool DialogCharToControls(TWinControl* parent, uint16_t ch) {
     return false;
 }
 
-// Tab, arrows, Enter, Esc and mnemonics of a dialog form; true when the key was used up.
-bool HandleDialogKey(TForm* form, TWinControl* focused, MSG& msg) {
-    UINT code = 0;
-    if (msg.hwnd && IsWindow(msg.hwnd))
-        code = static_cast<UINT>(
-            SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)));
-    if (code & DLGC_WANTMESSAGE)
+// What the message's window asks to keep of the dialog keys (WM_GETDLGCODE with the message).
+UINT DlgCodeFor(MSG& msg) {
+    if (!msg.hwnd || !IsWindow(msg.hwnd))
+        return 0;
+    return static_cast<UINT>(
+        SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)));
+}
+
+// Tab and Shift+Tab of a dialog form move the focus before any key event sees them, unless the
+// control asks for Tab: a control that takes every other key (a key-capture field) can still be
+// left by the keyboard. True when the key was used up.
+bool TabToDialog(TForm* form, TWinControl* focused, MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB)
         return false;
     const TShiftState shift = KeyboardShiftState();
+    if ((shift & (ssCtrl | ssAlt)) ||
+        (DlgCodeFor(msg) & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)))
+        return false;
+    form->SelectNext(focused ? focused : form->ActiveControl(), !(shift & ssShift), true);
+    return true;
+}
+
+// Arrows, Enter, Esc and mnemonics of a dialog form; true when the key was used up.
+bool HandleDialogKey(TForm* form, TWinControl* focused, MSG& msg) {
+    const UINT code = DlgCodeFor(msg);
+    if (code & DLGC_WANTMESSAGE)
+        return false;
     if (msg.message == WM_KEYDOWN) {
         switch (msg.wParam) {
-        case VK_TAB:
-            if ((code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) || (shift & (ssCtrl | ssAlt)))
-                return false;
-            form->SelectNext(focused ? focused : form->ActiveControl(), !(shift & ssShift), true);
-            return true;
         case VK_LEFT:
         case VK_UP:
         case VK_RIGHT:
@@ -146,6 +159,8 @@ bool KeyPipeline(MSG& msg) {
         return false;
     TWinControl* focused = KeyControl(msg.hwnd);
     const bool isDown = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    if (form->DialogKeys() && TabToDialog(form, focused, msg))
+        return true;
     const MSG original = msg;
     uint16_t key = static_cast<uint16_t>(msg.wParam);
     bool consumed = false;

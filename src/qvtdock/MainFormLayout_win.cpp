@@ -144,12 +144,12 @@ void TfmMain::UpdateTitleInfo() {
         LbCount->Repaint();
     }
     if (FCfg.VisTitle && !FCfg.VisDateTime) {
-        const std::string text =
-            selected ? TitleLine(ComposeButtonText(p, selected->Slot, false, FCfg.TitleInPage))
-                     : "";
-        LbTitle->SetTelopMessage(text);
+        LbTitle->SetTelopMessage(
+            selected ? ComposeButtonText(p, selected->Slot, false, FCfg.TitleInPage) : "");
+        const std::string shown = LbTitle->DisplayedText();
         if (!LbTitle->Telop())
-            LbTitle->SetWidth(TitleWidthFor(TextWidthIn(LbTitle->Font(), text), TitleBox->Width()));
+            LbTitle->SetWidth(
+                TitleWidthFor(TextWidthIn(LbTitle->Font(), shown), TitleBox->Width()));
         LbTitle->Repaint();
     }
     if (FCfg.BtnPopupHint && FHintSetter) {

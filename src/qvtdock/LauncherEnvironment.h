@@ -9,6 +9,7 @@
 
 class TShell;
 class TSHBrowseForFolderEx;
+class TTrayShell;
 
 class TLauncherEnvironment {
 public:
@@ -28,10 +29,12 @@ public:
     // A start-up question with Yes and No (the system's box, in the foreground, system-modal);
     // true for Yes.
     virtual bool Ask(const std::string& caption, const std::string& text);
-    // A plain message (the system's box, captioned with the application's title).
+    // A plain message (the system's information box, captioned with the application's title).
     virtual void Tell(const std::string& text);
     // The shell that makes the slots' icons and runs them.
     virtual TShell& Shell();
     // Runs the folder picker: the chosen folder's path, or none when the user cancelled.
     virtual std::optional<std::string> PickFolder(TSHBrowseForFolderEx& picker);
+    // The notification area that takes the tray icon; it outlives the main form.
+    virtual TTrayShell& TrayShell();
 };

@@ -1,6 +1,7 @@
 #include "qvtdock/LauncherEnvironment.h"
 
 #include "components/FolderPicker.h"
+#include "components/TrayIcon.h"
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
 #include "forms/win/MessageDialog.h"
@@ -42,7 +43,7 @@ bool TLauncherEnvironment::Ask(const std::string& caption, const std::string& te
 }
 
 void TLauncherEnvironment::Tell(const std::string& text) {
-    forms::ShowMessage(text);
+    forms::ShowInformation(text);
 }
 
 TShell& TLauncherEnvironment::Shell() {
@@ -53,4 +54,8 @@ std::optional<std::string> TLauncherEnvironment::PickFolder(TSHBrowseForFolderEx
     if (!picker.Execute())
         return std::nullopt;
     return picker.SelectedPath();
+}
+
+TTrayShell& TLauncherEnvironment::TrayShell() {
+    return SystemTrayShell();
 }

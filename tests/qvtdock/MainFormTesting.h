@@ -3,6 +3,7 @@
 // whose user is "taro" and whose messages and questions are recorded and answered by the test; a
 // shell that lacks what a test takes away; data files written through the data model or by hand;
 // and a fixture that makes the form and puts the application back afterwards.
+#include "components/TrayNotifier.h"
 #include "forms/base/Paths.h"
 #include "forms/win/Application.h"
 #include "qvtdock/DataFolder.h"
@@ -27,6 +28,7 @@ public:
     std::vector<std::string> told;
     std::vector<std::pair<std::string, std::string>> asked; // caption, text
     TShell* shell = nullptr;
+    TTrayShell* tray = nullptr; // outlives the form
 
     std::string ProgramPath() override { return programPath; }
     std::string UserName() override { return userName; }
@@ -39,6 +41,7 @@ public:
     }
     void Tell(const std::string& text) override { told.push_back(text); }
     TShell& Shell() override { return shell ? *shell : TLauncherEnvironment::Shell(); }
+    TTrayShell& TrayShell() override { return tray ? *tray : TLauncherEnvironment::TrayShell(); }
 };
 
 // The system's shell without the program's "NULLICON", or without any special folder.

@@ -9,6 +9,7 @@ TRedrawSuspension::TRedrawSuspension(TControl& control) : control_(control) {
     if (!window || !(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE))
         return;
     window_ = window;
+    shown_ = control.Visible();
     SendMessageW(window, WM_SETREDRAW, FALSE, 0);
 }
 
@@ -17,8 +18,9 @@ void TRedrawSuspension::End() noexcept {
     if (!window || !control_.HandleAllocated() || control_.Handle() != window)
         return;
     SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-    // Hidden meanwhile: with drawing off, the hiding found the window hidden already.
-    if (!control_.Visible()) {
+    // Hidden meanwhile: with drawing off, the hiding found the window hidden already. (A window
+    // shown from outside the library is not the control's own doing, and stays.)
+    if (shown_ && !control_.Visible()) {
         ShowWindow(window, SW_HIDE);
         return;
     }

@@ -23,6 +23,7 @@ public:
 private:
     TControl& control_;
     HWND window_ = nullptr; // the window whose drawing is off
+    bool shown_ = false;    // the control counted as visible when it began
 };
 
 } // namespace forms

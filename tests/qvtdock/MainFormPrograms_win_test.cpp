@@ -273,65 +273,40 @@ TEST_F(ChildProgramTest, DataEditor_DisabledButton_DoesNothing) {
     EXPECT_FALSE(marker.Ran());
 }
 
-// ---- Help
-// ----------------------------------------------------------------------------------------
+// ---- Help -------------------------------------------------------------------------------------
 
 namespace {
-// A help viewer as the system's help call finds one: the window of class "MS_WINHELP", which
-// gets the request (help file and command) as WM_COPYDATA.
-class FakeHelpViewer {
-public:
-    FakeHelpViewer() {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"MS_WINHELP";
-        RegisterClassW(&wc);
-        requests_.clear();
-        window_ = CreateWindowW(L"MS_WINHELP", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                wc.hInstance, nullptr);
-    }
-    ~FakeHelpViewer() {
-        DestroyWindow(window_);
-        UnregisterClassW(L"MS_WINHELP", GetModuleHandleW(nullptr));
-    }
-    FakeHelpViewer(const FakeHelpViewer&) = delete;
-    FakeHelpViewer& operator=(const FakeHelpViewer&) = delete;
-    // Each request's bytes.
-    [[nodiscard]] const std::vector<std::string>& Requests() const { return requests_; }
-
-private:
-    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg != WM_COPYDATA)
-            return DefWindowProcW(h, msg, wParam, lParam);
-        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        requests_.emplace_back(static_cast<const char*>(data->lpData), data->cbData);
-        return TRUE;
-    }
-    static inline std::vector<std::string> requests_;
-    HWND window_ = nullptr;
-};
-
-forms::TMenuItem* MenuItemCaptioned(forms::TPopupMenu& menu, const std::string& caption) {
-    for (int i = 0; i < menu.Items().Count(); ++i)
-        if (menu.Items().Items(i)->Caption() == caption)
-            return menu.Items().Items(i);
-    return nullptr;
+// A help viewer as the help call finds one, a window of the class "MS_WINHELP": it gets each
+// request (help file and command) as WM_COPYDATA.
+std::vector<std::string> helpRequests;
+LRESULT CALLBACK HelpViewerProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_COPYDATA)
+        return DefWindowProcW(h, msg, wParam, lParam);
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    helpRequests.emplace_back(static_cast<const char*>(data->lpData), data->cbData);
+    return TRUE;
 }
 } // namespace
 
 TEST_F(ChildProgramTest, Help_ShowsTheContentsOfTheHelpFileOnlyWhenItIsThere) {
     Start();
-    const FakeHelpViewer viewer;
-    forms::TMenuItem* help = MenuItemCaptioned(*form->PopupMenu1, "ヘルプ(&H)...");
-    ASSERT_NE(help, nullptr);
-    help->Click();
-    EXPECT_TRUE(viewer.Requests().empty());
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = HelpViewerProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"MS_WINHELP";
+    RegisterClassW(&wc);
+    const HWND viewer = CreateWindowW(L"MS_WINHELP", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                      wc.hInstance, nullptr);
+    helpRequests.clear();
+    ASSERT_EQ(form->mnHelp->Caption(), "ヘルプ(&H)...");
+    form->mnHelp->Click();
+    EXPECT_TRUE(helpRequests.empty());
 
     kbtest::WriteBytes(dir.File("QVTDOCK.HLP"), "help");
-    help->Click();
-    ASSERT_EQ(viewer.Requests().size(), 1u);
-    const std::string& request = viewer.Requests()[0];
-    EXPECT_THAT(request, HasSubstr(forms::ExtractFileName(forms::Application.HelpFile())));
-    EXPECT_THAT(request, HasSubstr(std::string("CONTENTS()") + '\0'));
+    form->mnHelp->Click();
+    DestroyWindow(viewer);
+    UnregisterClassW(L"MS_WINHELP", wc.hInstance);
+    ASSERT_EQ(helpRequests.size(), 1u);
+    EXPECT_THAT(helpRequests[0], HasSubstr(forms::ExtractFileName(forms::Application.HelpFile())));
+    EXPECT_THAT(helpRequests[0], HasSubstr(std::string("CONTENTS()") + '\0'));
 }

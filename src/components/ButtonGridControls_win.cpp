@@ -1,7 +1,7 @@
 #include "components/ButtonGridControls.h"
 
-#include "forms/base/ScopeGuard.h"
 #include "forms/win/GraphicControl.h"
+#include "forms/win/RedrawSuspension.h"
 #include "shared/BitmapEffects.h"
 #include "shared/SkinDrawing.h"
 
@@ -15,18 +15,6 @@ TGridMouse GridMouse(int x, int y, bool plainLeftPress) {
     m.Y = y;
     m.PlainLeftPress = plainLeftPress;
     return m;
-}
-
-// Window updates of a control stay off until the guard goes (WM_SETREDRAW, which Wine supports
-// fully, unlike LockWindowUpdate).
-auto SuspendRedraw(TControl& control) {
-    const HWND window = control.HandleAllocated() ? control.Handle() : nullptr;
-    if (window)
-        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-    return OnScopeExit([window] {
-        if (window)
-            SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-    });
 }
 
 } // namespace
@@ -268,7 +256,7 @@ TQvtGrpBtns::~TQvtGrpBtns() {
 void TQvtGrpBtns::SetUseGlyph(bool value) {
     useGlyph_ = value;
     if (value) {
-        const auto suspended = SuspendRedraw(*this);
+        const TRedrawSuspension suspended(*this);
         for (size_t frame = 0; frame < stateImages_.size(); ++frame) {
             auto image = std::make_unique<TBitmap>(kStateImageSize, kStateImageSize);
             image->Canvas().Brush().SetColor(Look().BaseColor);

@@ -5,10 +5,22 @@
 // fake measurer and on the window's canvas alike.
 #include "forms/gfx/Geometry.h"
 
+#include <cstdint>
 #include <string_view>
 
 // Where the launcher puts the hint relative to the selected button (hlNone: below its window).
-enum THintLocate { hlNone, hlLtop, hlTop, hlRtop, hlRight, hlRbtm, hlBtm, hlLbtm, hlLeft };
+// Any other number of the settings is kept as it is (the launcher has a place for those too).
+enum THintLocate : int32_t {
+    hlNone,
+    hlLtop,
+    hlTop,
+    hlRtop,
+    hlRight,
+    hlRbtm,
+    hlBtm,
+    hlLbtm,
+    hlLeft
+};
 // How the skin's body and side pictures fill their areas: as they are, stretched, or tiled.
 enum TWindowDrawStyle { wdsNormal, wdsStretch, wdsTail };
 // The hint's look: plain with a 3-D frame, rounded, painted by the owner, or a skin.

@@ -41,7 +41,9 @@ public:
 
     // The date and time in DateTimeFormat (with the title clock's own tokens).
     [[nodiscard]] std::string DateTimeCaption() const;
-    // The text shown: DateTimeCaption when ShowTime, else TelopMessage.
+    // The text shown on the label's one line: DateTimeCaption when ShowTime, else TelopMessage,
+    // without its CR and LF (a page line runs on into the title instead of showing the font's
+    // boxes for them).
     [[nodiscard]] std::string DisplayedText() const;
 
     [[nodiscard]] TTelopScrollStyle ScrollStyle() const { return style_; }
@@ -49,7 +51,7 @@ public:
     // outside the three styles counts as tssHorzLeft.
     void SetScrollStyle(TTelopScrollStyle style);
     [[nodiscard]] const std::string& TelopMessage() const { return message_; }
-    // Repaints when it changes.
+    // Kept as it is, line breaks too; repaints when it changes.
     void SetTelopMessage(std::string_view message);
     // Pixels moved per tick.
     [[nodiscard]] int ScrollValue() const { return scrollValue_; }

@@ -29,7 +29,7 @@ public:
     // A start-up question with Yes and No (the system's box, in the foreground, system-modal);
     // true for Yes.
     virtual bool Ask(const std::string& caption, const std::string& text);
-    // A plain message (the system's box, captioned with the application's title).
+    // A plain message (the system's information box, captioned with the application's title).
     virtual void Tell(const std::string& text);
     // The shell that makes the slots' icons and runs them.
     virtual TShell& Shell();

@@ -43,19 +43,19 @@ bool TLauncherEnvironment::Ask(const std::string& caption, const std::string& te
 }
 
 void TLauncherEnvironment::Tell(const std::string& text) {
-    forms::ShowMessage(text);
+    forms::ShowInformation(text);
 }
 
 TShell& TLauncherEnvironment::Shell() {
     return LocalShell();
 }
 
-TTrayShell& TLauncherEnvironment::TrayShell() {
-    return SystemTrayShell();
-}
-
 std::optional<std::string> TLauncherEnvironment::PickFolder(TSHBrowseForFolderEx& picker) {
     if (!picker.Execute())
         return std::nullopt;
     return picker.SelectedPath();
+}
+
+TTrayShell& TLauncherEnvironment::TrayShell() {
+    return SystemTrayShell();
 }

@@ -216,13 +216,14 @@ void TfmMain::MoveSelection(int32_t step, bool wrap) {
             ScrollToSelection(step);
         return;
     }
-    const bool wholeRow = step > 1 || step < -1;
-    if (FWheelSource && !wholeRow) {
-        // The bar moves its selection by one itself and then reports the wheel, which scrolls.
+    if (FWheelSource) {
+        // Whatever the step, the bar moves its selection by one itself and then reports the
+        // wheel, which scrolls.
         SendMessageW(BtnBar->Handle(), WM_MOUSEWHEEL, FWheelMessage.WParam, FWheelMessage.LParam);
         return;
     }
     // A whole row's step scrolls by a row; a step of one only keeps the selection in view.
+    const bool wholeRow = step > 1 || step < -1;
     ScrollRows(step <= 0, wholeRow);
 }
 

@@ -1,8 +1,8 @@
 // The main form's layout, title bar and page view.
 #include "qvtdock/MainForm.h"
 
-#include "forms/base/ScopeGuard.h"
 #include "forms/gfx/DeviceContext.h"
+#include "forms/win/RedrawSuspension.h"
 #include "qvtdock/Layout.h"
 #include "qvtdock/MenuItems.h"
 #include "qvtdock/TitleText.h"
@@ -21,21 +21,6 @@ int TextWidthIn(const forms::TFont& font, std::string_view text) {
     forms::TCanvas canvas(dc.Handle());
     canvas.Font().Assign(font);
     return canvas.TextWidth(text);
-}
-
-// A visible window draws nothing until the returned guard goes; then it is drawn whole. A hidden
-// window is left alone: turning redrawing back on would mark it visible.
-auto SuspendRedraw(HWND window) {
-    const bool suspended = window && IsWindowVisible(window);
-    if (suspended)
-        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-    return forms::OnScopeExit([window, suspended] {
-        if (!suspended)
-            return;
-        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(window, nullptr, nullptr,
-                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-    });
 }
 
 void Place(forms::TControl& control, const forms::TRect& r) {
@@ -94,9 +79,9 @@ void TfmMain::ShowPageButtons() {
     if (FLaunchList->Count() == 0)
         return;
     const int p = PageTab->TabIndex();
-    auto redraw = SuspendRedraw(Handle());
+    forms::TRedrawSuspension redraw(*this);
     const auto finish = [&] {
-        redraw.Run();
+        redraw.End();
         Base->Invalidate();
         BtnBar->Invalidate();
         if (p >= 0 && p < mnPage->Count())
@@ -144,12 +129,12 @@ void TfmMain::UpdateTitleInfo() {
         LbCount->Repaint();
     }
     if (FCfg.VisTitle && !FCfg.VisDateTime) {
-        const std::string text =
-            selected ? TitleLine(ComposeButtonText(p, selected->Slot, false, FCfg.TitleInPage))
-                     : "";
-        LbTitle->SetTelopMessage(text);
+        LbTitle->SetTelopMessage(
+            selected ? ComposeButtonText(p, selected->Slot, false, FCfg.TitleInPage) : "");
+        const std::string shown = LbTitle->DisplayedText();
         if (!LbTitle->Telop())
-            LbTitle->SetWidth(TitleWidthFor(TextWidthIn(LbTitle->Font(), text), TitleBox->Width()));
+            LbTitle->SetWidth(
+                TitleWidthFor(TextWidthIn(LbTitle->Font(), shown), TitleBox->Width()));
         LbTitle->Repaint();
     }
     if (FCfg.BtnPopupHint && FHintSetter) {

@@ -21,7 +21,7 @@ namespace {
 constexpr int kDialogOffset = 16;
 // WinHelp's command that runs a macro, and the macro that shows the contents.
 constexpr UINT kHelpCommand = 0x0102;
-constexpr wchar_t kContentsMacro[] = L"CONTENTS()";
+constexpr char kContentsMacro[] = "CONTENTS()";
 
 // Starts the command line and waits for the program to end; false when it cannot be started.
 bool StartAndWait(const std::string& commandLine) {

@@ -249,6 +249,8 @@ void TfmMain::BuildDesign() {
     };
 
     TrayIcon1 = forms::MakeOwned<TTrayIcon>(this, environment_->TrayShell());
+    // The icon comes without a tip; start-up gives it the title.
+    TrayIcon1->SetTipHelp("");
     TrayIcon1->SetEnabled(false);
     TrayIcon1->Icon().LoadFromResource(GetModuleHandleW(nullptr), "MAINICON",
                                        GetSystemMetrics(SM_CXSMICON));

@@ -95,10 +95,6 @@ int Usable(int value, int fallback, int maximum) {
     return value < 1 ? fallback : std::min(value, maximum);
 }
 
-THintLocate LocateOf(int32_t loc) {
-    return loc >= hlNone && loc <= hlLeft ? static_cast<THintLocate>(loc) : hlNone;
-}
-
 } // namespace
 
 THintValues HintValuesOf(const TAppCfg& cfg) {
@@ -109,7 +105,7 @@ THintValues HintValuesOf(const TAppCfg& cfg) {
     v.IsIcon = cfg.IsIcon;
     v.MaxLine = cfg.MaxLine;
     v.MaxWidth = Usable(cfg.MaxWidth, kDefaultHintMaxWidth, kMaxHintMaxWidth);
-    v.Locate = LocateOf(cfg.Loc);
+    v.Locate = static_cast<THintLocate>(cfg.Loc);
     v.XMargin = cfg.X;
     v.YMargin = cfg.Y;
     v.FontName = cfg.FontName;

@@ -23,13 +23,3 @@ std::string ComposeButtonText(const TLaunchList& list, int page, int slot, bool 
         return text + item.Title + " : \r\n" + comment;
     return text + item.Title;
 }
-
-std::string TitleLine(std::string_view text) {
-    std::string line;
-    line.reserve(text.size());
-    // CR and LF are never trail bytes, so dropping them bytewise keeps every character whole.
-    for (const char c : text)
-        if (c != '\r' && c != '\n')
-            line += c;
-    return line;
-}

@@ -21,7 +21,3 @@
 // comment's lines. A page or slot outside the list raises forms::EListIndexError.
 [[nodiscard]] std::string ComposeButtonText(const TLaunchList& list, int page, int slot,
                                             bool withComment, bool withPage);
-
-// A button text on the one line of the title bar: its line breaks are left out, so the page
-// line "[caption] " runs on into the title instead of showing the font's boxes for CR and LF.
-[[nodiscard]] std::string TitleLine(std::string_view text);

@@ -393,6 +393,13 @@ TEST_F(ButtonGridWin, NewGlyphShowsOnlyWhenUseGlyphIsSetAgain) {
     ASSERT_TRUE(PumpUntil([&] { return Pixel(1, 1, 1) == Rgb(clNavy); }));
 }
 
+TEST_F(ButtonGridWin, UseGlyphOnAHiddenGrid_LeavesItHidden) {
+    grid->Hide();
+    grid->SetUseGlyph(true);
+    EXPECT_FALSE(GetWindowLongW(grid->Handle(), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(grid->Visible());
+}
+
 TEST_F(ButtonGridWin, SkinnedPressShowsThePressedFace) {
     grid->SetGlyphTransparent(false);
     grid->SetGlyph(*Strip(clYellow, clFuchsia, clAqua, clLime));

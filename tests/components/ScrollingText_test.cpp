@@ -94,6 +94,15 @@ TEST(ScrollingText, DisplayedTextIsTheMessageOrTheClock) {
     EXPECT_EQ(b.text.DisplayedText(), "十三時五分 月曜日");
 }
 
+TEST(ScrollingText, LineBreaks_KeptInTheMessageLeftOutOfTheLineShown) {
+    Built b;
+    b.text.SetTelopMessage("[アプリ] \r\nメモ帳");
+    EXPECT_EQ(b.text.TelopMessage(), "[アプリ] \r\nメモ帳");
+    EXPECT_EQ(b.text.DisplayedText(), "[アプリ] メモ帳");
+    b.text.SetTelopMessage("表\r\nソ\n\r"); // their trail bytes 5C stay
+    EXPECT_EQ(b.text.DisplayedText(), "表ソ");
+}
+
 TEST(ScrollingText, MessageAndFormatRedrawOnlyWhenTheyChange) {
     Built b;
     const int before = b.label.redraws;

@@ -5,6 +5,7 @@
 #include "forms/base/Files.h"
 #include "forms/base/Paths.h"
 #include "forms/win/Clipboard.h"
+#include "qvtdock/AboutText.h"
 #include "qvtdock/MainFormTesting.h"
 #include "support/Marker.h"
 #include "support/WinTesting.h"
@@ -227,6 +228,27 @@ TEST_F(AboutBoxTest, LinkClick_OpensTheHomePage) {
     ASSERT_TRUE(kbtest::PumpUntil([&] { return !opened.empty(); }));
     EXPECT_THAT(opened, ElementsAre(box->LbUrl->Caption()));
     EXPECT_THAT(box->LbUrl->Caption(), HasSubstr("http"));
+}
+
+TEST_F(AboutBoxTest, LinkClickFromTheLauncher_OpensThroughItsUrlOpener) {
+    kbtest::Marker marker(dir);
+    const std::string browser = kbtest::CopyMarker(dir.File("web"));
+    kbtest::WriteBytes(IniFile(), Lines({"[Connection]", "URL=0", "URLExe=" + browser}));
+    Start();
+    bool closed = false;
+    OpenAbout(
+        [&](HWND h) {
+            if (const HWND link = kbtest::FindChildWindow(h, L"TLabel", kHomePage)) {
+                kbtest::PostClick(link, 4, 4);
+                kbtest::WaitUntil([&] { return marker.Ran(); });
+            }
+            PostMessageW(h, WM_CLOSE, 0, 0);
+        },
+        closed);
+    EXPECT_TRUE(closed);
+    const auto report = marker.Wait();
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->argv, std::vector<std::string>{kHomePage});
 }
 
 TEST_F(AboutBoxTest, Paint_BandFromTheActiveToTheInactiveCaptionColour) {

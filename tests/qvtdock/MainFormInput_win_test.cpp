@@ -140,8 +140,15 @@ TEST_F(InputTest, DownArrowInTwoRowsOfThirtyFive_TheBarRisesARowAtATime) {
     EXPECT_EQ(form->FirstVisibleRow(), 2);
 }
 
-TEST_F(InputTest, WheelInTwoRows_TheBarMovesTheSelectionAndTheRowsFollow) {
-    StartWith({35}, {"[Mouse]", "ShowPos=2", "[Visible]", "RowMax=2"});
+class WheelInTwoRows : public InputTest, public ::testing::WithParamInterface<const char*> {};
+
+// The moves by one (the defaults) and by a row alike.
+INSTANTIATE_TEST_SUITE_P(Moves, WheelInTwoRows, ::testing::Values("UpScr=11", "UpScr=15"));
+
+TEST_P(WheelInTwoRows, TheBarMovesTheSelectionByOneAndTheRowsFollow) {
+    const std::string up = GetParam(), down = up == "UpScr=11" ? "DnScr=12" : "DnScr=16";
+    StartWith({35},
+              {"[Mouse]", "ShowPos=2", "[Visible]", "RowMax=2", "[MouseBtnAction]", up, down});
     ShowInFront();
     kbtest::PostWheel(Bar(), 10, 10, 120); // wraps to the last button
     ASSERT_TRUE(kbtest::PumpUntil([&] { return Selected() == 34; }));

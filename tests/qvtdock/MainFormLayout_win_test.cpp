@@ -242,12 +242,14 @@ TEST_F(LayoutTest, Counters_OffHidesBoth) {
     EXPECT_FALSE(IsWindowVisible(form->LbCount->Handle()));
 }
 
-TEST_F(LayoutTest, Title_PageCaptionLineBreakAndTheButtonsTitle) {
+TEST_F(LayoutTest, Title_PageLineAndTitle_TheLineBreakKeptButNotShown) {
     Prepare({5});
     Start();
+    EXPECT_EQ(form->LbTitle->TelopMessage(), "[P1] \r\n1.1");
     EXPECT_EQ(Text(form->LbTitle), "[P1] 1.1");
     form->BtnBar->SetBtnIndex(3);
     form->UpdateTitleInfo();
+    EXPECT_EQ(form->LbTitle->TelopMessage(), "[P1] \r\n1.4");
     EXPECT_EQ(Text(form->LbTitle), "[P1] 1.4");
 }
 

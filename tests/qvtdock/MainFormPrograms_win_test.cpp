@@ -306,3 +306,41 @@ TEST_F(ChildProgramTest, DataEditor_DisabledButton_DoesNothing) {
     form->mnRegDataClick(nullptr);
     EXPECT_FALSE(marker.Ran());
 }
+
+// ---- Help -------------------------------------------------------------------------------------
+
+namespace {
+// A help viewer as the help call finds one, a window of the class "MS_WINHELP": it gets each
+// request (help file and command) as WM_COPYDATA.
+std::vector<std::string> helpRequests;
+LRESULT CALLBACK HelpViewerProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_COPYDATA)
+        return DefWindowProcW(h, msg, wParam, lParam);
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    helpRequests.emplace_back(static_cast<const char*>(data->lpData), data->cbData);
+    return TRUE;
+}
+} // namespace
+
+TEST_F(ChildProgramTest, Help_ShowsTheContentsOfTheHelpFileOnlyWhenItIsThere) {
+    Start();
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = HelpViewerProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"MS_WINHELP";
+    RegisterClassW(&wc);
+    const HWND viewer = CreateWindowW(L"MS_WINHELP", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                      wc.hInstance, nullptr);
+    helpRequests.clear();
+    ASSERT_EQ(form->mnHelp->Caption(), "ヘルプ(&H)...");
+    form->mnHelp->Click();
+    EXPECT_TRUE(helpRequests.empty());
+
+    kbtest::WriteBytes(dir.File("QVTDOCK.HLP"), "help");
+    form->mnHelp->Click();
+    DestroyWindow(viewer);
+    UnregisterClassW(L"MS_WINHELP", wc.hInstance);
+    ASSERT_EQ(helpRequests.size(), 1u);
+    EXPECT_THAT(helpRequests[0], HasSubstr(forms::ExtractFileName(forms::Application.HelpFile())));
+    EXPECT_THAT(helpRequests[0], HasSubstr(std::string("CONTENTS()") + '\0'));
+}

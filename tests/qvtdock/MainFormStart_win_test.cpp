@@ -2,6 +2,7 @@
 // window's shape, the data folder and the first run, early ends, and what start-up brings up.
 #include "qvtdock/MainFormTesting.h"
 
+#include "components/FakeTrayShell.h"
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
 #include "shared/StyleFiles.h"
@@ -114,6 +115,21 @@ TEST_F(MainFormTest, Start_SetsTitlesHelpFileAndHintTimings) {
     EXPECT_EQ(forms::Application.HintPause, 100);
     EXPECT_EQ(forms::Application.HintShortPause, 10);
     EXPECT_NE(form->HintSetter(), nullptr);
+}
+
+TEST_F(MainFormTest, Start_TrayIconAddedWithoutATipThenGivenTheTitle) {
+    FakeTrayShell tray;
+    env->tray = &tray;
+    Prepare({1});
+    Start();
+    ASSERT_GE(tray.calls.size(), 2u);
+    EXPECT_EQ(tray.calls[0].Operation, TTrayOperation::Add);
+    EXPECT_EQ(tray.calls[0].Record.Flags, 3u);
+    EXPECT_EQ(tray.calls[0].Record.Tip, "");
+    EXPECT_EQ(tray.calls[1].Operation, TTrayOperation::Modify);
+    EXPECT_EQ(tray.calls[1].Record.Flags, 7u);
+    EXPECT_EQ(tray.calls[1].Record.Tip, "K+Bandeo2.00");
+    form.reset();
 }
 
 TEST_F(MainFormTest, Start_TabsHoldThePageCaptionsAndTheFirstIsSelected) {

@@ -85,10 +85,12 @@ TEST_F(ProgramTest, FirstRunWithoutSeed_TwoMessagesANewFileAndNoWindow) {
     EXPECT_EQ(folderBox.caption, "K+Bandeo2.00");
     EXPECT_EQ(folderBox.text, "データー保存フォルダ\r\"" + UserFolder() + "\\\"\rを作成します");
     EXPECT_THAT(folderBox.buttonIds, ElementsAre(IDOK));
+    EXPECT_NE(folderBox.icon, nullptr); // the information box's
     ASSERT_TRUE(kbtest::AnswerDialog(LastBox(boxes), IDOK));
     const auto newBox = NextBox(*p, boxes);
     EXPECT_EQ(newBox.caption, "K+Bandeo2.00");
     EXPECT_EQ(newBox.text, "qvtdock.lst を新規に作成します");
+    EXPECT_NE(newBox.icon, nullptr);
     ASSERT_TRUE(kbtest::AnswerDialog(LastBox(boxes), IDOK));
 
     ASSERT_TRUE(kbtest::WaitUntil([&] { return forms::FileExists(DataFile()); }, kWaitMs));

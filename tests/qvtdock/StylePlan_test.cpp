@@ -2,8 +2,11 @@
 // values from the settings.
 #include "qvtdock/StylePlan.h"
 
+#include "qvtdock/HintPlacement.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 
 namespace {
@@ -193,15 +196,20 @@ TEST(HintValuesOf, FontSizeAndWidth_DefaultBelowOne_MaximumAbove) {
     }
 }
 
-TEST(HintValuesOf, Placement_UnknownNumbersBelowTheWindow) {
+TEST(HintValuesOf, Placement_EveryNumberAsItIs_AnUnknownOneAtTheBarsLeftEdge) {
     TAppCfg cfg;
     for (int loc = hlNone; loc <= hlLeft; ++loc) {
         cfg.Loc = loc;
         EXPECT_EQ(HintValuesOf(cfg).Locate, static_cast<THintLocate>(loc));
     }
-    for (int loc : {-1, 9, 1000}) {
+    THintBar bar;
+    bar.BtnSize = 40;
+    bar.ColCount = 10;
+    for (int loc : {-1, 9, 1000, INT32_MIN}) {
         cfg.Loc = loc;
-        EXPECT_EQ(HintValuesOf(cfg).Locate, hlNone) << loc;
+        const THintLocate locate = HintValuesOf(cfg).Locate;
+        EXPECT_NE(locate, hlNone) << loc; // not below the window
+        EXPECT_EQ(CalcHintPos(locate, 12, 50, 30, bar), (forms::TPoint{0, 42})) << loc;
     }
 }
 

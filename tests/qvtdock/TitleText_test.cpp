@@ -87,9 +87,3 @@ TEST(ComposeButtonText, SlotOutsideThePage_Raises) {
     EXPECT_THROW((void)ComposeButtonText(list, 2, 0, false, true), forms::EListIndexError);
     EXPECT_THROW((void)ComposeButtonText(list, 0, -1, false, false), forms::EListIndexError);
 }
-
-TEST(TitleLine, ThePageLineRunsOnIntoTheTitle) {
-    EXPECT_EQ(TitleLine("[アプリ] \r\nメモ帳"), "[アプリ] メモ帳");
-    EXPECT_EQ(TitleLine("表\r\nソ"), "表ソ");
-    EXPECT_EQ(TitleLine(""), "");
-}

@@ -117,6 +117,8 @@ struct MessageDialogView {
     std::vector<std::string> buttons;
     std::vector<int> buttonIds;
     RECT rect{};
+    // The system box's icon (nullptr: none, or our dialog); a handle of the box's own process.
+    HICON icon = nullptr;
 };
 MessageDialogView ReadMessageDialog(HWND dialog);
 // Answers a message dialog (ours or the system's, of any process) as a click on the visible

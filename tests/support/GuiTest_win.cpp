@@ -660,6 +660,9 @@ MessageDialogView ReadMessageDialog(HWND dialog) {
     if (v.system) {
         if (HWND label = GetDlgItem(dialog, kBoxTextId))
             v.text = WindowText(label);
+        for (HWND c = GetWindow(dialog, GW_CHILD); c && !v.icon; c = GetWindow(c, GW_HWNDNEXT))
+            if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                v.icon = reinterpret_cast<HICON>(SendMessageW(c, STM_GETICON, 0, 0));
     } else if (HWND label = FindChildWindow(dialog, L"TLabel")) {
         v.text = WindowText(label);
     }

@@ -79,7 +79,9 @@ bool TApplication::HelpCommand(UINT command, ULONG_PTR data) {
     if (helpFile_.empty())
         return false;
     HWND owner = mainForm_ && mainForm_->HandleAllocated() ? mainForm_->Handle() : nullptr;
-    return WinHelpW(owner, cp932::Wide(helpFile_).c_str(), command, data) != FALSE;
+    // The ANSI call: its string data is narrow by definition, where the wide one's is not the
+    // same everywhere (Wine reads it narrow).
+    return WinHelpA(owner, helpFile_.c_str(), command, data) != FALSE;
 }
 
 void TApplication::RegisterForm(TForm* form) {

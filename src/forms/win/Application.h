@@ -42,7 +42,8 @@ public:
     TIcon& Icon();
     [[nodiscard]] const std::string& HelpFile() const { return helpFile_; }
     void SetHelpFile(std::string_view file) { helpFile_ = std::string(file); }
-    // WinHelpW on the help file, owned by the main form.
+    // The help viewer's command on the help file, owned by the main form; data as WinHelpA takes
+    // it (a macro or key in code page 932, say).
     bool HelpCommand(UINT command, ULONG_PTR data);
 
     // Makes a form owned by the application; the first one is the main form.

@@ -185,12 +185,23 @@ int ShowMessageDialog(std::string_view text, TMsgDlgType type, TMsgDlgButtons bu
     return dialog->ShowModal();
 }
 
-void ShowMessage(std::string_view text) {
+namespace {
+void ShowTitledBox(std::string_view text, UINT icon) {
     ModalBracket bracket;
     HWND owner = nullptr;
     if (TForm* main = Application.MainForm(); main && main->HandleAllocated() && main->Visible())
         owner = main->Handle();
-    MessageBoxW(owner, cp932::Wide(text).c_str(), cp932::Wide(Application.Title()).c_str(), MB_OK);
+    MessageBoxW(owner, cp932::Wide(text).c_str(), cp932::Wide(Application.Title()).c_str(),
+                MB_OK | icon);
+}
+} // namespace
+
+void ShowMessage(std::string_view text) {
+    ShowTitledBox(text, 0);
+}
+
+void ShowInformation(std::string_view text) {
+    ShowTitledBox(text, MB_ICONINFORMATION);
 }
 
 int SystemMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type,

@@ -53,6 +53,8 @@ int ShowMessageDialog(std::string_view text, TMsgDlgType type, TMsgDlgButtons bu
 
 // An OK box captioned with the application title, our windows disabled meanwhile.
 void ShowMessage(std::string_view text);
+// The same with the information icon.
+void ShowInformation(std::string_view text);
 // MessageBoxExW: the system box with a language identifier; returns the button's code.
 int SystemMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type,
                      WORD languageId);

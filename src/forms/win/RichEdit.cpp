@@ -3,6 +3,7 @@
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
 #include "forms/base/StrUtils.h"
+#include "forms/win/RedrawSuspension.h"
 
 #include <richedit.h>
 
@@ -91,10 +92,8 @@ public:
 
 protected:
     void SetUpdateState(bool updating) override {
-        const HWND h = edit_.ExistingHandle();
         if (updating) {
-            if (h)
-                SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+            redraw_.emplace(edit_);
             return;
         }
         try {
@@ -104,10 +103,7 @@ protected:
             // Runs while an error may unwind; the lines stay as they were.
         }
         pending_.reset();
-        if (h && IsWindow(h)) {
-            SendMessageW(h, WM_SETREDRAW, TRUE, 0);
-            InvalidateRect(h, nullptr, TRUE);
-        }
+        redraw_.reset();
     }
 
 private:
@@ -139,6 +135,7 @@ private:
 
     TRichEdit& edit_;
     std::optional<std::vector<std::string>> pending_; // changes made during an update
+    std::optional<TRedrawSuspension> redraw_;         // during an update
 };
 
 // ---- the control ----

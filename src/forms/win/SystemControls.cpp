@@ -125,16 +125,10 @@ void TControlItems::WindowDestroying() {
 }
 
 void TControlItems::SetUpdateState(bool updating) {
-    HWND h = Window();
-    if (!h)
-        return;
-    SendMessageW(h, WM_SETREDRAW, updating ? FALSE : TRUE, 0);
     if (updating)
-        return;
-    // Some classes hand WM_SETREDRAW on to DefWindowProc, which shows a hidden window.
-    if (!control_.Visible() && IsWindowVisible(h))
-        ShowWindow(h, SW_HIDE);
-    RedrawWindow(h, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        redraw_.emplace(control_);
+    else
+        redraw_.reset();
 }
 
 void DrawItemText(TCanvas& canvas, const TRect& rect, std::string_view text) {

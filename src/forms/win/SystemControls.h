@@ -4,6 +4,7 @@
 // its window, owner-drawn items, and the colours they answer WM_CTLCOLOR* with.
 #include "forms/base/Exceptions.h"
 #include "forms/base/Strings.h"
+#include "forms/win/RedrawSuspension.h"
 #include "forms/win/WinControl.h"
 
 #include <functional>
@@ -70,7 +71,8 @@ private:
     TWinControl& control_;
     const TItemMessages& messages_;
     std::vector<std::string> lines_;
-    int selected_ = -1; // while there is no window
+    int selected_ = -1;                       // while there is no window
+    std::optional<TRedrawSuspension> redraw_; // during an update
 };
 
 // How an owner-drawn item is to look.

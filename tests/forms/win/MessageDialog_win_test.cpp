@@ -200,15 +200,22 @@ TEST_F(MessageDialogTest, ModalBracketReenablesOnEveryPath) {
     EXPECT_TRUE(IsWindowEnabled(main->Handle()));
 }
 
-TEST_F(MessageDialogTest, ShowMessageUsesTheTitle) {
+TEST_F(MessageDialogTest, ShowMessageAndInformation_TheTitleAndTheirIcons) {
     Application.SetTitle("題名");
-    std::string caption;
-    kbtest::WindowDriver d(L"#32770", [&](HWND box) {
-        caption = kbtest::WindowText(box);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    });
-    ShowMessage("お知らせ");
-    EXPECT_EQ(caption, "題名");
+    std::vector<kbtest::MessageDialogView> seen;
+    for (const auto show : {&ShowMessage, &ShowInformation}) {
+        kbtest::WindowDriver d(L"#32770", [&](HWND box) {
+            seen.push_back(kbtest::ReadMessageDialog(box));
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        show(seen.empty() ? "お知らせ" : "情報です");
+    }
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].caption, "題名");
+    EXPECT_EQ(seen[0].icon, nullptr);
+    EXPECT_EQ(seen[1].caption, "題名");
+    EXPECT_EQ(seen[1].text, "情報です");
+    EXPECT_EQ(seen[1].icon, LoadIconW(nullptr, IDI_INFORMATION));
 }
 
 TEST_F(MessageDialogTest, SavesThePictureOfADialog) {

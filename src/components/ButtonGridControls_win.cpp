@@ -205,12 +205,27 @@ TQvtIconBtns::TQvtIconBtns(TComponent* owner)
 
 TQvtIconBtns::~TQvtIconBtns() = default;
 
+void TQvtIconBtns::ShowIcons(const TIconList* list, int first, int count) {
+    view_ = list ? TIconView{list, std::max(0, first), std::max(0, count)} : TIconView{};
+    Invalidate();
+}
+
+const TIcon* TQvtIconBtns::ButtonIcon(int index) const {
+    if (!IsButton(index))
+        return nullptr;
+    if (!view_.List)
+        return iconList_->GetItem(index);
+    // A list that changed before it was shown anew draws no icon rather than a wrong one.
+    const int i = view_.First + index;
+    return i < view_.List->Count() ? view_.List->GetItem(i) : nullptr;
+}
+
 void TQvtIconBtns::DrawBtn(int index, bool marked) {
     TRect r;
     if (!Grid().CellRect(index, r))
         return;
     if (IsButton(index))
-        DrawButton(r, index, marked, true, iconList_->GetItem(index), Look().BtnTranslucent);
+        DrawButton(r, index, marked, true, ButtonIcon(index), Look().BtnTranslucent);
     else
         DrawButton(r, index, marked, false, nullptr, false);
 }
@@ -311,6 +326,6 @@ void TQvtGrpBtns::DrawSkinButton(const TRect& r, int index, bool marked, bool tr
     if (plan.StateImage != siNone)
         DrawSkinPart(CellCanvas(), stateImages_[static_cast<size_t>(plan.StateImage)].get(),
                      plan.Face, 0, 0, 0, glyphTransparent_);
-    DrawCellIcon(plan.Icon, button ? IconList()->GetItem(index) : nullptr);
+    DrawCellIcon(plan.Icon, ButtonIcon(index));
     ShowCell(r);
 }

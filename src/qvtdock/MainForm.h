@@ -26,6 +26,7 @@
 #include "qvtdock/FileDrop.h"
 #include "qvtdock/InputState.h"
 #include "qvtdock/LauncherEnvironment.h"
+#include "qvtdock/LauncherIcons.h"
 #include "qvtdock/LauncherState.h"
 #include "qvtdock/PageView.h"
 #include "qvtdock/SlotEdits.h"
@@ -353,6 +354,8 @@ public:
     [[nodiscard]] const std::string& DataFolder() const { return FDataFolder; }
     [[nodiscard]] TLaunchList& LaunchList() const { return *FLaunchList; }
     [[nodiscard]] TIconList& IconList() const { return *FIconList; }
+    // Which entries of the icon list have their icons, and the making of them.
+    [[nodiscard]] TLauncherIcons& Icons() const { return *FIcons; }
     [[nodiscard]] const TAppCfg& Cfg() const { return FCfg; }
     [[nodiscard]] TTitleBarStyle& TitleBarStyle() const { return *FTitleBarStyle; }
     [[nodiscard]] THintSetter* HintSetter() const { return FHintSetter; }
@@ -459,6 +462,8 @@ private:
     std::string FDataFolder;
     std::unique_ptr<TLaunchList> FLaunchList;
     std::unique_ptr<TIconList> FIconList;
+    // Makes and gives back the icons of FIconList; goes before it.
+    std::unique_ptr<TLauncherIcons> FIcons;
     TAppCfg FCfg;
     THintSetter* FHintSetter = nullptr;
     std::unique_ptr<TTitleBarStyle> FTitleBarStyle;

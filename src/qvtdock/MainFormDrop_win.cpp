@@ -131,12 +131,7 @@ void TfmMain::RegisterDroppedPath(int page, int slot, const std::string& file) {
         TellAtPointer(DropRegisterErrorText(path), kDropRegisterErrorTitle);
         return;
     }
-    TSlotIcon icon = SlotIcon(*FLaunchList->Items(page, slot), shell);
-    forms::TIcon* shown = FIconList->GetItem(FLaunchList->ItemIndex(page, slot));
-    if (icon.UseMainIcon)
-        shown->Assign(forms::Application.Icon());
-    else
-        TakeIcon(std::move(icon.Icon), *shown);
+    FIcons->RenewSlot(page, slot);
     ShowPageButtons();
 }
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <stdexcept>
 
@@ -21,21 +22,25 @@ public:
 
 class NamedIcons : public TSlotIconList {
 public:
-    std::vector<std::string> names;
+    std::vector<std::string> names; // "" for an entry without its icon
     bool failMaking = false;
+    std::vector<int> pagesWithout; // pages that hold no icons
 
     int Count() const override { return static_cast<int>(names.size()); }
+    bool PageHasIcons(int page) const override {
+        return std::find(pagesWithout.begin(), pagesWithout.end(), page) == pagesWithout.end();
+    }
     TEditIconPtr MakeEmptyIcon() override { return Make(kUnregisteredTitle); }
     TEditIconPtr MakeIcon(const TLaunchDataItem& item) override { return Make(item.Title); }
     void Insert(int index, TEditIconPtr icon) override {
         ASSERT_GE(index, 0);
         ASSERT_LE(index, Count());
-        names.insert(names.begin() + index, Name(*icon));
+        names.insert(names.begin() + index, Name(icon));
     }
     void Replace(int index, TEditIconPtr icon) override {
         ASSERT_GE(index, 0);
         ASSERT_LT(index, Count());
-        names[static_cast<size_t>(index)] = Name(*icon);
+        names[static_cast<size_t>(index)] = Name(icon);
     }
     void Delete(int index) override {
         ASSERT_GE(index, 0);
@@ -49,8 +54,8 @@ private:
             throw std::runtime_error("no icon");
         return std::make_unique<NamedIcon>("icon:" + title);
     }
-    static std::string Name(const TEditIcon& icon) {
-        return dynamic_cast<const NamedIcon&>(icon).name;
+    static std::string Name(const TEditIconPtr& icon) {
+        return icon ? dynamic_cast<const NamedIcon&>(*icon).name : "";
     }
 };
 

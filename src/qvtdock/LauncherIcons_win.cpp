@@ -1,5 +1,6 @@
 #include "qvtdock/LauncherIcons.h"
 
+#include "forms/base/Exceptions.h"
 #include "forms/win/Application.h"
 #include "qvtdock/PageView.h"
 #include "qvtdock/SlotIcons.h"
@@ -35,6 +36,9 @@ void TLauncherIcons::Rebuild() {
 }
 
 void TLauncherIcons::ShowPage(int page) {
+    // An icon list out of step with the slots raises before anything is made in a wrong place.
+    if (icons_.Count() != list_.Count())
+        throw forms::EListIndexError(icons_.Count());
     const TPageIcons::TWork work = pages_.Show(list_, page);
     auto& entries = icons_.Storage();
     for (const int i : work.Release)

@@ -2,14 +2,12 @@
 // registrations and the launcher's sizes.
 #include "qvtdock/MainForm.h"
 
-#include "forms/gfx/Icon.h"
 #include "forms/win/Application.h"
 #include "forms/win/MessageDialog.h"
 #include "forms/win/Screen.h"
 #include "qvtdock/AutoHideSuspension.h"
 #include "qvtdock/ContextMenu.h"
 #include "qvtdock/DataEditor.h"
-#include "qvtdock/SlotIcons.h"
 #include "qvtdock/ValueDialog.h"
 #include "shared/Desktop.h"
 #include "shared/LaunchItems.h"

@@ -207,8 +207,7 @@ bool TfmMain::AllButtonsVisible() const {
 
 void TfmMain::MoveSelection(int32_t step, bool wrap) {
     if (!MultiRowBar()) {
-        BtnBar->SetBtnIndex(
-            SteppedIndex(BtnBar->BtnIndex(), step, wrap, BtnBar->ButtonCount()));
+        BtnBar->SetBtnIndex(SteppedIndex(BtnBar->BtnIndex(), step, wrap, BtnBar->ButtonCount()));
         if (!AllButtonsVisible())
             ScrollToSelection(step);
         return;

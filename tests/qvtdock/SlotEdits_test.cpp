@@ -91,11 +91,21 @@ protected:
             c.push_back(list.Pages().Items(p)->Caption);
         return c;
     }
-    // One icon per slot, each the icon of its own slot.
+    // One entry per slot, each without icon or with the icon of its own slot.
     void ExpectTogether() const {
         ASSERT_EQ(icons.Count(), list.Count());
-        for (int i = 0; i < list.Count(); ++i)
-            EXPECT_EQ(icons.names[static_cast<size_t>(i)], "icon:" + list.Items(i)->Title) << i;
+        for (int i = 0; i < list.Count(); ++i) {
+            if (!icons.names[static_cast<size_t>(i)].empty()) {
+                EXPECT_EQ(icons.names[static_cast<size_t>(i)], "icon:" + list.Items(i)->Title) << i;
+            }
+        }
+    }
+    // The page's entries that have their icon, one flag per slot.
+    std::vector<bool> Made(int page) const {
+        std::vector<bool> made;
+        for (int s = 0; s < list.Pages().Items(page)->BtnCount; ++s)
+            made.push_back(!icons.names[static_cast<size_t>(list.ItemIndex(page, s))].empty());
+        return made;
     }
 
     TLaunchList list;
@@ -116,6 +126,9 @@ TEST_F(SlotEditsTest, NewPage_OnAMiddlePage_InsertedBeforeItWithTenEmptySlots) {
     EXPECT_EQ(Captions(), (Strings{"P1", "ページ4", "P2", "P3"}));
     EXPECT_EQ(Titles(1), Strings(10, kEmpty));
     EXPECT_EQ(Titles(2), (Strings{"2.1", "2.2", "2.3"}));
+    // Not shown yet: its icons come when it is.
+    EXPECT_EQ(Made(1), std::vector<bool>(10, false));
+    EXPECT_EQ(Made(2), std::vector<bool>(3, true));
     ExpectTogether();
 }
 
@@ -248,12 +261,30 @@ TEST_F(SlotEditsTest, ReplaceSlot_TakesTheItemsIcon) {
 TEST_F(SlotEditsTest, IconThatCannotBeMade_LeavesBothListsAsTheyWere) {
     Make({3, 2});
     icons.failMaking = true;
-    EXPECT_THROW(edits.NewPage(0, "N"), std::runtime_error);
     EXPECT_THROW(edits.AddSlots(0, 1, 2), std::runtime_error);
     EXPECT_THROW(edits.ClearSlot(0, 0), std::runtime_error);
     EXPECT_THROW(edits.ReplaceSlot(0, 0, NewEmptyItem()), std::runtime_error);
     EXPECT_EQ(Captions(), (Strings{"P1", "P2"}));
     EXPECT_EQ(Titles(0), (Strings{"1.1", "1.2", "1.3"}));
+    ExpectTogether();
+}
+
+TEST_F(SlotEditsTest, PageWithoutIcons_EditsMakeNoneAndItsEntriesStayWithTheirSlots) {
+    Make({3, 2, 2});
+    icons.pagesWithout = {1};
+    icons.names[3] = icons.names[4] = ""; // page 2 holds no icons
+    icons.failMaking = true;              // nothing may be made
+    edits.AddSlots(1, 1, 2);
+    edits.ClearSlot(1, 0);
+    auto item = NewEmptyItem();
+    item->Title = "New";
+    edits.ReplaceSlot(1, 3, std::move(item));
+    edits.SortPage(1, 0, true, ByteCompare);
+    edits.DeleteSlot(1, 0);
+    EXPECT_EQ(Titles(1), (Strings{kEmpty, kEmpty, "New"}));
+    EXPECT_EQ(Made(1), std::vector<bool>(3, false));
+    EXPECT_EQ(Made(0), std::vector<bool>(3, true));
+    EXPECT_EQ(Made(2), std::vector<bool>(2, true));
     ExpectTogether();
 }
 

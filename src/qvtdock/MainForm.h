@@ -408,6 +408,8 @@ private:
     void PopupMenuAt(forms::TPoint p);
     // Shows the page of the tab (none: nothing) from its first button.
     void ShowPage(std::optional<int> tab);
+    // The current page's icons, for a window about to show it.
+    void MakeShownPageIcons();
     // Buttons of the current page, and whether a row of the bar shows them all.
     [[nodiscard]] int PageButtonCount() const;
     [[nodiscard]] bool AllButtonsVisible() const;

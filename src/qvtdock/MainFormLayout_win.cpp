@@ -111,16 +111,25 @@ void TfmMain::ShowPageButtons() {
             BtnBar->SetColCount(shape.ColCount);
             BtnBar->SetRowCount(shape.RowCount);
         }
-        // The bar draws the page's icons where the launcher holds them.
+        // The bar draws the page's icons where the launcher holds them. A hidden launcher shows no
+        // page: the icons wait for the window to show (FormShow).
         const int count = PageBtnCount(*FLaunchList, p);
         BtnBar->ShowIcons(nullptr, 0, 0);
-        FIcons->ShowPage(p);
+        if (Visible())
+            FIcons->ShowPage(p);
         BtnBar->ShowIcons(FIconList.get(), count ? FLaunchList->ItemIndex(p, 0) : 0, count);
     } catch (...) {
         finish();
         throw;
     }
     finish();
+}
+
+void TfmMain::MakeShownPageIcons() {
+    if (FLaunchList->Count() == 0)
+        return;
+    FIcons->ShowPage(PageTab->TabIndex());
+    BtnBar->Invalidate();
 }
 
 void TfmMain::ResetPageView() {

@@ -423,8 +423,7 @@ TEST_F(LayoutTest, PageTab_AClickOnATabShowsItsPage) {
 }
 
 TEST_F(LayoutTest, ShowPageButtons_TheBarTakesThePagesIconsOnly) {
-    Prepare({3, 4, 2});
-    Start();
+    StartShown({3, 4, 2});
     form->PageTab->SetTabIndex(1);
     form->ShowPageButtons();
     ASSERT_EQ(form->BtnBar->ButtonCount(), 4);
@@ -576,16 +575,19 @@ protected:
         WriteIconPages(0);
         Start();
         ASSERT_FALSE(EndedEarly());
+        heldWhileHidden = Held();
         form->SetBounds(100, 100, form->Width(), form->Height());
         form->Show();
         kbtest::BringToFront(form->Handle());
         ASSERT_TRUE(kbtest::PumpUntil([&] { return kbtest::Painted(form->Handle()); }));
     }
+    std::vector<int> heldWhileHidden;
 };
 } // namespace
 
-TEST_F(IconPagesTest, StartUp_TheShownPageAloneHasItsIcons) {
+TEST_F(IconPagesTest, StartUp_NoIconWhileHiddenThenTheShownPagesAlone) {
     StartWithIconPages();
+    EXPECT_TRUE(heldWhileHidden.empty());
     EXPECT_EQ(form->IconList().Count(), kIconPages * kIconSlots);
     EXPECT_EQ(Held(), Range(0, kIconSlots));
     EXPECT_EQ(form->Icons().MadeCount(), kIconSlots);

@@ -98,6 +98,11 @@ void TQvtBtnPanel::DrawButton(const TRect& r, int index, bool marked, bool hasIc
 bool TQvtBtnPanel::BeginCell(const TRect& r) {
     if (!HandleAllocated() || !r.Intersects(ClientRect()))
         return false;
+    // A bar wider than its panel shows few of its cells: those out of view cost nothing.
+    RECT clip{};
+    if (GetClipBox(Canvas().Handle(), &clip) == NULLREGION ||
+        !r.Intersects(TRect{clip.left, clip.top, clip.right, clip.bottom}))
+        return false;
     offscreen_->SetSize(r.Width(), r.Height());
     return true;
 }

@@ -21,7 +21,8 @@ public:
     TLauncherIcons(TIconList& icons, const TLaunchList& list, std::function<TShell&()> shell);
     ~TLauncherIcons() override;
 
-    // One entry per slot of the list, none with its icon: the data was loaded anew.
+    // One entry per slot of the list: the data was loaded anew. Only an entry whose slot is made
+    // from what its icon was made from keeps it; the others wait for their page to be shown.
     void Rebuild();
     // The page's icons made, and those of the pages shown longest ago given back while more
     // than the bound are held.

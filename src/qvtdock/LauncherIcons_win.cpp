@@ -7,6 +7,9 @@
 #include "shared/LaunchItems.h"
 #include "shared/LaunchShell.h"
 
+#include <algorithm>
+#include <string>
+
 namespace {
 class TMadeIcon : public TEditIcon {
 public:
@@ -16,6 +19,21 @@ public:
 
 std::unique_ptr<forms::TIcon> Take(TEditIconPtr icon) {
     return icon ? std::move(static_cast<TMadeIcon&>(*icon).Icon) : nullptr;
+}
+
+// An icon with what it was made from: a reload keeps the icons of the slots it left alone.
+class TSourcedIcon : public forms::TIcon {
+public:
+    explicit TSourcedIcon(std::string source) : Source(std::move(source)) {}
+    const std::string Source;
+};
+
+// What an item's icon is made from.
+std::string IconSource(const TLaunchDataItem& item) {
+    std::string source(1, static_cast<char>(item.Kind));
+    for (const std::string* part : {&item.Path, &item.LinkFile, &item.IconFile})
+        source.append(*part).push_back('\0');
+    return source + std::to_string(item.IconIndex);
 }
 } // namespace
 
@@ -29,10 +47,19 @@ TLauncherIcons::~TLauncherIcons() {
 }
 
 void TLauncherIcons::Rebuild() {
-    icons_.Clear();
+    std::vector<std::unique_ptr<forms::TIcon>> old = std::move(icons_.Storage());
     auto& entries = icons_.Storage();
+    entries.clear();
     entries.resize(static_cast<size_t>(list_.Count()));
     pages_.Reset(list_.Count());
+    // A slot that still shows what its icon was made from keeps it.
+    for (size_t i = 0; i < std::min(old.size(), entries.size()); ++i) {
+        const auto* icon = dynamic_cast<const TSourcedIcon*>(old[i].get());
+        if (icon && icon->Source == IconSource(*list_.Items(static_cast<int>(i)))) {
+            entries[i] = std::move(old[i]);
+            pages_.Set(static_cast<int>(i), true);
+        }
+    }
 }
 
 void TLauncherIcons::ShowPage(int page) {
@@ -97,7 +124,7 @@ void TLauncherIcons::Delete(int index) {
 }
 
 std::unique_ptr<forms::TIcon> TLauncherIcons::NewIcon(const TLaunchDataItem& item) {
-    auto icon = std::make_unique<forms::TIcon>();
+    auto icon = std::make_unique<TSourcedIcon>(IconSource(item));
     if (item.Kind == ikUnregistered) {
         icon->ShareHandle(EmptyIcon().Handle());
         return icon;

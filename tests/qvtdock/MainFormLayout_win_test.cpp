@@ -611,13 +611,17 @@ TEST_F(IconPagesTest, EveryPageInTurn_EachCellShowsItsIconAndNoMoreThanTheBoundA
     ExpectCellShowsItsIcon(0, 1);
 }
 
-TEST_F(IconPagesTest, ReloadAfterTheDataEditor_TheShownPageShowsTheNewIcons) {
+TEST_F(IconPagesTest, ReloadAfterTheDataEditor_UnchangedSlotsKeepTheirIconsChangedOnesShowNew) {
     StartWithIconPages();
     ShowPage(7);
+    const forms::TIcon* kept = form->IconList().Items(7 * kIconSlots);
+    form->ReloadLaunchData(); // the editor changed nothing
+    EXPECT_EQ(form->IconList().Items(7 * kIconSlots), kept);
     WriteIconPages(1);
     form->ReloadLaunchData();
     ASSERT_TRUE(kbtest::PumpUntil([&] { return kbtest::Painted(form->Handle()); }));
-    EXPECT_EQ(Held(), Range(0, kIconSlots));
+    EXPECT_EQ(form->IconList().Items(7 * kIconSlots), nullptr);
+    EXPECT_EQ(form->Icons().MadeCount(), kIconSlots + kIconSlots / 5); // page 1; page 8's empties
     for (const int s : {0, 1, 2, 3, 4})
         ExpectCellShowsItsIcon(0, s);
     ShowPage(7);

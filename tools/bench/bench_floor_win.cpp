@@ -19,8 +19,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     wc.lpszClassName = L"TBenchFloor";
     if (!RegisterClassW(&wc))
         return 1;
-    if (!CreateWindowExW(0, wc.lpszClassName, L"floor", WS_POPUP, 0, 0, 100, 100, nullptr,
-                         nullptr, instance, nullptr))
+    if (!CreateWindowExW(0, wc.lpszClassName, L"floor", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                         instance, nullptr))
         return 1;
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -4,10 +4,10 @@
 //  - start-up to ready, from the start of the process to its first idle message loop
 //    (WaitForInputIdle), hidden: a bare Win32 program (its floor), the demo data, 10,000 filled
 //    and 10,000 empty slots; each run is closed with WM_CLOSE, which times the close;
-//  - on one launcher of 10,000 filled slots: the hot key to the window visible (the floor of the
-//    page figures), the hot key and then a click on the tab of a page not shown before, and of
-//    one shown before, to that page painted; the return from a data editor that changes nothing
-//    (from its end to the launcher painted again).
+//  - the hot key to the window visible and painted: on the demo (the floor of the page figures),
+//    and on a launcher of 10,000 filled slots whose page was shown before; on that launcher, shown
+//    by the hot key, a click on the tab of a page not shown before to that page painted; the
+//    return from a data editor that changes nothing (from its end to the launcher painted again).
 // A benchmark only: it reports, it asserts nothing.
 //   launcher_bench BIN_FOLDER DEMO_TABLE [RUNS]
 #include "forms/base/Codepage.h"
@@ -232,13 +232,26 @@ public:
         PressHotKey();
         return WaitFor([&] { return (IsWindowVisible(main_) != FALSE) == show; });
     }
-    // The page is shown and painted: the title names it and the bar has nothing left to paint.
+    // The window and its bar have nothing left to paint.
+    [[nodiscard]] bool Painted() const {
+        return IsWindowVisible(main_) && !GetUpdateRect(bar_, nullptr, FALSE) &&
+               !GetUpdateRect(main_, nullptr, FALSE);
+    }
+    // The page is shown and painted: the title names it.
     bool WaitPagePainted(int page) {
         const std::string caption = "[ページ" + std::to_string(page + 1) + "]";
-        return WaitFor([&] {
-            return kbtest::WindowText(title_).rfind(caption, 0) == 0 &&
-                   !GetUpdateRect(bar_, nullptr, FALSE) && !GetUpdateRect(main_, nullptr, FALSE);
-        });
+        return WaitFor(
+            [&] { return kbtest::WindowText(title_).rfind(caption, 0) == 0 && Painted(); });
+    }
+    // The hot key, to the window shown and painted (hidden again after).
+    std::optional<double> TimeHotKey() {
+        const auto start = Clock::now();
+        if (!ToggleByHotKey(true) || !WaitFor([&] { return Painted(); }))
+            return std::nullopt;
+        const double ms = MsSince(start);
+        if (!ToggleByHotKey(false))
+            return std::nullopt;
+        return ms;
     }
     // A click in the middle of the page's tab.
     void ClickTab(int page) {
@@ -272,14 +285,29 @@ private:
 };
 
 struct PageTimes {
-    std::vector<double> hotKey, firstShow, shownBefore, reload;
+    std::vector<double> firstShow, shownBefore, reload;
 };
 
-// The hot key and then a click on the tab of page, to that page painted; the window hidden again.
+// The hot key's runs on one launcher; none when it did not do as told.
+std::optional<std::vector<double>> TimeHotKeys(ShownLauncher& launcher, int runs) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const std::optional<double> ms = launcher.TimeHotKey();
+        if (!ms) {
+            std::fprintf(stderr, "the hot key did not show and hide the launcher\n");
+            return std::nullopt;
+        }
+        times.push_back(*ms);
+    }
+    return times;
+}
+
+// A click on the tab of page, on the window shown by the hot key, to that page painted; the
+// window hidden again.
 std::optional<double> HotKeyAndTab(ShownLauncher& launcher, int page) {
-    const auto start = Clock::now();
-    if (!launcher.ToggleByHotKey(true))
+    if (!launcher.ToggleByHotKey(true) || !WaitFor([&] { return launcher.Painted(); }))
         return std::nullopt;
+    const auto start = Clock::now();
     launcher.ClickTab(page);
     if (!launcher.WaitPagePainted(page))
         return std::nullopt;
@@ -323,27 +351,10 @@ std::optional<PageTimes> MeasurePages(const ProgramFolder& folder, int runs) {
         }
         times.firstShow.push_back(*ms);
     }
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        if (!launcher.ToggleByHotKey(true)) {
-            std::fprintf(stderr, "the hot key did not show the launcher\n");
-            return std::nullopt;
-        }
-        times.hotKey.push_back(MsSince(start));
-        if (!launcher.ToggleByHotKey(false)) {
-            std::fprintf(stderr, "the hot key did not hide the launcher\n");
-            return std::nullopt;
-        }
-    }
-    for (int i = 0; i < runs; ++i) {
-        const int page = 1 + i % kTabsClicked;
-        const std::optional<double> ms = HotKeyAndTab(launcher, page);
-        if (!ms) {
-            std::fprintf(stderr, "page %d did not show again by its tab\n", page + 1);
-            return std::nullopt;
-        }
-        times.shownBefore.push_back(*ms);
-    }
+    const std::optional<std::vector<double>> shownBefore = TimeHotKeys(launcher, runs);
+    if (!shownBefore)
+        return std::nullopt;
+    times.shownBefore = *shownBefore;
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
     for (int i = 0; i < std::max(1, runs - 2); ++i) {
@@ -401,16 +412,24 @@ int main() {
         ProgramFolder filledFolder(args[0]), emptyFolder(args[0]);
         WriteLargeData(filledFolder.dataFolder, table, true);
         WriteLargeData(emptyFolder.dataFolder, table, false);
-        const std::optional<Lifetimes> filled = StartRuns(filledFolder.Launcher(), L"TfmMain", runs);
+        const std::optional<Lifetimes> filled =
+            StartRuns(filledFolder.Launcher(), L"TfmMain", runs);
         const std::optional<Lifetimes> empty = StartRuns(emptyFolder.Launcher(), L"TfmMain", runs);
         if (!filled || !empty)
             return 1;
         Figure("start-up 10000 filled", filled->start, demoStart);
         Figure("start-up 10000 empty", empty->start, demoStart);
-        const std::optional<PageTimes> pages = MeasurePages(filledFolder, runs);
+        std::optional<std::vector<double>> hotKeys;
+        {
+            ShownLauncher demoLauncher(demoFolder);
+            if (demoLauncher.Ok())
+                hotKeys = TimeHotKeys(demoLauncher, runs);
+        }
+        const std::optional<PageTimes> pages =
+            hotKeys ? MeasurePages(filledFolder, runs) : std::nullopt;
         if (!pages)
             return 1;
-        const double hotKey = Median(pages->hotKey);
+        const double hotKey = Median(*hotKeys);
         Figure("reload 10000", pages->reload, demoStart);
         Figure("first show of a 100-slot page", pages->firstShow, hotKey);
         Figure("page shown before", pages->shownBefore, hotKey);

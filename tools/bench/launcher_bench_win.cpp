@@ -121,7 +121,10 @@ void WriteLargeData(const std::string& dataFolder, const std::string& table, boo
             item.Title = sample.Title + " " + std::to_string(s + 1);
             item.Path = sample.Path;
             item.LinkFile = sample.LinkFile;
+            item.Params = sample.Params;
             item.WorkDir = sample.WorkDir;
+            item.IconFile = sample.IconFile;
+            item.IconIndex = sample.IconIndex;
             item.Comment = sample.Comment;
             item.ShowCmd = sample.ShowCmd;
         }

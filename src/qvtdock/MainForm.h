@@ -4,9 +4,10 @@
 // title bar with the lock, data-editor and close buttons, the two counters and the scrolling
 // title; the button area holding the launch-button grid; the page tab strip; the context menu,
 // the tray icon, the trigger timer and the folder picker. Start-up finds or makes the per-user
-// data folder and data file (DataFolder.h decides), loads the data, icons, tabs, settings and
-// style in this order, and closing saves (ClosingSaves.h decides). The machine comes in through a
-// TLauncherEnvironment, which tests replace.
+// data folder and data file (DataFolder.h decides), loads the data, tabs, settings and style in
+// this order (a page's icons are made when it is shown, LauncherIcons.h), and closing saves
+// (ClosingSaves.h decides). The machine comes in through a TLauncherEnvironment, which tests
+// replace.
 #include "components/ButtonGridControls.h"
 #include "components/FolderPicker.h"
 #include "components/LaunchTimer.h"

@@ -3,8 +3,9 @@
 // cell; TQvtIconBtns shows one icon per button, from an icon list of its own or from a range of
 // another's that it only views; TQvtGrpBtns can paint the faces from a skin strip. The rules live
 // in TButtonGrid (ButtonGrid.h) and the cell plans (ButtonGridDraw.h); these classes hold the
-// properties, turn messages into the grid's input and carry the plans out. Each cell is composed in one off-screen bitmap and copied to the window
-// at once, and the window is opaque, so the grid never flickers.
+// properties, turn messages into the grid's input and carry the plans out. Each cell is composed
+// in one off-screen bitmap and copied to the window at once, and the window is opaque, so the
+// grid never flickers.
 #include "components/ButtonGrid.h"
 #include "components/ButtonGridDraw.h"
 #include "forms/gfx/Bitmap.h"

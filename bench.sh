@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Benchmarks, reporting medians of several runs; they assert nothing.
 #  - the data file's load and save on an optimised host build (build/bench: -O2, no sanitizers);
-#  - the launcher's start-up to ready under Wine (in a private Xvfb, with a prefix of its own,
-#    build/bench-prefix), from its process start to its first idle message loop, for the demo
-#    data and for a data file of 10,000 slots;
-#  - the launcher's trigger to window visible under Wine: the demo's hot key pressed by real input
-#    until the hidden window is visible.
+#  - the launcher under Wine (in a private Xvfb, with a prefix of its own, build/bench-prefix),
+#    each figure on one line "<figure>: median <m> ms, floor <f> ms, <r>x" beside a floor of the
+#    same run: start-up to ready (process start to first idle) for a bare Win32 program, the demo
+#    data, 10,000 filled and 10,000 empty slots; the return from a data editor that changes
+#    nothing; the hot key and a page's first show by its tab, and a page shown before; the close
+#    of 10,000 slots (tools/bench/launcher_bench_win.cpp says how each is taken).
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/deps.sh

@@ -1,10 +1,11 @@
 #pragma once
 // The launch-button grid as a window (Windows only). TQvtBtnPanel draws every cell as an empty
-// cell; TQvtIconBtns owns an icon list and shows one icon per button; TQvtGrpBtns can paint the
-// faces from a skin strip. The rules live in TButtonGrid (ButtonGrid.h) and the cell plans
-// (ButtonGridDraw.h); these classes hold the properties, turn messages into the grid's input and
-// carry the plans out. Each cell is composed in one off-screen bitmap and copied to the window
-// at once, and the window is opaque, so the grid never flickers.
+// cell; TQvtIconBtns shows one icon per button, from an icon list of its own or from a range of
+// another's that it only views; TQvtGrpBtns can paint the faces from a skin strip. The rules live
+// in TButtonGrid (ButtonGrid.h) and the cell plans (ButtonGridDraw.h); these classes hold the
+// properties, turn messages into the grid's input and carry the plans out. Each cell is composed
+// in one off-screen bitmap and copied to the window at once, and the window is opaque, so the
+// grid never flickers.
 #include "components/ButtonGrid.h"
 #include "components/ButtonGridDraw.h"
 #include "forms/gfx/Bitmap.h"
@@ -152,8 +153,16 @@ public:
     // The empty-area events fire for every mouse event, not only when there are no icons.
     [[nodiscard]] bool AllBtnClicked() const { return IconGrid().AllBtnClicked(); }
     void SetAllBtnClicked(bool value) { IconGrid().SetAllBtnClicked(value); }
-    // One icon per button, filled by the owner; the list owns its icons.
+    // One icon per button, filled by the owner; the list owns its icons. The cells show it unless
+    // they show a view of another list.
     [[nodiscard]] TIconList* IconList() const { return iconList_.get(); }
+    // The cells show count icons of list from first instead, one per button, and own none of
+    // them: the list's owner keeps them in place while they are shown and shows them anew after
+    // changing the list. No list: the grid's own IconList again.
+    void ShowIcons(const TIconList* list, int first, int count);
+    // The buttons and the icon each shows (none beyond them).
+    [[nodiscard]] int ButtonCount() const { return IconCount(); }
+    [[nodiscard]] const forms::TIcon* ButtonIcon(int index) const;
 
     void DrawBtn(int index, bool marked) override;
 
@@ -168,7 +177,9 @@ protected:
     virtual void NoneBtnMouseDown(forms::TMouseButton button, forms::TShiftState shift, int x,
                                   int y);
     virtual void NoneBtnMouseMove(forms::TShiftState shift, int x, int y);
-    [[nodiscard]] int IconCount() const override { return iconList_->Count(); }
+    [[nodiscard]] int IconCount() const override {
+        return view_.List ? view_.Count : iconList_->Count();
+    }
     // The cell shows an icon.
     [[nodiscard]] bool IsButton(int index) const { return index >= 0 && index < IconCount(); }
 
@@ -180,6 +191,12 @@ private:
     }
 
     std::unique_ptr<TIconList> iconList_;
+    // The icons of another list that the cells show, when List is set.
+    struct TIconView {
+        const TIconList* List = nullptr;
+        int First = 0;
+        int Count = 0;
+    } view_;
 };
 
 class TQvtGrpBtns : public TQvtIconBtns {

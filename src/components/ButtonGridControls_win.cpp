@@ -86,6 +86,11 @@ void TQvtBtnPanel::DrawButton(const TRect& r, int index, bool marked, bool hasIc
 bool TQvtBtnPanel::BeginCell(const TRect& r) {
     if (!HandleAllocated() || !r.Intersects(ClientRect()))
         return false;
+    // A bar wider than its panel shows few of its cells: those out of view cost nothing.
+    RECT clip{};
+    if (GetClipBox(Canvas().Handle(), &clip) == NULLREGION ||
+        !r.Intersects(TRect{clip.left, clip.top, clip.right, clip.bottom}))
+        return false;
     offscreen_->SetSize(r.Width(), r.Height());
     return true;
 }
@@ -193,12 +198,27 @@ TQvtIconBtns::TQvtIconBtns(TComponent* owner)
 
 TQvtIconBtns::~TQvtIconBtns() = default;
 
+void TQvtIconBtns::ShowIcons(const TIconList* list, int first, int count) {
+    view_ = list ? TIconView{list, std::max(0, first), std::max(0, count)} : TIconView{};
+    Invalidate();
+}
+
+const TIcon* TQvtIconBtns::ButtonIcon(int index) const {
+    if (!IsButton(index))
+        return nullptr;
+    if (!view_.List)
+        return iconList_->GetItem(index);
+    // A list that changed before it was shown anew draws no icon rather than a wrong one.
+    const int i = view_.First + index;
+    return i < view_.List->Count() ? view_.List->GetItem(i) : nullptr;
+}
+
 void TQvtIconBtns::DrawBtn(int index, bool marked) {
     TRect r;
     if (!Grid().CellRect(index, r))
         return;
     if (IsButton(index))
-        DrawButton(r, index, marked, true, iconList_->GetItem(index), Look().BtnTranslucent);
+        DrawButton(r, index, marked, true, ButtonIcon(index), Look().BtnTranslucent);
     else
         DrawButton(r, index, marked, false, nullptr, false);
 }
@@ -299,6 +319,6 @@ void TQvtGrpBtns::DrawSkinButton(const TRect& r, int index, bool marked, bool tr
     if (plan.StateImage != siNone)
         DrawSkinPart(CellCanvas(), stateImages_[static_cast<size_t>(plan.StateImage)].get(),
                      plan.Face, 0, 0, 0, glyphTransparent_);
-    DrawCellIcon(plan.Icon, button ? IconList()->GetItem(index) : nullptr);
+    DrawCellIcon(plan.Icon, ButtonIcon(index));
     ShowCell(r);
 }

@@ -4,9 +4,10 @@
 // title bar with the lock, data-editor and close buttons, the two counters and the scrolling
 // title; the button area holding the launch-button grid; the page tab strip; the context menu,
 // the tray icon, the trigger timer and the folder picker. Start-up finds or makes the per-user
-// data folder and data file (DataFolder.h decides), loads the data, icons, tabs, settings and
-// style in this order, and closing saves (ClosingSaves.h decides). The machine comes in through a
-// TLauncherEnvironment, which tests replace.
+// data folder and data file (DataFolder.h decides), loads the data, tabs, settings and style in
+// this order (a page's icons are made when it is shown, LauncherIcons.h), and closing saves
+// (ClosingSaves.h decides). The machine comes in through a TLauncherEnvironment, which tests
+// replace.
 #include "components/ButtonGridControls.h"
 #include "components/FolderPicker.h"
 #include "components/LaunchTimer.h"
@@ -26,6 +27,7 @@
 #include "qvtdock/FileDrop.h"
 #include "qvtdock/InputState.h"
 #include "qvtdock/LauncherEnvironment.h"
+#include "qvtdock/LauncherIcons.h"
 #include "qvtdock/LauncherState.h"
 #include "qvtdock/PageView.h"
 #include "qvtdock/SlotEdits.h"
@@ -360,6 +362,8 @@ public:
     [[nodiscard]] const std::string& DataFolder() const { return FDataFolder; }
     [[nodiscard]] TLaunchList& LaunchList() const { return *FLaunchList; }
     [[nodiscard]] TIconList& IconList() const { return *FIconList; }
+    // Which entries of the icon list have their icons, and the making of them.
+    [[nodiscard]] TLauncherIcons& Icons() const { return *FIcons; }
     [[nodiscard]] const TAppCfg& Cfg() const { return FCfg; }
     [[nodiscard]] TTitleBarStyle& TitleBarStyle() const { return *FTitleBarStyle; }
     [[nodiscard]] THintSetter* HintSetter() const { return FHintSetter; }
@@ -415,6 +419,8 @@ private:
     void PopupMenuAt(forms::TPoint p);
     // Shows the page of the tab (none: nothing) from its first button.
     void ShowPage(std::optional<int> tab);
+    // The current page's icons, for a window about to show it.
+    void MakeShownPageIcons();
     // Buttons of the current page, and whether a row of the bar shows them all.
     [[nodiscard]] int PageButtonCount() const;
     [[nodiscard]] bool AllButtonsVisible() const;
@@ -469,6 +475,8 @@ private:
     std::string FDataFolder;
     std::unique_ptr<TLaunchList> FLaunchList;
     std::unique_ptr<TIconList> FIconList;
+    // Makes and gives back the icons of FIconList; goes before it.
+    std::unique_ptr<TLauncherIcons> FIcons;
     TAppCfg FCfg;
     THintSetter* FHintSetter = nullptr;
     std::unique_ptr<TTitleBarStyle> FTitleBarStyle;

@@ -7,14 +7,12 @@
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
 #include "forms/base/ScopeGuard.h"
-#include "forms/gfx/Icon.h"
 #include "forms/win/Application.h"
 #include "forms/win/MessageDialog.h"
 #include "forms/win/Screen.h"
 #include "qvtdock/AutoHideSuspension.h"
 #include "qvtdock/Launching.h"
 #include "qvtdock/PageView.h"
-#include "qvtdock/SlotIcons.h"
 #include "qvtdock/ValueDialog.h"
 #include "shared/FileUtils.h"
 #include "shared/LaunchItems.h"
@@ -181,12 +179,7 @@ void TfmMain::RegisterDroppedPath(int page, int slot, const std::string& file) {
         TellAtPointer(DropRegisterErrorText(path), kDropRegisterErrorTitle);
         return;
     }
-    TSlotIcon icon = SlotIcon(*FLaunchList->Items(page, slot), shell);
-    forms::TIcon* shown = FIconList->GetItem(FLaunchList->ItemIndex(page, slot));
-    if (icon.UseMainIcon)
-        shown->Assign(forms::Application.Icon());
-    else
-        TakeIcon(std::move(icon.Icon), *shown);
+    FIcons->RenewSlot(page, slot);
     ShowPageButtons();
 }
 

@@ -2,14 +2,12 @@
 // registrations and the launcher's sizes.
 #include "qvtdock/MainForm.h"
 
-#include "forms/gfx/Icon.h"
 #include "forms/win/Application.h"
 #include "forms/win/MessageDialog.h"
 #include "forms/win/Screen.h"
 #include "qvtdock/AutoHideSuspension.h"
 #include "qvtdock/ContextMenu.h"
 #include "qvtdock/DataEditor.h"
-#include "qvtdock/SlotIcons.h"
 #include "qvtdock/ValueDialog.h"
 #include "shared/Desktop.h"
 #include "shared/LaunchItems.h"
@@ -23,42 +21,6 @@ using forms::TComponent;
 namespace {
 // Dialogs and questions open this far inside the window's top-left corner.
 constexpr int kDialogOffset = 16;
-
-class TFormEditIcon : public TEditIcon {
-public:
-    std::unique_ptr<forms::TIcon> Icon = std::make_unique<forms::TIcon>();
-};
-
-// The launcher's icon list as the edits see it: icons made as start-up makes them.
-class TFormIconList : public TSlotIconList {
-public:
-    TFormIconList(TIconList& icons, TShell& shell) : icons_(icons), shell_(shell) {}
-
-    int Count() const override { return icons_.Count(); }
-    TEditIconPtr MakeEmptyIcon() override { return MakeIcon(*NewEmptyItem()); }
-    TEditIconPtr MakeIcon(const TLaunchDataItem& item) override {
-        TSlotIcon slot = SlotIcon(item, shell_);
-        auto made = std::make_unique<TFormEditIcon>();
-        if (slot.UseMainIcon)
-            made->Icon->Assign(forms::Application.Icon());
-        else
-            TakeIcon(std::move(slot.Icon), *made->Icon);
-        return made;
-    }
-    void Insert(int index, TEditIconPtr icon) override {
-        icons_.Insert(index, std::move(Own(*icon).Icon));
-    }
-    void Replace(int index, TEditIconPtr icon) override {
-        icons_.Items(index)->Assign(*Own(*icon).Icon);
-    }
-    void Delete(int index) override { icons_.Delete(index); }
-
-private:
-    static TFormEditIcon& Own(TEditIcon& icon) { return static_cast<TFormEditIcon&>(icon); }
-
-    TIconList& icons_;
-    TShell& shell_;
-};
 
 int AskYesNo(const std::string& text, std::string_view title, int x, int y) {
     return ShowTitledMessage(text, title, {forms::TMsgDlgBtn::mbYes, forms::TMsgDlgBtn::mbNo},
@@ -139,8 +101,7 @@ void TfmMain::mnNewPageClick(TComponent* /*sender*/) {
     if (!InputText(Left() + kDialogOffset, Top() + kDialogOffset, "新規ページ追加",
                    "ページ名を入力して下さい。", name))
         return;
-    TFormIconList icons(*FIconList, environment_->Shell());
-    const bool inserted = TSlotEdits(*FLaunchList, icons).NewPage(p, name);
+    const bool inserted = TSlotEdits(*FLaunchList, *FIcons).NewPage(p, name);
     if (inserted)
         PageTab->Tabs().Insert(p, name);
     else
@@ -163,9 +124,8 @@ void TfmMain::mnBtnAddClick(TComponent* /*sender*/) {
     if (!InputNumber(Left() + kDialogOffset, Top() + kDialogOffset, 1, 10, "ボタンの追加",
                      "1～10個の間で指定 ", count, 1))
         return;
-    TFormIconList icons(*FIconList, environment_->Shell());
     // Without a selected button (an empty cell, a page without buttons) they go to the end.
-    TSlotEdits(*FLaunchList, icons)
+    TSlotEdits(*FLaunchList, *FIcons)
         .AddSlots(p, slot ? std::optional<int>(slot->Slot) : std::nullopt, count);
     ShowPageButtons();
     BtnBar->SetBtnIndex(s);
@@ -182,8 +142,7 @@ void TfmMain::mnBtnDelClick(TComponent* /*sender*/) {
     if (AskYesNo(question, "ボタンの削除", Left() + kDialogOffset, Top() + kDialogOffset) !=
         forms::mrYes)
         return;
-    TFormIconList icons(*FIconList, environment_->Shell());
-    TSlotEdits(*FLaunchList, icons).DeleteSlot(slot->Page, slot->Slot);
+    TSlotEdits(*FLaunchList, *FIcons).DeleteSlot(slot->Page, slot->Slot);
     ShowPageButtons();
     BtnBar->SetBtnIndex(0);
     UpdateTitleInfo();
@@ -200,8 +159,7 @@ void TfmMain::mnBtnClsClick(TComponent* /*sender*/) {
     if (AskYesNo(ClearQuestion(caption, slot->Item->Title), "登録情報のクリア",
                  Left() + kDialogOffset, Top() + kDialogOffset) != forms::mrYes)
         return;
-    TFormIconList icons(*FIconList, environment_->Shell());
-    TSlotEdits(*FLaunchList, icons).ClearSlot(slot->Page, slot->Slot);
+    TSlotEdits(*FLaunchList, *FIcons).ClearSlot(slot->Page, slot->Slot);
     ShowPageButtons();
 }
 
@@ -219,8 +177,7 @@ void TfmMain::mnBtnsortClick(TComponent* /*sender*/) {
     const std::optional<TSortOrder> order = SortOrderOf(ChooseSortOrder());
     if (!order)
         return;
-    TFormIconList icons(*FIconList, environment_->Shell());
-    TSlotEdits(*FLaunchList, icons).SortPage(p, order->Mode, order->Descending);
+    TSlotEdits(*FLaunchList, *FIcons).SortPage(p, order->Mode, order->Descending);
     ShowPageButtons();
     BtnBar->SetBtnIndex(0);
     UpdateTitleInfo();
@@ -254,8 +211,7 @@ void TfmMain::mnRegSpfolderClick(TComponent* /*sender*/) {
     std::unique_ptr<TLaunchDataItem> item = SpecialFolderItem(choice, environment_->Shell());
     if (!item)
         return;
-    TFormIconList icons(*FIconList, environment_->Shell());
-    TSlotEdits(*FLaunchList, icons).ReplaceSlot(slot->Page, slot->Slot, std::move(item));
+    TSlotEdits(*FLaunchList, *FIcons).ReplaceSlot(slot->Page, slot->Slot, std::move(item));
     ShowPageButtons();
     UpdateTitleInfo();
 }
@@ -276,8 +232,7 @@ void TfmMain::mnRegFolderClick(TComponent* /*sender*/) {
     } catch (const std::exception&) {
         return;
     }
-    TFormIconList icons(*FIconList, shell);
-    TSlotEdits(*FLaunchList, icons).ReplaceSlot(slot->Page, slot->Slot, std::move(item));
+    TSlotEdits(*FLaunchList, *FIcons).ReplaceSlot(slot->Page, slot->Slot, std::move(item));
     ShowPageButtons();
     UpdateTitleInfo();
 }

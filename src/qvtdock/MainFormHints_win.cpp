@@ -50,11 +50,8 @@ void TfmMain::ShowButtonHint() {
     BtnBar->SetHint("");
     FHintSetter->SetHintStr(ComposeButtonText(PageTab->TabIndex(), selected->Slot, true, true));
     const int index = BtnBar->BtnIndex();
-    if (FHintSetter->IsIcon()) {
-        TIconList* icons = BtnBar->IconList();
-        FHintSetter->SetIcon(icons && index >= 0 && index < icons->Count() ? icons->Items(index)
-                                                                           : nullptr);
-    }
+    if (FHintSetter->IsIcon())
+        FHintSetter->SetIcon(FIcons->SlotIcon(selected->Page, selected->Slot));
     if (FHintSetter->Locate() == hlNone) {
         const int width = FHintSetter->LockWidth() ? FHintSetter->MaxWidth()
                                                    : std::max(FHintSetter->MaxWidth(), Width());

@@ -162,7 +162,7 @@ void TfmMain::DoAction(int32_t number) {
         break;
     case TAction::RowBack:
     case TAction::RowForward:
-        if (BtnBar->IconList()->Count() <= FCfg.FormSize)
+        if (BtnBar->ButtonCount() <= FCfg.FormSize)
             break;
         MoveSelection(*action == TAction::RowBack ? FCfg.FormSize : -FCfg.FormSize, true);
         if (!LbTitle->ShowTime() && LbTitle->Visible())
@@ -205,13 +205,12 @@ int TfmMain::PageButtonCount() const {
 
 bool TfmMain::AllButtonsVisible() const {
     return ::AllButtonsVisible(Base->Width(), BtnBar->BtnSize(), FCfg.FormSize,
-                               BtnBar->IconList()->Count());
+                               BtnBar->ButtonCount());
 }
 
 void TfmMain::MoveSelection(int32_t step, bool wrap) {
     if (!MultiRowBar()) {
-        BtnBar->SetBtnIndex(
-            SteppedIndex(BtnBar->BtnIndex(), step, wrap, BtnBar->IconList()->Count()));
+        BtnBar->SetBtnIndex(SteppedIndex(BtnBar->BtnIndex(), step, wrap, BtnBar->ButtonCount()));
         if (!AllButtonsVisible())
             ScrollToSelection(step);
         return;
@@ -233,7 +232,7 @@ void TfmMain::ScrollToSelection(int32_t step) {
     s.Selection = BtnBar->BtnIndex();
     s.Step = step;
     s.FormSize = FCfg.FormSize;
-    s.Count = BtnBar->IconList()->Count();
+    s.Count = BtnBar->ButtonCount();
     const std::optional<int> first = ScrolledFirstButton(s);
     if (!first)
         return;

@@ -96,21 +96,25 @@ void TfmMain::ShowPageButtons() {
             BtnBar->SetColCount(shape.ColCount);
             BtnBar->SetRowCount(shape.RowCount);
         }
-        TIconList& icons = *BtnBar->IconList();
-        icons.Clear();
-        // The index just after the page's last slot ends the range.
-        const int first = FLaunchList->ItemIndex(p, 0);
-        const int end = FLaunchList->ItemIndex(p, PageBtnCount(*FLaunchList, p));
-        for (int i = first; i < end; ++i) {
-            auto icon = std::make_unique<forms::TIcon>();
-            icon->Assign(*FIconList->Items(i));
-            icons.Add(std::move(icon));
-        }
+        // The bar draws the page's icons where the launcher holds them. A hidden launcher shows no
+        // page: the icons wait for the window to show (FormShow).
+        const int count = PageBtnCount(*FLaunchList, p);
+        BtnBar->ShowIcons(nullptr, 0, 0);
+        if (Visible())
+            FIcons->ShowPage(p);
+        BtnBar->ShowIcons(FIconList.get(), count ? FLaunchList->ItemIndex(p, 0) : 0, count);
     } catch (...) {
         finish();
         throw;
     }
     finish();
+}
+
+void TfmMain::MakeShownPageIcons() {
+    if (FLaunchList->Count() == 0)
+        return;
+    FIcons->ShowPage(PageTab->TabIndex());
+    BtnBar->Invalidate();
 }
 
 void TfmMain::ResetPageView() {

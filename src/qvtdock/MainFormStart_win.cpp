@@ -7,7 +7,6 @@
 #include "forms/win/Application.h"
 #include "qvtdock/ClosingSaves.h"
 #include "qvtdock/DataFolder.h"
-#include "qvtdock/SlotIcons.h"
 #include "shared/LaunchShell.h"
 
 #include <windows.h>
@@ -74,6 +73,8 @@ void TfmMain::StartUp() {
     FLaunchList->Status().Value3 = 1;
 
     FIconList = std::make_unique<TIconList>();
+    FIcons = std::make_unique<TLauncherIcons>(
+        *FIconList, *FLaunchList, [this]() -> TShell& { return environment_->Shell(); });
     BuildIconList();
     FillPageTabs();
     BuildPageMenu();
@@ -169,20 +170,9 @@ void TfmMain::ReloadLaunchData() {
 }
 
 void TfmMain::BuildIconList() {
-    FIconList->Clear();
-    TShell& shell = environment_->Shell();
-    for (int p = 0; p < FLaunchList->Pages().Count(); ++p) {
-        const int count = FLaunchList->Pages().Items(p)->BtnCount;
-        for (int s = 0; s < count; ++s) {
-            TSlotIcon slot = SlotIcon(*FLaunchList->Items(p, s), shell);
-            auto icon = std::make_unique<forms::TIcon>();
-            if (slot.UseMainIcon)
-                icon->Assign(Application.Icon());
-            else
-                TakeIcon(std::move(slot.Icon), *icon);
-            FIconList->Add(std::move(icon));
-        }
-    }
+    // One entry per slot, none with its icon: each page's come when it is shown, so that start-up
+    // and reload cost the same for any size of data.
+    FIcons->Rebuild();
 }
 
 void TfmMain::FormCloseQuery(TComponent* /*sender*/, bool& canClose) {
@@ -214,6 +204,8 @@ void TfmMain::FormDestroy(TComponent* /*sender*/) {
         DragAcceptFiles(BtnBar->Handle(), FALSE);
     LTimer->SetEnabled(false);
     TrayIcon1->SetEnabled(false);
+    BtnBar->ShowIcons(nullptr, 0, 0);
+    FIcons.reset();
     FLaunchList.reset();
     FIconList.reset();
     FTitleBarStyle.reset();

@@ -157,6 +157,7 @@ void TfmMain::FormShow(TComponent* /*sender*/) {
     // foreground once it is there.
     PlaceWindow(FShownByHotKey ? FCfg.KeyShowPos : FCfg.MouseShowPos, true);
     FShownByHotKey = false;
+    MakeShownPageIcons();
     FState.Shown();
     if (!FState.TopMost() && !FBusy)
         SetTopMost(true);

@@ -10,10 +10,13 @@ bool TSlotEdits::ValidSlot(int page, int slot) const {
            slot < list_.Pages().Items(page)->BtnCount;
 }
 
+TEditIconPtr TSlotEdits::EmptyIconFor(int page) {
+    return icons_.PageHasIcons(page) ? icons_.MakeEmptyIcon() : nullptr;
+}
+
 bool TSlotEdits::NewPage(int page, const std::string& name) {
-    std::vector<TEditIconPtr> made;
-    for (int i = 0; i < kNewPageSlots; ++i)
-        made.push_back(icons_.MakeEmptyIcon());
+    // A new page has not been shown: its icons come when it is.
+    std::vector<TEditIconPtr> made(kNewPageSlots);
     // InsertPage raises for a negative index: without a current tab the page is appended.
     const bool before = page >= 0 && page < list_.Pages().Count() - 1;
     if (before) {
@@ -38,7 +41,7 @@ void TSlotEdits::AddSlots(int page, std::optional<int> slot, int count) {
     std::vector<TEditIconPtr> made;
     for (int i = 0; i < count; ++i) {
         items.push_back(NewEmptyItem());
-        made.push_back(icons_.MakeEmptyIcon());
+        made.push_back(EmptyIconFor(page));
     }
     for (int i = 0; i < count; ++i) {
         if (!slot) {
@@ -57,7 +60,7 @@ void TSlotEdits::DeleteSlot(int page, int slot) {
     if (!ValidSlot(page, slot))
         return;
     const bool onlySlot = list_.Pages().Items(page)->BtnCount == 1;
-    TEditIconPtr empty = onlySlot ? icons_.MakeEmptyIcon() : nullptr;
+    TEditIconPtr empty = onlySlot ? EmptyIconFor(page) : nullptr;
     const int index = list_.ItemIndex(page, slot);
     list_.DeleteItem(page, slot);
     if (onlySlot)
@@ -69,7 +72,7 @@ void TSlotEdits::DeleteSlot(int page, int slot) {
 void TSlotEdits::ClearSlot(int page, int slot) {
     if (!ValidSlot(page, slot))
         return;
-    TEditIconPtr empty = icons_.MakeEmptyIcon();
+    TEditIconPtr empty = EmptyIconFor(page);
     list_.ClearItem(page, slot);
     icons_.Replace(list_.ItemIndex(page, slot), std::move(empty));
 }
@@ -80,9 +83,10 @@ void TSlotEdits::SortPage(int page, int mode, bool descending, const TTextCompar
     SortPageItems(list_, page, mode, descending, compare);
     // The sort made new slot objects: read them again. All icons are made before any is put in.
     const int count = list_.Pages().Items(page)->BtnCount;
-    std::vector<TEditIconPtr> made;
-    for (int s = 0; s < count; ++s)
-        made.push_back(icons_.MakeIcon(*list_.Items(page, s)));
+    const bool withIcons = icons_.PageHasIcons(page);
+    std::vector<TEditIconPtr> made(static_cast<size_t>(count));
+    for (int s = 0; s < count && withIcons; ++s)
+        made[static_cast<size_t>(s)] = icons_.MakeIcon(*list_.Items(page, s));
     for (int s = 0; s < count; ++s)
         icons_.Replace(list_.ItemIndex(page, s), std::move(made[s]));
 }
@@ -90,7 +94,7 @@ void TSlotEdits::SortPage(int page, int mode, bool descending, const TTextCompar
 void TSlotEdits::ReplaceSlot(int page, int slot, std::unique_ptr<TLaunchDataItem> item) {
     if (!item || !ValidSlot(page, slot))
         return;
-    TEditIconPtr icon = icons_.MakeIcon(*item);
+    TEditIconPtr icon = icons_.PageHasIcons(page) ? icons_.MakeIcon(*item) : nullptr;
     list_.ReplaceItem(page, slot, std::move(item));
     icons_.Replace(list_.ItemIndex(page, slot), std::move(icon));
 }

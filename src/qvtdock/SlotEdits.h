@@ -1,9 +1,10 @@
 #pragma once
 // The editing commands of "ボタン(&B)" on the launcher's data: the slot list and, beside it, the
-// icon list, one icon per slot in the same flat order. Every edit makes what it needs (names,
+// icon list, one entry per slot in the same flat order. Every edit makes what it needs (names,
 // icons) before it changes either list, and then changes both in steps that cannot fail, so the
-// two never part, also when making something raises. The icon list is abstract here: the launcher
-// keeps TIcon objects, tests keep names.
+// two never part, also when making something raises. Icons are made only for pages that hold
+// theirs; on other pages an edit leaves the entries without icon, to be made when the page is
+// shown. The icon list is abstract here: the launcher keeps TIcon objects, tests keep names.
 #include "shared/LaunchData.h"
 #include "shared/LaunchItems.h"
 
@@ -26,11 +27,14 @@ class TSlotIconList {
 public:
     virtual ~TSlotIconList();
     [[nodiscard]] virtual int Count() const = 0;
+    // The page's slots have their icons, so that slots edited there get theirs at once.
+    [[nodiscard]] virtual bool PageHasIcons(int page) const = 0;
     // An empty slot's icon.
     virtual TEditIconPtr MakeEmptyIcon() = 0;
     // The slot's icon; one that cannot be made is the shell's default icon.
     virtual TEditIconPtr MakeIcon(const TLaunchDataItem& item) = 0;
-    // 0 <= index <= Count; these do not fail for such an index.
+    // 0 <= index <= Count; these do not fail for such an index. A null icon leaves the entry
+    // without one.
     virtual void Insert(int index, TEditIconPtr icon) = 0;
     virtual void Replace(int index, TEditIconPtr icon) = 0;
     virtual void Delete(int index) = 0;
@@ -63,6 +67,8 @@ public:
 
 private:
     [[nodiscard]] bool ValidSlot(int page, int slot) const;
+    // The page's icon of an empty slot, or none for a page without its icons.
+    TEditIconPtr EmptyIconFor(int page);
 
     TLaunchList& list_;
     TSlotIconList& icons_;

@@ -195,7 +195,7 @@ TEST_F(MainFormTest, Icons_EmptySlotsShowTheProgramsNullIcon) {
     Prepare({2});
     Start();
     ASSERT_EQ(form->IconList().Count(), 2);
-    EXPECT_EQ(IconMiddle(form->IconList().GetItem(0)->Handle()), kNullIconColour);
+    EXPECT_EQ(IconMiddle(form->Icons().SlotIcon(0, 0)->Handle()), kNullIconColour);
 }
 
 TEST_F(MainFormTest, Icons_WithoutNullIcon_EmptySlotsShowTheMainIcon) {
@@ -205,7 +205,7 @@ TEST_F(MainFormTest, Icons_WithoutNullIcon_EmptySlotsShowTheMainIcon) {
     env->shell = &shell;
     Start();
     ASSERT_EQ(form->IconList().Count(), 2);
-    EXPECT_EQ(IconMiddle(form->IconList().GetItem(1)->Handle()), kMainIconColour);
+    EXPECT_EQ(IconMiddle(form->Icons().SlotIcon(0, 1)->Handle()), kMainIconColour);
 }
 
 TEST_F(MainFormTest, Icons_SpecialFolderTheSystemLacks_DefaultIconAndStartUpGoesOn) {
@@ -225,8 +225,8 @@ TEST_F(MainFormTest, Icons_SpecialFolderTheSystemLacks_DefaultIconAndStartUpGoes
     EXPECT_FALSE(EndedEarly());
     EXPECT_TRUE(errors.empty());
     ASSERT_EQ(form->IconList().Count(), 2);
-    EXPECT_FALSE(form->IconList().GetItem(0)->Empty());
-    EXPECT_EQ(IconMiddle(form->IconList().GetItem(1)->Handle()), kNullIconColour);
+    EXPECT_FALSE(form->Icons().SlotIcon(0, 0)->Empty());
+    EXPECT_EQ(IconMiddle(form->Icons().SlotIcon(0, 1)->Handle()), kNullIconColour);
 }
 
 // ---- Reload

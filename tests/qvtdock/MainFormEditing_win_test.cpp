@@ -135,7 +135,7 @@ protected:
     }
     void ExpectIconPerSlot() {
         EXPECT_EQ(form->IconList().Count(), form->LaunchList().Count());
-        EXPECT_EQ(form->BtnBar->IconList()->Count(),
+        EXPECT_EQ(form->BtnBar->ButtonCount(),
                   form->LaunchList().Pages().Items(form->PageTab->TabIndex())->BtnCount);
     }
 
@@ -553,7 +553,7 @@ TEST_F(ValueEditingTest, NewPage_OnTheLastPage_AppendedAndTheViewStays) {
     EXPECT_EQ(seen.value, "ページ3");
     EXPECT_EQ(SavedPages(), (Strings{"P1", "P2", "Tools"}));
     EXPECT_EQ(form->PageTab->TabIndex(), 1);
-    EXPECT_EQ(form->BtnBar->IconList()->Count(), 2);
+    EXPECT_EQ(form->BtnBar->ButtonCount(), 2);
     ExpectIconPerSlot();
 }
 
@@ -580,8 +580,8 @@ TEST_F(ValueEditingTest, Add_OnAPageWithoutButtons_Appended) {
     list.Pages().Items(1)->BtnCount = 0;
     list.Delete(first + 1);
     list.Delete(first);
-    form->IconList().Delete(first + 1);
-    form->IconList().Delete(first);
+    form->Icons().Delete(first + 1);
+    form->Icons().Delete(first);
     form->PageTab->SetTabIndex(1);
     form->ResetPageView();
     OpenMenu([&] { RightClickTitle(); });

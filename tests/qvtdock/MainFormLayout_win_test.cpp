@@ -7,8 +7,13 @@
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
 #include "forms/gfx/Bitmap.h"
+#include "forms/gfx/Icon.h"
+#include "shared/LaunchItems.h"
+#include "shared/LaunchShell.h"
 
 #include <gmock/gmock.h>
+
+#include <numeric>
 
 using namespace qvttest;
 
@@ -169,7 +174,7 @@ TEST_F(LayoutTest, OneRowOf25In10Wide_BarHolds25WindowStays10) {
     EXPECT_EQ(ClientOf(form->Handle()), Rc(0, 0, 400, 94));
     EXPECT_EQ(RectIn(form->BtnBar->Handle()), Rc(0, 0, 1000, 40));
     EXPECT_EQ(form->BtnBar->ColCount(), 25);
-    EXPECT_EQ(form->BtnBar->IconList()->Count(), 25);
+    EXPECT_EQ(form->BtnBar->ButtonCount(), 25);
 }
 
 TEST_F(LayoutTest, FormSizeZeroRowMaxTwo_Starts400Wide) {
@@ -415,19 +420,18 @@ TEST_F(LayoutTest, PageTab_AClickOnATabShowsItsPage) {
     ASSERT_TRUE(kbtest::PumpUntil([&] { return Text(form->LbCount) == "007"; }));
     EXPECT_EQ(form->PageTab->TabIndex(), 1);
     EXPECT_EQ(Text(form->LbBtn), "001");
-    EXPECT_EQ(form->BtnBar->IconList()->Count(), 7);
+    EXPECT_EQ(form->BtnBar->ButtonCount(), 7);
     EXPECT_TRUE(form->mnPage->Items(1)->Checked());
 }
 
 TEST_F(LayoutTest, ShowPageButtons_TheBarTakesThePagesIconsOnly) {
-    Prepare({3, 4, 2});
-    Start();
+    StartShown({3, 4, 2});
     form->PageTab->SetTabIndex(1);
     form->ShowPageButtons();
-    ASSERT_EQ(form->BtnBar->IconList()->Count(), 4);
-    EXPECT_EQ(IconBits(form->BtnBar->IconList()->Items(0)->Handle()),
+    ASSERT_EQ(form->BtnBar->ButtonCount(), 4);
+    EXPECT_EQ(IconBits(form->BtnBar->ButtonIcon(0)->Handle()),
               IconBits(form->IconList().Items(3)->Handle()));
-    EXPECT_EQ(IconBits(form->BtnBar->IconList()->Items(3)->Handle()),
+    EXPECT_EQ(IconBits(form->BtnBar->ButtonIcon(3)->Handle()),
               IconBits(form->IconList().Items(6)->Handle()));
 }
 
@@ -506,4 +510,123 @@ TEST_F(LayoutTest, StoreSettings_TheControlsValuesGoBackIntoTheRecord) {
     EXPECT_FALSE(cfg.IconStretch);
     EXPECT_FALSE(cfg.TabClickChg);
     EXPECT_FALSE(cfg.TabCounter);
+}
+
+// ---- Icons made as pages are shown -------------------------------------------------------------
+
+namespace {
+constexpr int kIconPages = 100, kIconSlots = 29; // 2,900 slots: more than the launcher holds
+
+class IconPagesTest : public LayoutTest {
+protected:
+    // Slot s of page p shows icon (p + s + shift) % 4 of this program, a plain colour each; every
+    // fifth slot is empty.
+    void WriteIconPages(int shift) {
+        wchar_t self[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        TLaunchList list;
+        ClearPages(list);
+        for (int p = 0; p < kIconPages; ++p) {
+            list.AddPage("P" + std::to_string(p + 1), kIconSlots, 0);
+            for (int s = 0; s < kIconSlots; ++s) {
+                if (s % 5 == 4)
+                    continue;
+                TLaunchDataItem& item = *list.Items(p, s);
+                item.Kind = ikUrl;
+                item.Title = "U" + std::to_string(s);
+                item.Path = "http://example.com/";
+                item.IconFile = cp932::Narrow(self);
+                item.IconIndex = (p + s + shift) % 4;
+            }
+        }
+        list.SetFileName(DataFile());
+        list.SaveToFile();
+    }
+    // The flat indexes whose entries hold an icon.
+    std::vector<int> Held() const {
+        std::vector<int> held;
+        for (int i = 0; i < form->IconList().Count(); ++i)
+            if (form->IconList().Items(i))
+                held.push_back(i);
+        return held;
+    }
+    static std::vector<int> Range(int first, int count) {
+        std::vector<int> r(static_cast<size_t>(count));
+        std::iota(r.begin(), r.end(), first);
+        return r;
+    }
+    // Shows the page as a click on its tab would.
+    void ShowPage(int page) {
+        form->PageTab->SetTabIndex(page);
+        form->ResetPageView();
+        ASSERT_TRUE(kbtest::PumpUntil([&] { return kbtest::Painted(form->Handle()); }));
+    }
+    // The middle of cell s on the screen is the middle of the slot's icon drawn alone.
+    void ExpectCellShowsItsIcon(int page, int s) {
+        forms::TIcon alone;
+        TakeIcon(ItemIcon(*form->LaunchList().Items(page, s)), alone);
+        const uint32_t rgb = IconMiddle(alone.Handle());
+        const int size = form->BtnBar->BtnSize();
+        const COLORREF shown =
+            Pixel(form->BtnBar, s % 10 * size + size / 2, s / 10 * size + size / 2);
+        EXPECT_EQ(shown, RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF))
+            << "page " << page << " slot " << s;
+    }
+    void StartWithIconPages() {
+        Ini({"RowMax=3"});
+        WriteIconPages(0);
+        Start();
+        ASSERT_FALSE(EndedEarly());
+        heldWhileHidden = Held();
+        form->SetBounds(100, 100, form->Width(), form->Height());
+        form->Show();
+        kbtest::BringToFront(form->Handle());
+        ASSERT_TRUE(kbtest::PumpUntil([&] { return kbtest::Painted(form->Handle()); }));
+    }
+    std::vector<int> heldWhileHidden;
+};
+} // namespace
+
+TEST_F(IconPagesTest, StartUp_NoIconWhileHiddenThenTheShownPagesAlone) {
+    StartWithIconPages();
+    EXPECT_TRUE(heldWhileHidden.empty());
+    EXPECT_EQ(form->IconList().Count(), kIconPages * kIconSlots);
+    EXPECT_EQ(Held(), Range(0, kIconSlots));
+    EXPECT_EQ(form->Icons().MadeCount(), kIconSlots);
+}
+
+TEST_F(IconPagesTest, EveryPageInTurn_EachCellShowsItsIconAndNoMoreThanTheBoundAreHeld) {
+    StartWithIconPages();
+    for (int p = 0; p < kIconPages; ++p) {
+        ShowPage(p);
+        for (const int s : {0, 4, 13, 28})
+            ExpectCellShowsItsIcon(p, s);
+        const std::vector<int> held = Held();
+        EXPECT_LE(held.size(), static_cast<size_t>(TPageIcons::kMaxSlots));
+        EXPECT_EQ(static_cast<int>(held.size()), form->Icons().MadeCount());
+        if (HasFailure())
+            FAIL() << "page " << p;
+    }
+    // The first pages gave theirs back; shown again, they are made anew.
+    EXPECT_EQ(form->IconList().Items(0), nullptr);
+    ShowPage(0);
+    ExpectCellShowsItsIcon(0, 1);
+}
+
+TEST_F(IconPagesTest, ReloadAfterTheDataEditor_UnchangedSlotsKeepTheirIconsChangedOnesShowNew) {
+    StartWithIconPages();
+    ShowPage(7);
+    const forms::TIcon* kept = form->IconList().Items(7 * kIconSlots);
+    form->ReloadLaunchData(); // the editor changed nothing
+    EXPECT_EQ(form->IconList().Items(7 * kIconSlots), kept);
+    WriteIconPages(1);
+    form->ReloadLaunchData();
+    ASSERT_TRUE(kbtest::PumpUntil([&] { return kbtest::Painted(form->Handle()); }));
+    EXPECT_EQ(form->IconList().Items(7 * kIconSlots), nullptr);
+    EXPECT_EQ(form->Icons().MadeCount(), kIconSlots + kIconSlots / 5); // page 1; page 8's empties
+    for (const int s : {0, 1, 2, 3, 4})
+        ExpectCellShowsItsIcon(0, s);
+    ShowPage(7);
+    for (const int s : {0, 1, 2, 3})
+        ExpectCellShowsItsIcon(7, s);
 }

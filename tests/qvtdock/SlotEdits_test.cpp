@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <stdexcept>
 
@@ -21,21 +22,25 @@ public:
 
 class NamedIcons : public TSlotIconList {
 public:
-    std::vector<std::string> names;
+    std::vector<std::string> names; // "" for an entry without its icon
     bool failMaking = false;
+    std::vector<int> pagesWithout; // pages that hold no icons
 
     int Count() const override { return static_cast<int>(names.size()); }
+    bool PageHasIcons(int page) const override {
+        return std::find(pagesWithout.begin(), pagesWithout.end(), page) == pagesWithout.end();
+    }
     TEditIconPtr MakeEmptyIcon() override { return Make(kUnregisteredTitle); }
     TEditIconPtr MakeIcon(const TLaunchDataItem& item) override { return Make(item.Title); }
     void Insert(int index, TEditIconPtr icon) override {
         ASSERT_GE(index, 0);
         ASSERT_LE(index, Count());
-        names.insert(names.begin() + index, Name(*icon));
+        names.insert(names.begin() + index, Name(icon));
     }
     void Replace(int index, TEditIconPtr icon) override {
         ASSERT_GE(index, 0);
         ASSERT_LT(index, Count());
-        names[static_cast<size_t>(index)] = Name(*icon);
+        names[static_cast<size_t>(index)] = Name(icon);
     }
     void Delete(int index) override {
         ASSERT_GE(index, 0);
@@ -49,8 +54,8 @@ private:
             throw std::runtime_error("no icon");
         return std::make_unique<NamedIcon>("icon:" + title);
     }
-    static std::string Name(const TEditIcon& icon) {
-        return dynamic_cast<const NamedIcon&>(icon).name;
+    static std::string Name(const TEditIconPtr& icon) {
+        return icon ? dynamic_cast<const NamedIcon&>(*icon).name : "";
     }
 };
 
@@ -86,11 +91,21 @@ protected:
             c.push_back(list.Pages().Items(p)->Caption);
         return c;
     }
-    // One icon per slot, each the icon of its own slot.
+    // One entry per slot, each without icon or with the icon of its own slot.
     void ExpectTogether() const {
         ASSERT_EQ(icons.Count(), list.Count());
-        for (int i = 0; i < list.Count(); ++i)
-            EXPECT_EQ(icons.names[static_cast<size_t>(i)], "icon:" + list.Items(i)->Title) << i;
+        for (int i = 0; i < list.Count(); ++i) {
+            if (!icons.names[static_cast<size_t>(i)].empty()) {
+                EXPECT_EQ(icons.names[static_cast<size_t>(i)], "icon:" + list.Items(i)->Title) << i;
+            }
+        }
+    }
+    // The page's entries that have their icon, one flag per slot.
+    std::vector<bool> Made(int page) const {
+        std::vector<bool> made;
+        for (int s = 0; s < list.Pages().Items(page)->BtnCount; ++s)
+            made.push_back(!icons.names[static_cast<size_t>(list.ItemIndex(page, s))].empty());
+        return made;
     }
 
     TLaunchList list;
@@ -111,6 +126,9 @@ TEST_F(SlotEditsTest, NewPage_OnAMiddlePage_InsertedBeforeItWithTenEmptySlots) {
     EXPECT_EQ(Captions(), (Strings{"P1", "ページ4", "P2", "P3"}));
     EXPECT_EQ(Titles(1), Strings(10, kEmpty));
     EXPECT_EQ(Titles(2), (Strings{"2.1", "2.2", "2.3"}));
+    // Not shown yet: its icons come when it is.
+    EXPECT_EQ(Made(1), std::vector<bool>(10, false));
+    EXPECT_EQ(Made(2), std::vector<bool>(3, true));
     ExpectTogether();
 }
 
@@ -243,12 +261,30 @@ TEST_F(SlotEditsTest, ReplaceSlot_TakesTheItemsIcon) {
 TEST_F(SlotEditsTest, IconThatCannotBeMade_LeavesBothListsAsTheyWere) {
     Make({3, 2});
     icons.failMaking = true;
-    EXPECT_THROW(edits.NewPage(0, "N"), std::runtime_error);
     EXPECT_THROW(edits.AddSlots(0, 1, 2), std::runtime_error);
     EXPECT_THROW(edits.ClearSlot(0, 0), std::runtime_error);
     EXPECT_THROW(edits.ReplaceSlot(0, 0, NewEmptyItem()), std::runtime_error);
     EXPECT_EQ(Captions(), (Strings{"P1", "P2"}));
     EXPECT_EQ(Titles(0), (Strings{"1.1", "1.2", "1.3"}));
+    ExpectTogether();
+}
+
+TEST_F(SlotEditsTest, PageWithoutIcons_EditsMakeNoneAndItsEntriesStayWithTheirSlots) {
+    Make({3, 2, 2});
+    icons.pagesWithout = {1};
+    icons.names[3] = icons.names[4] = ""; // page 2 holds no icons
+    icons.failMaking = true;              // nothing may be made
+    edits.AddSlots(1, 1, 2);
+    edits.ClearSlot(1, 0);
+    auto item = NewEmptyItem();
+    item->Title = "New";
+    edits.ReplaceSlot(1, 3, std::move(item));
+    edits.SortPage(1, 0, true, ByteCompare);
+    edits.DeleteSlot(1, 0);
+    EXPECT_EQ(Titles(1), (Strings{kEmpty, kEmpty, "New"}));
+    EXPECT_EQ(Made(1), std::vector<bool>(3, false));
+    EXPECT_EQ(Made(0), std::vector<bool>(3, true));
+    EXPECT_EQ(Made(2), std::vector<bool>(2, true));
     ExpectTogether();
 }
 

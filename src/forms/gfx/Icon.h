@@ -1,5 +1,7 @@
 #pragma once
-// An icon handle owned by the object: copied on Assign, destroyed with the object.
+// An icon handle owned by the object: copied on Assign, destroyed with the object; or one shared
+// with its owner (ShareHandle), which the object shows but never destroys. Its size is read from
+// the handle only when asked for.
 #include "forms/gfx/Canvas.h"
 
 #include <windows.h>
@@ -19,7 +21,10 @@ public:
     // Takes ownership; a value of 0 or 1 (ExtractIconW's "not an icon file") leaves the icon
     // empty.
     void SetHandle(HICON icon);
-    // Gives the handle to the caller; the icon is empty afterwards.
+    // Shows a handle that stays its owner's, who keeps it alive as long as this object.
+    void ShareHandle(HICON icon);
+    [[nodiscard]] bool Shared() const { return shared_; }
+    // Gives the handle to the caller (a copy of a shared one); the icon is empty afterwards.
     HICON ReleaseHandle();
     // A copy of the source's image (CopyIcon); an empty source empties this icon.
     void Assign(const TIcon& source);
@@ -28,15 +33,19 @@ public:
     bool LoadFromResource(HINSTANCE module, std::string_view name, int size = 0);
     bool LoadFromResourceId(HINSTANCE module, int id, int size = 0);
 
-    [[nodiscard]] int Width() const override { return width_; }
-    [[nodiscard]] int Height() const override { return height_; }
+    [[nodiscard]] int Width() const override;
+    [[nodiscard]] int Height() const override;
     [[nodiscard]] bool Empty() const override { return handle_ == nullptr; }
     void DrawTo(HDC dc, const TRect& r, DWORD copyMode) const override;
 
 private:
-    void Replace(HICON icon);
+    void Replace(HICON icon, bool shared);
+    // Reading the size costs two bitmaps made and freed: only for those who ask.
+    void ReadSize() const;
     HICON handle_ = nullptr;
-    int width_ = 0, height_ = 0;
+    bool shared_ = false;
+    mutable bool sized_ = true;
+    mutable int width_ = 0, height_ = 0;
 };
 
 } // namespace forms

@@ -1,5 +1,6 @@
 #include "components/ScrollingText.h"
 
+#include "forms/base/StrUtils.h"
 #include "shared/DateFormat.h"
 
 #include <cstdint>
@@ -20,16 +21,6 @@ int Moved(int pos, int64_t delta) {
 TTelopScrollStyle KnownStyle(TTelopScrollStyle style) {
     return style == tssVertUp || style == tssVertDn ? style : tssHorzLeft;
 }
-
-std::string OneLine(std::string_view text) {
-    std::string line;
-    line.reserve(text.size());
-    // CR and LF are never trail bytes, so dropping them bytewise keeps every character whole.
-    for (const char c : text)
-        if (c != '\r' && c != '\n')
-            line += c;
-    return line;
-}
 } // namespace
 
 std::string TScrollingText::DateTimeCaption() const {
@@ -37,7 +28,7 @@ std::string TScrollingText::DateTimeCaption() const {
 }
 
 std::string TScrollingText::DisplayedText() const {
-    return OneLine(showTime_ ? DateTimeCaption() : message_);
+    return forms::WithoutLineBreaks(showTime_ ? DateTimeCaption() : message_);
 }
 
 void TScrollingText::SetScrollStyle(TTelopScrollStyle style) {

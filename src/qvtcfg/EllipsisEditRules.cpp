@@ -73,16 +73,6 @@ void DrawEllipsisFace(TPainter& painter, int w, int h, bool pressed, bool enable
     }
 }
 
-std::string WithoutLineBreaks(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
-    // CR and LF are never the second byte of a double-byte character.
-    for (const char c : text)
-        if (c != '\r' && c != '\n')
-            kept += c;
-    return kept;
-}
-
 int ScaleValue(int value, int multiplier, int divisor) {
     if (divisor == 0)
         return value;

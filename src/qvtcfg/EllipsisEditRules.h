@@ -38,9 +38,6 @@ struct TEllipsisColors {
 void DrawEllipsisFace(forms::TPainter& painter, int w, int h, bool pressed, bool enabled,
                       const TEllipsisColors& colors);
 
-// The text a one-line field keeps of text: every CR and LF removed.
-[[nodiscard]] std::string WithoutLineBreaks(std::string_view text);
-
 // value x multiplier / divisor with a 64-bit intermediate, rounded to the nearest integer (halves
 // away from zero) and held within 32 bits; value itself for a divisor of 0.
 [[nodiscard]] int ScaleValue(int value, int multiplier, int divisor);

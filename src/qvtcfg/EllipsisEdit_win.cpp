@@ -2,6 +2,7 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/ScopeGuard.h"
+#include "forms/base/StrUtils.h"
 #include "forms/win/Screen.h"
 
 #include <windows.h>
@@ -99,7 +100,7 @@ void TCustomEllipsisEdit::EllipsisClick() {
 }
 
 void TCustomEllipsisEdit::SetText(std::string_view text) {
-    forms::TEdit::SetText(WithoutLineBreaks(text));
+    forms::TEdit::SetText(forms::WithoutLineBreaks(text));
 }
 
 void TCustomEllipsisEdit::SetAlignment(forms::TAlignment value) {
@@ -169,7 +170,7 @@ forms::TRect TCustomEllipsisEdit::EditRect() const {
 
 void TCustomEllipsisEdit::CreateParams(forms::TCreateParams& p) {
     forms::TEdit::CreateParams(p);
-    p.Caption = WithoutLineBreaks(p.Caption);
+    p.Caption = forms::WithoutLineBreaks(p.Caption);
     p.Style &= ~static_cast<DWORD>(ES_CENTER | ES_RIGHT);
     if (alignment_ == forms::TAlignment::taCenter)
         p.Style |= ES_CENTER;

@@ -144,14 +144,6 @@ TEST(DrawEllipsisFace, ButtonsTooSmallForTheDotsDrawWithoutFailing) {
     }
 }
 
-// ---- text ----
-
-TEST(WithoutLineBreaks, RemovesEveryCrAndLf) {
-    EXPECT_EQ(WithoutLineBreaks("C:\\a\r\nb\rc\nd"), "C:\\abcd");
-    EXPECT_EQ(WithoutLineBreaks("\r\n\r\n"), "");
-    EXPECT_EQ(WithoutLineBreaks("C:\\\x97\x5C\x92\xE8\\x"), "C:\\\x97\x5C\x92\xE8\\x");
-}
-
 // ---- scaling ----
 
 TEST(ScaleValue, RoundsToTheNearestHalvesAwayFromZero) {

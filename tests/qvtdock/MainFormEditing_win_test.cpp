@@ -108,17 +108,6 @@ protected:
         kbtest::ClickAt(form->BtnBar->Handle(), index * size + size / 2, size / 2, true);
     }
     void RightClickTitle() { kbtest::ClickAt(form->TitleBox->Handle(), 4, 14, true); }
-    // The pop-up hint shown away from the window, ready for a click.
-    HWND ShowHint() {
-        THintSetter& hint = *form->HintSetter();
-        hint.SetIsIcon(false);
-        hint.SetHintStr("ヒント");
-        hint.ShowHintAt(600, 500, 120, 0);
-        const HWND window = hint.HintWindow()->Handle();
-        EXPECT_TRUE(kbtest::PumpUntil([&] { return IsWindowVisible(window) != FALSE; }));
-        return window;
-    }
-
     // Answers the next message dialog with the button, keeping what it showed.
     std::unique_ptr<kbtest::WindowDriver> Answer(const std::string& button) {
         question = {};

@@ -53,16 +53,6 @@ protected:
         return std::make_unique<kbtest::WindowDriver>(
             L"#32768", [this](HWND menu) { menuItems = kbtest::DriveMenu(menu, -1); }, timeoutMs);
     }
-    // The pop-up hint shown away from the window, with or without its icon.
-    HWND ShowHint(bool icon) {
-        THintSetter& hint = *form->HintSetter();
-        hint.SetIsIcon(icon);
-        hint.SetHintStr("ヒント");
-        hint.ShowHintAt(600, 500, 120, 0);
-        const HWND window = hint.HintWindow()->Handle();
-        EXPECT_TRUE(kbtest::PumpUntil([&] { return IsWindowVisible(window) != FALSE; }));
-        return window;
-    }
     std::vector<kbtest::MenuItemView> menuItems;
 };
 } // namespace

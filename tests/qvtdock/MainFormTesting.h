@@ -178,6 +178,16 @@ protected:
     void Start() { form = forms::MakeScoped<TfmMain>(env); }
     // Start-up ended: the application was told to terminate.
     static bool EndedEarly() { return forms::Application.Terminated(); }
+    // The pop-up hint shown away from the window, with or without its icon, ready for a click.
+    HWND ShowHint(bool icon = false) {
+        THintSetter& hint = *form->HintSetter();
+        hint.SetIsIcon(icon);
+        hint.SetHintStr("ヒント");
+        hint.ShowHintAt(600, 500, 120, 0);
+        const HWND window = hint.HintWindow()->Handle();
+        EXPECT_TRUE(kbtest::PumpUntil([&] { return IsWindowVisible(window) != FALSE; }));
+        return window;
+    }
 
     kbtest::TempDir dir;
     std::shared_ptr<TestEnvironment> env = std::make_shared<TestEnvironment>();

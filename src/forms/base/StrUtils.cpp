@@ -200,4 +200,14 @@ std::string Quoted(std::string_view s) {
     return "\"" + std::string(s) + "\"";
 }
 
+std::string WithoutLineBreaks(std::string_view s) {
+    std::string kept;
+    kept.reserve(s.size());
+    // CR and LF are never the second byte of a double-byte character.
+    for (const char c : s)
+        if (c != '\r' && c != '\n')
+            kept += c;
+    return kept;
+}
+
 } // namespace forms

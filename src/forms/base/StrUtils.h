@@ -67,4 +67,7 @@ std::string IntToStr(int64_t value);
 // inside s stays as it is.
 std::string Quoted(std::string_view s);
 
+// s without its CR and LF bytes: one line of what may hold several.
+std::string WithoutLineBreaks(std::string_view s);
+
 } // namespace forms

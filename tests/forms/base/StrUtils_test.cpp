@@ -60,3 +60,9 @@ TEST(StrUtils, SplitLinesKeepsEachLinesTerminator) {
     EXPECT_EQ(SplitLines("x\n").size(), 1u); // a final terminator opens no empty line
     EXPECT_TRUE(SplitLines("").empty());
 }
+
+TEST(StrUtils, WithoutLineBreaks_RemovesEveryCrAndLfAndKeepsDoubleByteCharacters) {
+    EXPECT_EQ(forms::WithoutLineBreaks("C:\\a\r\nb\rc\nd"), "C:\\abcd");
+    EXPECT_EQ(forms::WithoutLineBreaks("\r\n\r\n"), "");
+    EXPECT_EQ(forms::WithoutLineBreaks("C:\\\x97\x5C\x92\xE8\\x"), "C:\\\x97\x5C\x92\xE8\\x");
+}

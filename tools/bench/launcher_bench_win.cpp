@@ -164,23 +164,33 @@ struct Lifetimes {
     std::vector<double> start, close;
 };
 
-std::optional<Lifetimes> StartRuns(const kbtest::ProcessOptions& options,
-                                   const std::wstring& windowClass, int runs) {
-    if (!StartOnce(options, windowClass)) // fills the system's caches
-        return std::nullopt;
-    Lifetimes times;
-    bool windowAtIdle = true;
-    for (int i = 0; i < runs; ++i) {
-        const std::optional<Lifetime> run = StartOnce(options, windowClass);
-        if (!run)
+struct Program {
+    kbtest::ProcessOptions options;
+    std::wstring windowClass;
+};
+
+// Runs of the programs taken in turn, so that a drift of the machine or of the wineserver during
+// the bench weighs on each figure alike and its ratio to a floor measured beside it holds.
+std::optional<std::vector<Lifetimes>> StartRuns(const std::vector<Program>& programs, int runs) {
+    for (const Program& program : programs) // fills the system's caches
+        if (!StartOnce(program.options, program.windowClass))
             return std::nullopt;
-        times.start.push_back(run->startMs);
-        times.close.push_back(run->closeMs);
-        windowAtIdle = windowAtIdle && run->windowAtIdle;
-    }
-    if (!windowAtIdle)
-        std::printf("  (%s: the first idle came before its window existed)\n",
-                    options.program.c_str());
+    std::vector<Lifetimes> times(programs.size());
+    std::vector<bool> windowAtIdle(programs.size(), true);
+    for (int i = 0; i < runs; ++i)
+        for (size_t p = 0; p < programs.size(); ++p) {
+            const std::optional<Lifetime> run =
+                StartOnce(programs[p].options, programs[p].windowClass);
+            if (!run)
+                return std::nullopt;
+            times[p].start.push_back(run->startMs);
+            times[p].close.push_back(run->closeMs);
+            windowAtIdle[p] = windowAtIdle[p] && run->windowAtIdle;
+        }
+    for (size_t p = 0; p < programs.size(); ++p)
+        if (!windowAtIdle[p])
+            std::printf("  (%s: the first idle came before its window existed)\n",
+                        programs[p].options.program.c_str());
     return times;
 }
 
@@ -402,26 +412,25 @@ int main() {
         const std::string table = forms::ReadFileBytes(args[1]);
         kbtest::ProcessOptions bare;
         bare.program = OwnFolder() + "\\bench_floor.exe";
-        const std::optional<Lifetimes> floor = StartRuns(bare, L"TBenchFloor", runs);
-        ProgramFolder demoFolder(args[0]);
+        ProgramFolder demoFolder(args[0]), filledFolder(args[0]), emptyFolder(args[0]);
         demo::WriteDemoFolder(demo::ReadDemoTable(table, demoFolder.dataFolder),
                               demoFolder.dataFolder);
-        const std::optional<Lifetimes> demoTimes =
-            floor ? StartRuns(demoFolder.Launcher(), L"TfmMain", runs) : std::nullopt;
-        if (!demoTimes)
-            return 1;
-        const double demoStart = Median(demoTimes->start);
-        Figure("start-up demo", demoTimes->start, Median(floor->start));
-        ProgramFolder filledFolder(args[0]), emptyFolder(args[0]);
         WriteLargeData(filledFolder.dataFolder, table, true);
         WriteLargeData(emptyFolder.dataFolder, table, false);
-        const std::optional<Lifetimes> filled =
-            StartRuns(filledFolder.Launcher(), L"TfmMain", runs);
-        const std::optional<Lifetimes> empty = StartRuns(emptyFolder.Launcher(), L"TfmMain", runs);
-        if (!filled || !empty)
+        const std::optional<std::vector<Lifetimes>> starts =
+            StartRuns({{bare, L"TBenchFloor"},
+                       {demoFolder.Launcher(), L"TfmMain"},
+                       {filledFolder.Launcher(), L"TfmMain"},
+                       {emptyFolder.Launcher(), L"TfmMain"}},
+                      runs);
+        if (!starts)
             return 1;
-        Figure("start-up 10000 filled", filled->start, demoStart);
-        Figure("start-up 10000 empty", empty->start, demoStart);
+        const Lifetimes &floor = (*starts)[0], &demoTimes = (*starts)[1];
+        const Lifetimes &filled = (*starts)[2], &empty = (*starts)[3];
+        const double demoStart = Median(demoTimes.start);
+        Figure("start-up demo", demoTimes.start, Median(floor.start));
+        Figure("start-up 10000 filled", filled.start, demoStart);
+        Figure("start-up 10000 empty", empty.start, demoStart);
         std::optional<std::vector<double>> hotKeys;
         {
             ShownLauncher demoLauncher(demoFolder);
@@ -436,7 +445,7 @@ int main() {
         Figure("reload 10000", pages->reload, demoStart);
         Figure("first show of a 100-slot page", pages->firstShow, hotKey);
         Figure("page shown before", pages->shownBefore, hotKey);
-        Figure("close 10000", filled->close, Median(demoTimes->close));
+        Figure("close 10000", filled.close, Median(demoTimes.close));
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "launcher_bench: %s\n", e.what());

@@ -124,7 +124,7 @@ void TCustomDrawGrid::SetColWidths(int col, int width) {
     if (w == CellSize(width))
         return;
     w = CellSize(width);
-    Invalidate();
+    InvalidateShown();
 }
 
 int TCustomDrawGrid::RowHeights(int row) const {
@@ -138,7 +138,14 @@ void TCustomDrawGrid::SetRowHeights(int row, int height) {
     if (h == CellSize(height))
         return;
     h = CellSize(height);
-    Invalidate();
+    InvalidateShown();
+}
+
+// Sizes are set cell by cell, often for every cell of a long row: a hidden grid is painted whole
+// when it shows, so it asks the system for nothing meanwhile.
+void TCustomDrawGrid::InvalidateShown() {
+    if (HandleAllocated() && IsWindowVisible(Handle()))
+        Invalidate();
 }
 
 void TCustomDrawGrid::ScrollColIntoView() {

@@ -91,6 +91,7 @@ private:
     // client area allows.
     void ScrollColIntoView();
     void ScrollRowIntoView();
+    void InvalidateShown();
     void CheckCol(int col) const;
     void CheckRow(int row) const;
 

@@ -73,22 +73,6 @@ TEST(PageIconsTest, Bound_PagesShownLongestAgoGiveBackFirstTheShownPageNever) {
     EXPECT_EQ(MadeOnes(big), (Indexes{7}));
 }
 
-TEST(PageIconsTest, Bound_FlippingThroughTenThousandSlotsHoldsTheLastTwentyPages) {
-    TLaunchList list;
-    ClearPages(list);
-    for (int p = 0; p < 100; ++p)
-        list.AddPage("P", 100, 0);
-    TPageIcons icons;
-    icons.Reset(list.Count());
-    for (int p = 0; p < 100; ++p) {
-        icons.Show(list, p);
-        EXPECT_LE(icons.MadeCount(), TPageIcons::kMaxSlots);
-        EXPECT_TRUE(icons.PageMade(list, p));
-    }
-    for (int p = 0; p < 100; ++p)
-        EXPECT_EQ(icons.PageMade(list, p), p >= 80) << p;
-}
-
 TEST(PageIconsTest, SlotEdits_EntriesMoveWithTheirSlotsOnPagesWithAndWithoutIcons) {
     TLaunchList list;
     Fill(list, {2, 2, 2});

@@ -108,17 +108,6 @@ TEST_F(KeyboardTest, TabFollowsTabOrderAndWraps) {
     EXPECT_TRUE(b->Focused());
 }
 
-TEST_F(KeyboardTest, TabReachesTheDialogBeforeKeyEventsThatTakeEveryKey) {
-    int tabs = 0;
-    a->OnKeyDown = [&](TComponent*, uint16_t& k, TShiftState) {
-        tabs += k == VK_TAB;
-        k = 0;
-    };
-    Key(VK_TAB);
-    EXPECT_TRUE(b->Focused());
-    EXPECT_EQ(tabs, 0);
-}
-
 TEST_F(KeyboardTest, ControlWantingTabKeepsIt) {
     a->dlgCode = DLGC_WANTTAB;
     int tabs = 0;

@@ -151,18 +151,13 @@ std::optional<int> TfmMain::DropCell(const MSG& msg) {
     if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))
         return std::nullopt;
     ::ClientToScreen(msg.hwnd, &point);
+    const forms::TPoint onScreen{point.x, point.y};
     // The bar shows through the base panel only; its cells beyond the base are out of sight.
-    const auto inside = [point](HWND window, POINT& client) {
-        RECT r{};
-        client = point;
-        ::ScreenToClient(window, &client);
-        GetClientRect(window, &r);
-        return PtInRect(&r, client) != FALSE;
-    };
-    POINT inBase{}, inBar{};
-    if (!inside(Base->Handle(), inBase) || !inside(BtnBar->Handle(), inBar))
+    const forms::TPoint inBar = BtnBar->ScreenToClient(onScreen);
+    if (!Base->ClientRect().Contains(Base->ScreenToClient(onScreen)) ||
+        !BtnBar->ClientRect().Contains(inBar))
         return std::nullopt;
-    const int cell = BtnBar->BtnIndexAt(inBar.x, inBar.y);
+    const int cell = BtnBar->BtnIndexAt(inBar.X, inBar.Y);
     if (cell < 0 || cell >= PageButtonCount())
         return std::nullopt;
     return cell;

@@ -3,7 +3,7 @@
 #include "forms/base/Paths.h"
 
 std::string DataEditorFile(const TAppCfg& cfg, std::string_view programPath) {
-    if (cfg.DataEditorPath.empty())
-        return LauncherFolderOf(programPath) + "zvledit.exe";
-    return forms::IncludeTrailingBackslash(cfg.DataEditorPath) + "zvledit.exe";
+    const std::string folder =
+        cfg.DataEditorPath.empty() ? LauncherFolderOf(programPath) : cfg.DataEditorPath;
+    return forms::IncludeTrailingBackslash(folder) + "zvledit.exe";
 }

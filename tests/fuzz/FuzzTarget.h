@@ -1,0 +1,31 @@
+#pragma once
+// What every fuzz target shares. A target is one file <name>_fuzz.cpp that defines
+// LLVMFuzzerTestOneInput over one parser of outside data and checks what must hold for any input;
+// its corpus is the folder <name>/ beside it.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace fuzz {
+
+inline std::string Bytes(const uint8_t* data, size_t size) {
+    return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+// A broken promise ends the run at once, so that the engine keeps the input as a reproducer.
+[[noreturn]] inline void Fail(const char* what, const char* file, int line) {
+    std::fprintf(stderr, "%s:%d: fuzz check failed: %s\n", file, line, what);
+    std::abort();
+}
+
+} // namespace fuzz
+
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition))                                                                          \
+            ::fuzz::Fail(#condition, __FILE__, __LINE__);                                          \
+    } while (false)
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);

@@ -10,8 +10,8 @@
 #
 # PNG: the pictures are cropped to the windows and encoded by tools/screenshots/screenshot_win.cpp
 # (kb_shot.exe) under Wine with the Windows Imaging Component (windowscodecs) of the mingw-w64 SDK.
-# Wine brings that encoder along, so no image package and no encoder of our own are needed; the
-# whole-screen .bmp that kb_helper saves for ./run.sh would be ten times too big for the repository.
+# Wine brings that encoder along, so no image package and no encoder of our own are needed; a .bmp
+# such as kb_helper saves for ./run.sh (2.3 MB for the screen) is far too big for the repository.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)

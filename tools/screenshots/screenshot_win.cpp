@@ -1,13 +1,16 @@
 // The Wine-side half of tools/screenshots.sh: what the script needs beyond kb_helper to take the
 // README's pictures as a person would see them. One command per call; the exit code says how it
 // went (0 done, 1 not in time, 2 no such window, 3 bad arguments, 4 the picture was not written).
-//   kb_shot shown CLASS [COUNT] [MS]   waits until COUNT (1) top-level windows of the class are
-//   visible kb_shot click CLASS X Y [right]    clicks at a point of the visible window's client
-//   area kb_shot png FILE CLASS...          saves the screen under the visible windows of the
-//   classes
-//                                      (cropped to the rectangle round all of them) as a PNG
+//   kb_shot shown CLASS [COUNT] [MS]  waits until COUNT (1) windows of the class are visible
+//   kb_shot click CLASS X Y [right]   clicks at a point of the visible window's client area
+//   kb_shot key VK                    presses and releases a virtual key (27: Esc)
+//   kb_shot png FILE CLASS...         saves the screen under the visible windows of the classes,
+//                                     cropped to the rectangle round them all, as a PNG
 // PNG comes from the Windows Imaging Component (windowscodecs): Windows and Wine both have it, so
 // the script needs no image tool on the Linux side and the build no library beyond mingw-w64's.
+#include "forms/shell/ComInit.h"
+#include "forms/shell/ComPtr.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -116,34 +119,27 @@ Pixels Grab(const RECT& area) {
     return p;
 }
 
-// Releases a COM interface at the end of the scope.
-template <class T> struct ComPtr {
-    T* p = nullptr;
-    ~ComPtr() {
-        if (p)
-            p->Release();
-    }
-    T* operator->() const { return p; }
-};
-
 bool WritePng(const Pixels& pixels, const std::wstring& file) {
-    ComPtr<IWICImagingFactory> factory;
-    ComPtr<IWICStream> stream;
-    ComPtr<IWICBitmapEncoder> encoder;
-    ComPtr<IWICBitmapFrameEncode> frame;
-    ComPtr<IPropertyBag2> options;
+    const forms::ComInit com;
+    forms::ComPtr<IWICImagingFactory> factory;
+    forms::ComPtr<IWICStream> stream;
+    forms::ComPtr<IWICBitmapEncoder> encoder;
+    forms::ComPtr<IWICBitmapFrameEncode> frame;
+    forms::ComPtr<IPropertyBag2> options;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+    return com.Usable() &&
+           SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                       IID_IWICImagingFactory,
-                                      reinterpret_cast<void**>(&factory.p))) &&
-           SUCCEEDED(factory->CreateStream(&stream.p)) &&
+                                      reinterpret_cast<void**>(factory.Put()))) &&
+           SUCCEEDED(factory->CreateStream(stream.Put())) &&
            SUCCEEDED(stream->InitializeFromFilename(file.c_str(), GENERIC_WRITE)) &&
-           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder.p)) &&
-           SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) &&
-           SUCCEEDED(encoder->CreateNewFrame(&frame.p, &options.p)) &&
-           SUCCEEDED(frame->Initialize(options.p)) &&
+           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.Put())) &&
+           SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
+           SUCCEEDED(encoder->CreateNewFrame(frame.Put(), options.Put())) &&
+           SUCCEEDED(frame->Initialize(options.Get())) &&
            SUCCEEDED(frame->SetSize(pixels.width, pixels.height)) &&
            SUCCEEDED(frame->SetPixelFormat(&format)) &&
+           // The encoder may offer another format; our rows are only this one.
            IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
            SUCCEEDED(frame->WritePixels(pixels.height, pixels.stride,
                                         static_cast<UINT>(pixels.bytes.size()),
@@ -164,11 +160,7 @@ int Png(const std::wstring& file, const std::vector<std::wstring>& classNames) {
         return kNoWindow;
     RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     IntersectRect(&area, &area, &screen);
-    const Pixels pixels = Grab(area);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const bool written = WritePng(pixels, file);
-    CoUninitialize();
-    return written ? kDone : kNotWritten;
+    return WritePng(Grab(area), file) ? kDone : kNotWritten;
 }
 } // namespace
 

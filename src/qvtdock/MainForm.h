@@ -10,8 +10,8 @@
 // replace.
 //
 // Each chapter of the form is a file of its own; the sections below name it and hold the
-// chapter's operations and the state that only it uses. The state that several chapters read
-// lies in the section of the chapter that makes it.
+// chapter's operations and the state that only it uses. State that several chapters share lies
+// with the chapter whose subject it is.
 #include "components/ButtonGridControls.h"
 #include "components/FolderPicker.h"
 #include "components/LaunchTimer.h"
@@ -296,13 +296,11 @@ public:
     void FormResize(forms::TComponent* sender);
     // The leftmost visible button of a single-row bar.
     [[nodiscard]] int FirstVisibleBtn() const { return FFirstVisibleBtn; }
-    [[nodiscard]] TTitleBarStyle& TitleBarStyle() const { return *FTitleBarStyle; }
 
 private:
     // The current page's icons, for a window about to show it.
     void MakeShownPageIcons();
 
-    std::unique_ptr<TTitleBarStyle> FTitleBarStyle;
     // The leftmost visible button of a single-row bar.
     int FFirstVisibleBtn = 0;
 
@@ -333,6 +331,7 @@ public:
     [[nodiscard]] int StyleType() const { return FStyleType; }
     [[nodiscard]] const TAppCfg& Cfg() const { return FCfg; }
     [[nodiscard]] THintSetter* HintSetter() const { return FHintSetter; }
+    [[nodiscard]] TTitleBarStyle& TitleBarStyle() const { return *FTitleBarStyle; }
 
 private:
     // A style read whole onto the controls: skins off, then the glyphs, skins, colours and fonts.
@@ -346,6 +345,8 @@ private:
 
     TAppCfg FCfg;
     THintSetter* FHintSetter = nullptr;
+    // Written by the style, painted by the layout.
+    std::unique_ptr<TTitleBarStyle> FTitleBarStyle;
     int FStyleType = 0;
 
     // ---- Input and actions (MainFormInput_win.cpp) ----------------------------------------------
@@ -543,8 +544,7 @@ private:
     // The message filter while it is detached.
     forms::TMessageEvent detachedFilter_;
 
-    // ---- Hints (MainFormHints_win.cpp)
-    // -----------------------------------------------------------
+    // ---- Hints (MainFormHints_win.cpp) ----------------------------------------------------------
 public:
     void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
     // The selected button's pop-up hint.

@@ -1,5 +1,6 @@
 #include "components/ScrollingLabel.h"
 
+#include "forms/base/Method.h"
 #include "forms/gfx/DeviceContext.h"
 
 using namespace forms;
@@ -14,7 +15,7 @@ TCustomScrlLabel::TCustomScrlLabel(TComponent* owner) : TCustomLabel(owner), tex
     text_.SetScrollStyle(tssHorzLeft);
     timer_ = MakeScoped<TTimer>();
     timer_->SetEnabled(false);
-    timer_->OnTimer = [this](TComponent* sender) { TelopTimer(sender); };
+    timer_->OnTimer = forms::Method(this, &TCustomScrlLabel::TelopTimer);
     Sync();
     Invalidate();
 }

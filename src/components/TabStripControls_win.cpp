@@ -1,5 +1,6 @@
 #include "components/TabStripControls.h"
 
+#include "forms/base/Method.h"
 #include "shared/SkinDrawing.h"
 
 #include <algorithm>
@@ -81,8 +82,7 @@ TKTabPanel::TKTabPanel(TComponent* owner) : TBaseGrid(owner), glyph_(std::make_u
     arrows_ = MakeOwned<TScrollBtns>(this);
     arrows_->SetVisible(false);
     arrows_->SetBounds(0, 0, 30, 15);
-    arrows_->OnMouseDown = [this](TComponent* sender, TMouseButton button, TShiftState shift, int x,
-                                  int y) { ScrollBtnsMouseDown(sender, button, shift, x, y); };
+    arrows_->OnMouseDown = forms::Method(this, &TKTabPanel::ScrollBtnsMouseDown);
     arrows_->SetParent(this);
 }
 

@@ -51,8 +51,8 @@ public:
 
     // The settings' path without extension (the data folder + "qvtdock"), and where the box was
     // asked to stand.
-    std::string SettingsBase;
-    int RequestedLeft = 0, RequestedTop = 0;
+    std::string settingsBase_;
+    int requestedLeft_ = 0, requestedTop_ = 0;
 
     // Fills the labels and the panel from the launcher's file and the settings.
     void FillInfo();

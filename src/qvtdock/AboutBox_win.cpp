@@ -2,6 +2,7 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
+#include "forms/base/Method.h"
 #include "forms/base/Paths.h"
 #include "forms/gfx/Icon.h"
 #include "forms/win/Clipboard.h"
@@ -81,10 +82,8 @@ void TAboutBox::BuildDesign() {
     font.SetCharset(SHIFTJIS_CHARSET);
     SetFont(font);
     SetKeyPreview(true);
-    OnKeyUp = [this](TComponent* s, uint16_t& key, forms::TShiftState shift) {
-        FormKeyUp(s, key, shift);
-    };
-    OnPaint = [this](TComponent* s) { FormPaint(s); };
+    OnKeyUp = forms::Method(this, &TAboutBox::FormKeyUp);
+    OnPaint = forms::Method(this, &TAboutBox::FormPaint);
 
     const auto label = [this](int x, int y, const forms::TFont& f) {
         forms::TLabel* l = forms::MakeChild<forms::TLabel>(this, Bounds(x, y, 10, 10));
@@ -104,7 +103,7 @@ void TAboutBox::BuildDesign() {
     LbUrl = label(64, 72, urlFont);
     LbUrl->SetCaption(kHomePage);
     LbUrl->SetCursor(forms::crHandPoint);
-    LbUrl->OnClick = [this](TComponent* s) { LbUrlClick(s); };
+    LbUrl->OnClick = forms::Method(this, &TAboutBox::LbUrlClick);
     LbCopyright = label(56, 48, LabelFont(Font(), 13));
 
     Bevel1 = forms::MakeChild<forms::TBevel>(this, Bounds(56, 96, 297, 2));
@@ -118,7 +117,7 @@ void TAboutBox::BuildDesign() {
     SBtnClip->SetGlyph(glyph);
     SBtnClip->SetHint("クリップボードへコピー");
     SBtnClip->SetShowHint(true);
-    SBtnClip->OnClick = [this](TComponent* s) { SBtnClipClick(s); };
+    SBtnClip->OnClick = forms::Method(this, &TAboutBox::SBtnClipClick);
 
     Button1 = forms::MakeChild<forms::TButton>(this, Bounds(280, 8, 75, 25));
     Button1->SetCaption("OK");
@@ -126,7 +125,7 @@ void TAboutBox::BuildDesign() {
     Button1->SetModalResult(forms::mrOk);
 
     PopupMenu2 = forms::MakeOwned<forms::TPopupMenu>(this);
-    PopupMenu2->OnPopup = [this](TComponent* s) { PopupMenu2Popup(s); };
+    PopupMenu2->OnPopup = forms::Method(this, &TAboutBox::PopupMenu2Popup);
     forms::TMenuItem& items = PopupMenu2->Items();
     const auto add = [&items](const char* caption, const char* hint, std::function<void()> run) {
         forms::TMenuItem* item = items.Add(caption, [run](TComponent*) { run(); });
@@ -159,7 +158,7 @@ void TAboutBox::BuildDesign() {
 void TAboutBox::FillInfo() {
     TAppCfg cfg;
     try {
-        LoadAppCfg(SettingsBase, cfg);
+        LoadAppCfg(settingsBase_, cfg);
     } catch (...) {
         // A bad value stops the read where it stands; what came before it (the data editor's
         // folder among the first keys) is used, and the box still opens.
@@ -170,10 +169,10 @@ void TAboutBox::FillInfo() {
     LbVersion->SetCaption(AboutVersionText(info_));
     LbCopyright->SetCaption(info_[4]);
 
-    const std::vector<std::string> lines =
-        AboutMemoLines(info_, forms::IncludeTrailingBackslash(forms::ExtractFilePath(SettingsBase)),
-                       VersionIfPresent(DataEditorFile(cfg, programPath_)),
-                       VersionIfPresent(ProgramFolderOf(programPath_) + kCfgProgram));
+    const std::vector<std::string> lines = AboutMemoLines(
+        info_, forms::IncludeTrailingBackslash(forms::ExtractFilePath(settingsBase_)),
+        VersionIfPresent(DataEditorFile(cfg, programPath_)),
+        VersionIfPresent(ProgramFolderOf(programPath_) + kCfgProgram));
     std::string text;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0)
@@ -223,9 +222,9 @@ void TAboutBox::PopupMenu2Popup(TComponent* /*sender*/) {
 bool ShowAboutBox(int x, int y, const std::string& settingsBase, bool centre,
                   const std::string& programPath, TOpenUrl openUrl) {
     auto box = forms::MakeScoped<TAboutBox>(programPath, std::move(openUrl));
-    box->SettingsBase = settingsBase;
-    box->RequestedLeft = x;
-    box->RequestedTop = y;
+    box->settingsBase_ = settingsBase;
+    box->requestedLeft_ = x;
+    box->requestedTop_ = y;
     if (centre) {
         box->SetPosition(forms::TPosition::poScreenCenter);
     } else {

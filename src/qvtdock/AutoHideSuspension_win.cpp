@@ -4,7 +4,7 @@
 #include "qvtdock/MainForm.h"
 
 TAutoHideSuspension::TAutoHideSuspension(TfmMain& form, TSuspendFor what) : form_(form) {
-    const bool outermost = form_.FState.EnterSuspension();
+    const bool outermost = form_.state_.EnterSuspension();
     try {
         if (outermost)
             form_.SuspendAutoHide();
@@ -23,7 +23,7 @@ TAutoHideSuspension::~TAutoHideSuspension() {
 void TAutoHideSuspension::Leave() noexcept {
     // Our windows come back before the launcher goes back on top of them.
     bracket_.reset();
-    if (!form_.FState.LeaveSuspension())
+    if (!form_.state_.LeaveSuspension())
         return;
     try {
         form_.ResumeAutoHide();

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The operation the held keys choose. Codes 1 and 2 are the shell's move and copy (kShellMove,
@@ -104,6 +105,36 @@ constexpr int kMaxLinkNumber = 999;
 // written. A failing write raises forms::EComError.
 bool CreateDropShortcuts(const std::vector<std::string>& files, TRootFolder folder,
                          std::string_view target, TShell& shell);
+
+// The drop being handled. It runs to its end before another is taken: its handling pumps
+// messages, which may bring the next drop. Its files in drop order, the keys held at the drop and
+// the special folder that receives the files.
+class TDropSession {
+public:
+    [[nodiscard]] bool Running() const { return running_; }
+    // The all-users desktop receives the files until the drop's plan names another folder.
+    void Begin(std::vector<std::string> files, TDropKeys keys) {
+        running_ = true;
+        files_ = std::move(files);
+        keys_ = keys;
+        folder_ = rfCommonDesktopDirectory;
+    }
+    // The files are let go; the next drop may come.
+    void End() {
+        running_ = false;
+        files_.clear();
+    }
+    [[nodiscard]] const std::vector<std::string>& Files() const { return files_; }
+    [[nodiscard]] TDropKeys Keys() const { return keys_; }
+    [[nodiscard]] TRootFolder Folder() const { return folder_; }
+    void SetFolder(TRootFolder folder) { folder_ = folder; }
+
+private:
+    bool running_ = false;
+    std::vector<std::string> files_;
+    TDropKeys keys_;
+    TRootFolder folder_ = rfCommonDesktopDirectory;
+};
 
 // The texts of a drop. A run that did not start shows NotRunnableText (Launching.h).
 constexpr char kDropRunErrorTitle[] = "実行エラー";

@@ -3,13 +3,16 @@
 // settings assign an action number to each mouse button of the form, to the two extra buttons and
 // to the wheel turned alone or while the left, right or middle button is held; six keys run fixed
 // commands. TInputState remembers which button is held where, whether the wheel turned meanwhile,
-// whether a window drag is armed and where the context menu was asked for.
+// whether a window drag is armed, where the context menu was asked for, where the pointer was last
+// and which wheel message is being dispatched.
 //
 // A release runs something only after its own press on the same control: the form group (form,
 // title bar, labels, button area and the empty cells of the bar) and the pop-up hint through the
 // held button, the bar and the tab strip through their own press. So the release of a button
 // pressed elsewhere, such as the combination that has just popped the window up under the
 // pointer, runs nothing.
+#include "forms/gfx/Geometry.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -76,6 +79,12 @@ enum TMenuContext : uint8_t {
     mcHintWindow = 5, // the pop-up hint window
 };
 
+// The parameters of a wheel message, for sending it on.
+struct TWheelMessage {
+    uintptr_t WParam = 0;
+    intptr_t LParam = 0;
+};
+
 // What a release runs.
 struct TReleaseOutcome {
     std::optional<int32_t> Action; // an action number (maybe one that does nothing)
@@ -111,6 +120,13 @@ public:
     // The menu key opened the menu.
     [[nodiscard]] bool KeyMenu() const { return keyMenu_; }
     void SetKeyMenu(bool value) { keyMenu_ = value; }
+    // The last pointer point: client coordinates of the control pressed or moved over.
+    [[nodiscard]] forms::TPoint LastPoint() const { return lastPoint_; }
+    void SetLastPoint(forms::TPoint point) { lastPoint_ = point; }
+    // The wheel message being dispatched, known only while it is: a bar of several rows gets it
+    // again.
+    [[nodiscard]] std::optional<TWheelMessage> WheelSource() const { return wheelSource_; }
+    void SetWheelSource(std::optional<TWheelMessage> message) { wheelSource_ = message; }
 
 private:
     void Hold(TInputButton button);
@@ -122,6 +138,8 @@ private:
     bool keyMenu_ = false;
     // The buttons pressed on each place and not yet released, a bit per button.
     std::array<uint8_t, 4> pressed_{};
+    forms::TPoint lastPoint_;
+    std::optional<TWheelMessage> wheelSource_;
 };
 
 // What a key does on the launcher window.

@@ -8,6 +8,10 @@
 // this order (a page's icons are made when it is shown, LauncherIcons.h), and closing saves
 // (ClosingSaves.h decides). The machine comes in through a TLauncherEnvironment, which tests
 // replace.
+//
+// Each chapter of the form is a file of its own; the sections below name it and hold the
+// chapter's operations and the state that only it uses. State that several chapters share lies
+// with the chapter whose subject it is.
 #include "components/ButtonGridControls.h"
 #include "components/FolderPicker.h"
 #include "components/LaunchTimer.h"
@@ -33,6 +37,7 @@
 #include "qvtdock/SlotEdits.h"
 #include "qvtdock/StylePlan.h"
 #include "qvtdock/TitleBarStyle.h"
+#include "qvtdock/TriggerTick.h"
 #include "shared/IconList.h"
 #include "shared/LaunchData.h"
 #include "shared/Settings.h"
@@ -46,6 +51,7 @@
 #include <vector>
 
 class TfmMain : public forms::TForm {
+    // ---- The design: components and the window's shape (MainForm_win.cpp) ---------------------
 public:
     // The system's environment unless one is given.
     explicit TfmMain(forms::TComponent* owner,
@@ -110,6 +116,21 @@ public:
     TRavoLaunchTimer* LTimer = nullptr;
     TSHBrowseForFolderEx* SHBrowseForFolderEx1 = nullptr;
 
+protected:
+    // Exactly a WS_POPUP window without caption, border or system menu; a tool window (no taskbar
+    // button) that accepts dropped files; with the system's drop shadow.
+    void CreateParams(forms::TCreateParams& params) override;
+    void WndProc(forms::TMessage& message) override;
+
+private:
+    friend class TAutoHideSuspension;
+
+    void BuildDesign();
+    // The context menu: every item in its place, "ボタン(&B)" with its own.
+    void BuildMenuDesign();
+
+    // ---- Start-up, reload and close (MainFormStart_win.cpp) -------------------------------------
+public:
     // Start-up: the data folder and file, then data, icons, tabs, settings, style and layout. A
     // start-up that cannot go on ends the application (Application.Terminate): nothing is saved.
     void FormCreate(forms::TComponent* sender);
@@ -128,7 +149,38 @@ public:
     // "データー保存(&E)": saves the data file.
     void mnSaveClick(forms::TComponent* sender);
 
-    // Window state.
+    // What start-up found and holds.
+    [[nodiscard]] const std::string& ProgramFolder() const { return programFolder_; }
+    [[nodiscard]] const std::string& DataFolder() const { return FDataFolder; }
+    [[nodiscard]] TLaunchList& LaunchList() const { return *FLaunchList; }
+    [[nodiscard]] TIconList& IconList() const { return *FIconList; }
+    // Which entries of the icon list have their icons, and the making of them.
+    [[nodiscard]] TLauncherIcons& Icons() const { return *icons_; }
+    // Start-up read the data file, and the settings file, and has not ended early.
+    [[nodiscard]] bool DataLoaded() const { return dataLoaded_; }
+    [[nodiscard]] bool SettingsLoaded() const { return settingsLoaded_; }
+
+private:
+    // Start-up after the components are built; raises what escapes it.
+    void StartUp();
+    // The data folder and, on a first run, the data file; false when start-up ends.
+    bool PrepareDataFolder();
+    void FillPageTabs();
+    // Start-up ends here: the application terminates, nothing is saved.
+    void EndStartUp();
+
+    std::shared_ptr<TLauncherEnvironment> environment_;
+    std::string programFolder_;
+    bool dataLoaded_ = false;
+    bool settingsLoaded_ = false;
+    std::string FDataFolder;
+    std::unique_ptr<TLaunchList> FLaunchList;
+    std::unique_ptr<TIconList> FIconList;
+    // Makes and gives back the icons of FIconList; goes before it.
+    std::unique_ptr<TLauncherIcons> icons_;
+
+    // ---- Window state (MainFormWindowState_win.cpp) ---------------------------------------------
+public:
     // Moves the window for a show: mode 0 where it is, 1 at the pointer, other values centred on
     // the screen; with clamp inside the work area. The pointer may follow (the Revision
     // settings).
@@ -160,7 +212,33 @@ public:
     [[nodiscard]] bool IsCursorOnHintWindow() const;
     // Shows the form and then takes the foreground, which a window not yet visible cannot.
     void SetVisible(bool visible) override;
-    // Pop-up triggers.
+
+    [[nodiscard]] bool TopMost() const { return state_.TopMost(); }
+    // Locked, calling disabled, auto-hide armed, and what the tray shows.
+    [[nodiscard]] const TLauncherState& WindowState() const { return state_; }
+
+protected:
+    void WMWindowPosChanged(forms::TMessage& message);
+
+private:
+    // The window-state menu items and the form's show, hide and activation handlers.
+    void BuildWindowStateDesign();
+    // The window's place in the z-order as state_ says.
+    void ApplyTopMost();
+    // The lock's signs on the title bar and in the menu.
+    void ShowLockSigns();
+    void ShowTrayImage(TTrayImage image);
+    // The title label and the counters shown as the settings say.
+    void ShowTitleParts();
+    void ShowTitleTime();
+
+    // Locked, calling disabled, auto-hide armed, topmost.
+    TLauncherState state_;
+    // The topmost restore of a window-position change is under way.
+    bool restoringTopMost_ = false;
+
+    // ---- Pop-up triggers (MainFormTriggers_win.cpp) ---------------------------------------------
+public:
     // The global hot key that shows and hides the launcher.
     static constexpr int kShowHotKeyId = 993;
     // Registers the hot key of a [Key] Show text (HotKeyText.h) in place of the last one; a text
@@ -175,7 +253,19 @@ public:
     // Every 100 ms: pointer-leave auto-hide, the pop-up hint, the screen edges and the launch
     // combination (TriggerTick.h).
     void LTimerTimer(forms::TComponent* sender);
-    // Layout, title bar and page view.
+
+protected:
+    void WMPowerBroadcast(forms::TMessage& message);
+    void WMHotKey(forms::TMessage& message);
+
+private:
+    // The mouse trigger's hold of the launch combination, kept between ticks.
+    THoldState hold_;
+    bool FShownByHotKey = false;
+    int FPowerCount = 0;
+
+    // ---- Layout, title bar and page view (MainFormLayout_win.cpp) -------------------------------
+public:
     // Sizes the window and its bands from the button size, the buttons per row, the rows, the
     // page's buttons and the tabs.
     void ArrangeLayout();
@@ -206,7 +296,16 @@ public:
     void FormResize(forms::TComponent* sender);
     // The leftmost visible button of a single-row bar.
     [[nodiscard]] int FirstVisibleBtn() const { return FFirstVisibleBtn; }
-    // Settings and style.
+
+private:
+    // The current page's icons, for a window about to show it.
+    void MakeShownPageIcons();
+
+    // The leftmost visible button of a single-row bar.
+    int FFirstVisibleBtn = 0;
+
+    // ---- Settings and style (MainFormSettings_win.cpp) ------------------------------------------
+public:
     void ApplySettings();
     // Every reload of the settings runs this: ApplySettings, LoadStyle(long program folder +
     // StyleFile) and ApplyCustomColors (withStyle), and the layout; a style that cannot be read
@@ -230,7 +329,28 @@ public:
     // The style's type as the last load read it: 0 plain, 1 with a look of its own, above 1 also
     // placing the title bar's controls.
     [[nodiscard]] int StyleType() const { return FStyleType; }
-    // Input and actions.
+    [[nodiscard]] const TAppCfg& Cfg() const { return FCfg; }
+    [[nodiscard]] THintSetter* HintSetter() const { return FHintSetter; }
+    [[nodiscard]] TTitleBarStyle& TitleBarStyle() const { return *FTitleBarStyle; }
+
+private:
+    // A style read whole onto the controls: skins off, then the glyphs, skins, colours and fonts.
+    void ApplyStyle(const TStiData& data,
+                    std::array<std::unique_ptr<forms::TBitmap>, kStyleGlyphCount>& glyphs);
+    // The built-in style without glyphs, for a start-up whose style could not be read.
+    void UseBuiltInStyle();
+    void ApplyLauncherColors(const TLauncherColors& colors);
+    // The folder of the program's long path, with a trailing backslash.
+    [[nodiscard]] std::string LongProgramFolder() const;
+
+    TAppCfg FCfg;
+    THintSetter* FHintSetter = nullptr;
+    // Written by the style, painted by the layout.
+    std::unique_ptr<TTitleBarStyle> FTitleBarStyle;
+    int FStyleType = 0;
+
+    // ---- Input and actions (MainFormInput_win.cpp) ----------------------------------------------
+public:
     // Runs action 0 to 16 of the settings; any other number does nothing.
     void DoAction(int32_t action);
     // Moves the selection by a signed step (positive: towards the start), wrapping at the ends
@@ -289,8 +409,39 @@ public:
     // The application's message filter: the wheel over the launcher runs the wheel's actions.
     void ApplicationEvents1Message(MSG& msg, bool& handled);
     // Which button is held where, and where the menu was asked for.
-    [[nodiscard]] const TInputState& InputState() const { return FInput; }
-    // Running the selected button and its commands (MainFormLaunch_win.cpp).
+    [[nodiscard]] const TInputState& InputState() const { return input_; }
+
+private:
+    // The input handlers on the form and its controls, and "ランチャーを閉じる(&Q)".
+    void BuildInputDesign();
+    // The pop-up hint window's presses and releases reach the form.
+    void BindHintWindowMouse();
+    // The wheel over the launcher: the action of the wheel, alone or with the held button.
+    void WheelMessage(const MSG& msg, bool& handled);
+    // The wheel message is for the launcher window, one of its controls or its pop-up hint, and
+    // no dialog or child program of the launcher is open.
+    [[nodiscard]] bool WheelIsForLauncher(HWND target);
+    // Runs what a release came to.
+    void RunRelease(const TReleaseOutcome& outcome);
+    // The context menu at a screen point, with auto-hide suspended while it is open.
+    void PopupMenuAt(forms::TPoint p);
+    // Shows the page of the tab (none: nothing) from its first button.
+    void ShowPage(std::optional<int> tab);
+    // Buttons of the current page, and whether a row of the bar shows them all.
+    [[nodiscard]] int PageButtonCount() const;
+    [[nodiscard]] bool AllButtonsVisible() const;
+    // The bar has more than one row.
+    [[nodiscard]] bool MultiRowBar() const { return FCfg.RowMax > 1; }
+    // The window drag by the pointer from client point (x, y) of the pressed control.
+    void DragWindow(int x, int y);
+
+    // The held button, the wheel turned while it was held, the window drag armed, where the
+    // context menu was asked for, the menu key, the last pointer point and the wheel message
+    // being dispatched.
+    TInputState input_;
+
+    // ---- Running the selected button and its commands (MainFormLaunch_win.cpp) ------------------
+public:
     void LaunchButton(int32_t page, int32_t slot, uint8_t verb = 0);
     void mnBtnOpenClick(forms::TComponent* sender);
     void mnBtnLinkOpenClick(forms::TComponent* sender);
@@ -306,8 +457,10 @@ public:
     // Opens a URL with the default handler or the configured browser (escaped, so that it is one
     // argument); the shell's result.
     int32_t OpenUrl(const std::string& url);
-    // Files dropped onto the launcher (MainFormDrop_win.cpp): the WM_DROPFILES half of the
-    // application's message filter.
+
+    // ---- Files dropped onto the launcher (MainFormDrop_win.cpp) ---------------------------------
+public:
+    // The WM_DROPFILES half of the application's message filter.
     void DropFilesMessage(MSG& msg, bool& handled);
     // A drop onto the registered slot with the files of the drop being handled; true when it was
     // carried out.
@@ -319,7 +472,22 @@ public:
     // Shortcuts to the files in target, or in the special folder without one (FileDrop.h).
     bool CreateShortcuts(const std::vector<std::string>& files, TRootFolder folder,
                          const std::string& target);
-    // The menu's composition and the editing commands (MainFormEditing_win.cpp).
+
+private:
+    // The cell of the bar that a drop was aimed at: a button of the current page under the drop
+    // point in the launcher's own window; none for the pop-up hint and the rest of the window.
+    [[nodiscard]] std::optional<int> DropCell(const MSG& msg);
+    // Registers the dropped path in the empty slot after the user's Yes.
+    void RegisterDroppedPath(int page, int slot, const std::string& file);
+    // Copies, moves or links the dropped files into a folder as the plan says.
+    bool DropIntoFolder(const TDropPlan& plan);
+    // Opens what received a drop, as the plan names it.
+    void OpenDropTarget(const TDropPlan& plan);
+
+    TDropSession drop_;
+
+    // ---- The context menu and the editing commands (MainFormEditing_win.cpp) --------------------
+public:
     void PopupMenu1Popup(forms::TComponent* sender);
     void mnNewPageClick(forms::TComponent* sender);
     void mnBtnAddClick(forms::TComponent* sender);
@@ -336,7 +504,14 @@ public:
     // -1 on cancel.
     int ChooseSortOrder();
     int ChooseSpecialFolder();
-    // The child programs, help and the About box (MainFormPrograms_win.cpp).
+
+private:
+    // The size settings' dialogs and the reload that a new size needs; a style error reaches the
+    // caller after the new size is laid out and the hint shown again.
+    void EditSizeSetting(TSizeSetting setting);
+
+    // ---- The child programs, help and the About box (MainFormPrograms_win.cpp) ------------------
+public:
     void mnRegDataClick(forms::TComponent* sender);
     void mnSkinClick(forms::TComponent* sender);
     void mnCfgClick(forms::TComponent* sender);
@@ -348,109 +523,8 @@ public:
     // icon back, trayError gets its error, for the caller to report after taking up the child's
     // work.
     bool RunHelperProgram(TChildProgram kind, std::exception_ptr& trayError);
-    // Hints (MainFormHints_win.cpp).
-    void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
-    // The selected button's pop-up hint.
-    void ShowButtonHint();
-    // The control lies on the launcher's own window.
-    [[nodiscard]] bool OnLauncherForm(const forms::TControl* control) const;
-    // The hint below the window at (x, y), or above it when that leaves the work area.
-    void PlaceHintBelowForm(int x, int y, int width, int maxHeight);
-
-    // What start-up found and holds.
-    [[nodiscard]] const std::string& ProgramFolder() const { return programFolder_; }
-    [[nodiscard]] const std::string& DataFolder() const { return FDataFolder; }
-    [[nodiscard]] TLaunchList& LaunchList() const { return *FLaunchList; }
-    [[nodiscard]] TIconList& IconList() const { return *FIconList; }
-    // Which entries of the icon list have their icons, and the making of them.
-    [[nodiscard]] TLauncherIcons& Icons() const { return *FIcons; }
-    [[nodiscard]] const TAppCfg& Cfg() const { return FCfg; }
-    [[nodiscard]] TTitleBarStyle& TitleBarStyle() const { return *FTitleBarStyle; }
-    [[nodiscard]] THintSetter* HintSetter() const { return FHintSetter; }
-    [[nodiscard]] bool TopMost() const { return FState.TopMost(); }
-    // Locked, calling disabled, auto-hide armed, and what the tray shows.
-    [[nodiscard]] const TLauncherState& WindowState() const { return FState; }
-    // Start-up read the data file, and the settings file, and has not ended early.
-    [[nodiscard]] bool DataLoaded() const { return dataLoaded_; }
-    [[nodiscard]] bool SettingsLoaded() const { return settingsLoaded_; }
-
-protected:
-    // Exactly a WS_POPUP window without caption, border or system menu; a tool window (no taskbar
-    // button) that accepts dropped files; with the system's drop shadow.
-    void CreateParams(forms::TCreateParams& params) override;
-    void WndProc(forms::TMessage& message) override;
-
-    void WMWindowPosChanged(forms::TMessage& message);
-    void WMPowerBroadcast(forms::TMessage& message);
-    void WMHotKey(forms::TMessage& message);
 
 private:
-    friend class TAutoHideSuspension;
-
-    void BuildDesign();
-    // The context menu: every item in its place, "ボタン(&B)" with its own.
-    void BuildMenuDesign();
-    // The window-state menu items and the form's show, hide and activation handlers.
-    void BuildWindowStateDesign();
-    // The input handlers on the form and its controls, and "ランチャーを閉じる(&Q)".
-    void BuildInputDesign();
-    // The pop-up hint window's presses and releases reach the form.
-    void BindHintWindowMouse();
-    // The cell of the bar that a drop was aimed at: a button of the current page under the drop
-    // point in the launcher's own window; none for the pop-up hint and the rest of the window.
-    [[nodiscard]] std::optional<int> DropCell(const MSG& msg);
-    // Registers the dropped path in the empty slot after the user's Yes.
-    void RegisterDroppedPath(int page, int slot, const std::string& file);
-    // Copies, moves or links the dropped files into a folder as the plan says.
-    bool DropIntoFolder(const TDropPlan& plan);
-    // Opens what received a drop, as the plan names it.
-    void OpenDropTarget(const TDropPlan& plan);
-    // The wheel over the launcher: the action of the wheel, alone or with the held button.
-    void WheelMessage(const MSG& msg, bool& handled);
-    // The wheel message is for the launcher window, one of its controls or its pop-up hint, and
-    // no dialog or child program of the launcher is open.
-    [[nodiscard]] bool WheelIsForLauncher(HWND target);
-    // Runs what a release came to.
-    void RunRelease(const TReleaseOutcome& outcome);
-    // The size settings' dialogs and the reload that a new size needs; a style error reaches the
-    // caller after the new size is laid out and the hint shown again.
-    void EditSizeSetting(TSizeSetting setting);
-    // The context menu at a screen point, with auto-hide suspended while it is open.
-    void PopupMenuAt(forms::TPoint p);
-    // Shows the page of the tab (none: nothing) from its first button.
-    void ShowPage(std::optional<int> tab);
-    // The current page's icons, for a window about to show it.
-    void MakeShownPageIcons();
-    // Buttons of the current page, and whether a row of the bar shows them all.
-    [[nodiscard]] int PageButtonCount() const;
-    [[nodiscard]] bool AllButtonsVisible() const;
-    // The bar has more than one row.
-    [[nodiscard]] bool MultiRowBar() const { return FCfg.RowMax > 1; }
-    // The window drag by the pointer from client point (x, y) of the pressed control.
-    void DragWindow(int x, int y);
-    // The window's place in the z-order as FState says.
-    void ApplyTopMost();
-    // The lock's signs on the title bar and in the menu.
-    void ShowLockSigns();
-    void ShowTrayImage(TTrayImage image);
-    // The title label and the counters shown as the settings say.
-    void ShowTitleParts();
-    void ShowTitleTime();
-    // A style read whole onto the controls: skins off, then the glyphs, skins, colours and fonts.
-    void ApplyStyle(const TStiData& data,
-                    std::array<std::unique_ptr<forms::TBitmap>, kStyleGlyphCount>& glyphs);
-    // The built-in style without glyphs, for a start-up whose style could not be read.
-    void UseBuiltInStyle();
-    void ApplyLauncherColors(const TLauncherColors& colors);
-    // The folder of the program's long path, with a trailing backslash.
-    [[nodiscard]] std::string LongProgramFolder() const;
-    // Start-up after the components are built; raises what escapes it.
-    void StartUp();
-    // The data folder and, on a first run, the data file; false when start-up ends.
-    bool PrepareDataFolder();
-    void FillPageTabs();
-    // Start-up ends here: the application terminates, nothing is saved.
-    void EndStartUp();
     // The child programs' bracket: auto-hide suspended, busy, the message filter detached; each
     // given back on every way out (ChildPrograms.h).
     [[nodiscard]] std::vector<TBracketStep>
@@ -464,47 +538,19 @@ private:
     void TakeUpSettings(bool withStyle);
     // Hides the pop-up hint and shows it again for the selected button, when the settings use it.
     void RenewButtonHint();
+
+    // A child program or the About box runs.
+    bool FBusy = false;
     // The message filter while it is detached.
     forms::TMessageEvent detachedFilter_;
 
-    std::shared_ptr<TLauncherEnvironment> environment_;
-    std::string programFolder_;
-    bool dataLoaded_ = false;
-    bool settingsLoaded_ = false;
-
-    std::string FDataFolder;
-    std::unique_ptr<TLaunchList> FLaunchList;
-    std::unique_ptr<TIconList> FIconList;
-    // Makes and gives back the icons of FIconList; goes before it.
-    std::unique_ptr<TLauncherIcons> FIcons;
-    TAppCfg FCfg;
-    THintSetter* FHintSetter = nullptr;
-    std::unique_ptr<TTitleBarStyle> FTitleBarStyle;
-    int FStyleType = 0;
-    bool FBusy = false;
-    // Locked, calling disabled, auto-hide armed, topmost.
-    TLauncherState FState;
-    // The topmost restore of a window-position change is under way.
-    bool restoringTopMost_ = false;
-    bool FShownByHotKey = false;
-    int FTickCount = 0;
-    bool FLaunchBtnsHeld = false;
-    bool FLaunchFired = false;
-    int FPowerCount = 0;
-    // Input state: the held button, the wheel turned while it was held, the window drag armed,
-    // where the context menu was asked for and the menu key (TInputState); the last pointer point
-    // (client coordinates of the control pressed or moved over), and the wheel message being
-    // dispatched.
-    TInputState FInput;
-    forms::TPoint FLastPoint;
-    bool FWheelSource = false;
-    forms::TMessage FWheelMessage;
-    // The leftmost visible button of a single-row bar.
-    int FFirstVisibleBtn = 0;
-    // The drop being handled: it runs to its end before another is taken. Its files in drop
-    // order, the held keys and the special folder that receives the files.
-    bool FDropping = false;
-    std::vector<std::string> FDroppedFiles;
-    TDropKeys FDropKeys;
-    TRootFolder FDropFolder = rfCommonDesktopDirectory;
+    // ---- Hints (MainFormHints_win.cpp) ----------------------------------------------------------
+public:
+    void ApplicationEvents1ShowHint(std::string& hintText, bool& canShow, forms::THintInfo& info);
+    // The selected button's pop-up hint.
+    void ShowButtonHint();
+    // The control lies on the launcher's own window.
+    [[nodiscard]] bool OnLauncherForm(const forms::TControl* control) const;
+    // The hint below the window at (x, y), or above it when that leaves the work area.
+    void PlaceHintBelowForm(int x, int y, int width, int maxHeight);
 };

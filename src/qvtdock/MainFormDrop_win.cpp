@@ -86,7 +86,7 @@ void TfmMain::DropFilesMessage(MSG& msg, bool& handled) {
     // A drop that arrives while one is handled (the handling pumps messages), or while a menu,
     // dialog or child program of ours is open, would act behind the user's back: it is released
     // unread.
-    if (FDropping || FBusy || FState.Suspensions() > 0 || !HandleAllocated() ||
+    if (drop_.Running() || FBusy || state_.Suspensions() > 0 || !HandleAllocated() ||
         !IsWindowEnabled(Handle()))
         return;
     std::vector<std::string> files = DroppedPaths(drop);
@@ -105,11 +105,10 @@ void TfmMain::DropFilesMessage(MSG& msg, bool& handled) {
     if (!SelectedSlotOf(*FLaunchList, page, slot))
         return;
 
-    FDropping = true;
+    drop_.Begin(std::move(files), keys);
     const auto cursor = forms::OnScopeExit([this] {
         forms::Screen.SetCursor(forms::crDefault);
-        FDropping = false;
-        FDroppedFiles.clear();
+        drop_.End();
     });
     forms::Screen.SetCursor(forms::crHourGlass);
     // The hourglass shows before the shell's work starts.
@@ -121,9 +120,6 @@ void TfmMain::DropFilesMessage(MSG& msg, bool& handled) {
         return;
 
     if (!target->Item->Path.empty()) {
-        FDroppedFiles = std::move(files);
-        FDropKeys = keys;
-        FDropFolder = rfCommonDesktopDirectory;
         const std::string title = target->Item->Title;
         const TItemKind kind = target->Item->Kind;
         const TDropOutcome outcome = DropOutcome(kind, DropOnItem(page, slot));
@@ -134,11 +130,11 @@ void TfmMain::DropFilesMessage(MSG& msg, bool& handled) {
             TellAtPointer(NotRunnableText(title), kDropRunErrorTitle);
         }
     } else {
-        RegisterDroppedPath(page, slot, files.front());
+        RegisterDroppedPath(page, slot, drop_.Files().front());
     }
 
     ApplicationEvents1Activate(this);
-    if (DropUnlocks(FState.Locked(), FCfg.DropRunLockOff))
+    if (DropUnlocks(state_.Locked(), FCfg.DropRunLockOff))
         TitleBarLockBtnClick(this);
 }
 
@@ -174,15 +170,15 @@ void TfmMain::RegisterDroppedPath(int page, int slot, const std::string& file) {
         TellAtPointer(DropRegisterErrorText(path), kDropRegisterErrorTitle);
         return;
     }
-    FIcons->RenewSlot(page, slot);
+    icons_->RenewSlot(page, slot);
     ShowPageButtons();
 }
 
 bool TfmMain::DropOnItem(int page, int slot) {
     const TLaunchDataItem& item = *FLaunchList->Items(page, slot);
     TShell& shell = environment_->Shell();
-    const TDropPlan plan = PlanDrop(item, FDropKeys, FCfg.Dlg, shell);
-    FDropFolder = plan.Folder;
+    const TDropPlan plan = PlanDrop(item, drop_.Keys(), FCfg.Dlg, shell);
+    drop_.SetFolder(plan.Folder);
     bool done = false;
     switch (plan.Step) {
     case TDropStep::Nothing:
@@ -190,7 +186,7 @@ bool TfmMain::DropOnItem(int page, int slot) {
     case TDropStep::Run: {
         int32_t result = kNothingRun;
         try {
-            result = FLaunchList->RunItem(page, slot, DropParamText(FDroppedFiles), 0, shell);
+            result = FLaunchList->RunItem(page, slot, DropParamText(drop_.Files()), 0, shell);
         } catch (const forms::EComError&) {
             // A link that cannot be loaded runs nothing.
         }
@@ -205,12 +201,12 @@ bool TfmMain::DropOnItem(int page, int slot) {
         break;
     case TDropStep::RecycleBin: {
         const TAutoHideSuspension suspension(*this, TSuspendFor::SystemDialog);
-        done = ShellOperationDone(ShellDeleteFiles(Handle(), StringList(FDroppedFiles), true));
+        done = ShellOperationDone(ShellDeleteFiles(Handle(), StringList(drop_.Files()), true));
         break;
     }
     case TDropStep::AskShortcuts:
         done = AskAtPointer(DropShortcutQuestion(item.Title), kDropShortcutTitle) == forms::mrYes &&
-               CreateShortcuts(FDroppedFiles, plan.Folder, "");
+               CreateShortcuts(drop_.Files(), plan.Folder, "");
         break;
     }
     if (done && FCfg.Open)
@@ -221,7 +217,7 @@ bool TfmMain::DropOnItem(int page, int slot) {
 bool TfmMain::DropToFolder(const std::string& title, const std::string& target) {
     TDropPlan choose;
     choose.Step = TDropStep::Choose;
-    choose.Folder = FDropFolder;
+    choose.Folder = drop_.Folder();
     choose.Target = target;
     return DropIntoFolder(ChosenDropPlan(choose, ChooseDropAction(DropChoiceMessage(title))));
 }
@@ -244,11 +240,11 @@ bool TfmMain::DropIntoFolder(const TDropPlan& plan) {
     case TDropStep::FileOperation: {
         // The shell's confirmations are system dialogs over the launcher.
         const TAutoHideSuspension suspension(*this, TSuspendFor::SystemDialog);
-        return ShellOperationDone(ShellFileOperation(Handle(), StringList(FDroppedFiles),
+        return ShellOperationDone(ShellFileOperation(Handle(), StringList(drop_.Files()),
                                                      plan.Target, plan.Operation, true));
     }
     case TDropStep::Shortcuts:
-        return CreateShortcuts(FDroppedFiles, plan.Folder, plan.Target);
+        return CreateShortcuts(drop_.Files(), plan.Folder, plan.Target);
     default:
         return false;
     }

@@ -38,16 +38,16 @@ void TfmMain::PopupMenu1Popup(TComponent* /*sender*/) {
     PopupMenu1->SetPopupComponent(nullptr);
 
     TMenuRequest request;
-    request.Context = FInput.MenuContext();
+    request.Context = input_.MenuContext();
     request.PointerStrictlyInWindow = StrictlyInside(BoundsRect(), forms::Mouse.CursorPos());
     request.PointerOnHintWindow = IsCursorOnHintWindow();
     request.BtnPopupHint = FCfg.BtnPopupHint;
-    request.KeyMenu = FInput.KeyMenu();
+    request.KeyMenu = input_.KeyMenu();
     request.FromTrayIcon = fromTray;
     const TMenuContextResult context = MenuContextOf(request);
-    FInput.SetMenuContext(context.Context);
+    input_.SetMenuContext(context.Context);
     if (context.ClearKeyMenu)
-        FInput.SetKeyMenu(false);
+        input_.SetKeyMenu(false);
 
     const std::optional<TSelectedSlot> slot = SelectedSlot();
     TMenuFacts facts;
@@ -59,8 +59,8 @@ void TfmMain::PopupMenu1Popup(TComponent* /*sender*/) {
     }
     facts.SlotCount = PageBtnCount(*FLaunchList, PageTab->TabIndex());
     facts.Busy = FBusy;
-    facts.Locked = FState.Locked();
-    facts.CallingDisabled = FState.CallingDisabled();
+    facts.Locked = state_.Locked();
+    facts.CallingDisabled = state_.CallingDisabled();
     facts.IconStretch = BtnBar->Stretch();
     facts.EditorPresent =
         environment_->FileExists(DataEditorFile(FCfg, environment_->ProgramPath()));
@@ -101,7 +101,7 @@ void TfmMain::mnNewPageClick(TComponent* /*sender*/) {
     if (!InputText(Left() + kDialogOffset, Top() + kDialogOffset, "新規ページ追加",
                    "ページ名を入力して下さい。", name))
         return;
-    const bool inserted = TSlotEdits(*FLaunchList, *FIcons).NewPage(p, name);
+    const bool inserted = TSlotEdits(*FLaunchList, *icons_).NewPage(p, name);
     if (inserted)
         PageTab->Tabs().Insert(p, name);
     else
@@ -125,7 +125,7 @@ void TfmMain::mnBtnAddClick(TComponent* /*sender*/) {
                      "1～10個の間で指定 ", count, 1))
         return;
     // Without a selected button (an empty cell, a page without buttons) they go to the end.
-    TSlotEdits(*FLaunchList, *FIcons)
+    TSlotEdits(*FLaunchList, *icons_)
         .AddSlots(p, slot ? std::optional<int>(slot->Slot) : std::nullopt, count);
     ShowPageButtons();
     BtnBar->SetBtnIndex(s);
@@ -142,7 +142,7 @@ void TfmMain::mnBtnDelClick(TComponent* /*sender*/) {
     if (AskYesNo(question, "ボタンの削除", Left() + kDialogOffset, Top() + kDialogOffset) !=
         forms::mrYes)
         return;
-    TSlotEdits(*FLaunchList, *FIcons).DeleteSlot(slot->Page, slot->Slot);
+    TSlotEdits(*FLaunchList, *icons_).DeleteSlot(slot->Page, slot->Slot);
     ShowPageButtons();
     BtnBar->SetBtnIndex(0);
     UpdateTitleInfo();
@@ -159,7 +159,7 @@ void TfmMain::mnBtnClsClick(TComponent* /*sender*/) {
     if (AskYesNo(ClearQuestion(caption, slot->Item->Title), "登録情報のクリア",
                  Left() + kDialogOffset, Top() + kDialogOffset) != forms::mrYes)
         return;
-    TSlotEdits(*FLaunchList, *FIcons).ClearSlot(slot->Page, slot->Slot);
+    TSlotEdits(*FLaunchList, *icons_).ClearSlot(slot->Page, slot->Slot);
     ShowPageButtons();
 }
 
@@ -177,7 +177,7 @@ void TfmMain::mnBtnsortClick(TComponent* /*sender*/) {
     const std::optional<TSortOrder> order = SortOrderOf(ChooseSortOrder());
     if (!order)
         return;
-    TSlotEdits(*FLaunchList, *FIcons).SortPage(p, order->Mode, order->Descending);
+    TSlotEdits(*FLaunchList, *icons_).SortPage(p, order->Mode, order->Descending);
     ShowPageButtons();
     BtnBar->SetBtnIndex(0);
     UpdateTitleInfo();
@@ -211,7 +211,7 @@ void TfmMain::mnRegSpfolderClick(TComponent* /*sender*/) {
     std::unique_ptr<TLaunchDataItem> item = SpecialFolderItem(choice, environment_->Shell());
     if (!item)
         return;
-    TSlotEdits(*FLaunchList, *FIcons).ReplaceSlot(slot->Page, slot->Slot, std::move(item));
+    TSlotEdits(*FLaunchList, *icons_).ReplaceSlot(slot->Page, slot->Slot, std::move(item));
     ShowPageButtons();
     UpdateTitleInfo();
 }
@@ -232,7 +232,7 @@ void TfmMain::mnRegFolderClick(TComponent* /*sender*/) {
     } catch (const std::exception&) {
         return;
     }
-    TSlotEdits(*FLaunchList, *FIcons).ReplaceSlot(slot->Page, slot->Slot, std::move(item));
+    TSlotEdits(*FLaunchList, *icons_).ReplaceSlot(slot->Page, slot->Slot, std::move(item));
     ShowPageButtons();
     UpdateTitleInfo();
 }

@@ -51,7 +51,7 @@ void TfmMain::ShowButtonHint() {
     FHintSetter->SetHintStr(ComposeButtonText(PageTab->TabIndex(), selected->Slot, true, true));
     const int index = BtnBar->BtnIndex();
     if (FHintSetter->IsIcon())
-        FHintSetter->SetIcon(FIcons->SlotIcon(selected->Page, selected->Slot));
+        FHintSetter->SetIcon(icons_->SlotIcon(selected->Page, selected->Slot));
     if (FHintSetter->Locate() == hlNone) {
         const int width = FHintSetter->LockWidth() ? FHintSetter->MaxWidth()
                                                    : std::max(FHintSetter->MaxWidth(), Width());

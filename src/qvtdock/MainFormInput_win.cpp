@@ -3,6 +3,7 @@
 // selection moves and the bar's scrolling, the window drag and the hide command.
 #include "qvtdock/MainForm.h"
 
+#include "forms/base/Method.h"
 #include "forms/base/ScopeGuard.h"
 #include "forms/win/Screen.h"
 #include "qvtdock/AutoHideSuspension.h"
@@ -46,63 +47,36 @@ void TfmMain::BuildInputDesign() {
     // The form group: the form, its title bar, counters, title and button area.
     for (forms::TControl* c :
          std::initializer_list<forms::TControl*>{this, TitleBox, LbBtn, LbCount, LbTitle, Base}) {
-        c->OnMouseDown = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-            FormMouseDown(s, b, sh, x, y);
-        };
-        c->OnMouseMove = [this](TComponent* s, TShiftState sh, int x, int y) {
-            FormMouseMove(s, sh, x, y);
-        };
-        c->OnMouseUp = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-            FormMouseUp(s, b, sh, x, y);
-        };
+        c->OnMouseDown = forms::Method(this, &TfmMain::FormMouseDown);
+        c->OnMouseMove = forms::Method(this, &TfmMain::FormMouseMove);
+        c->OnMouseUp = forms::Method(this, &TfmMain::FormMouseUp);
     }
 
-    BtnBar->OnMouseDown = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-        BtnBarMouseDown(s, b, sh, x, y);
-    };
-    BtnBar->OnMouseUp = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-        BtnBarMouseUp(s, b, sh, x, y);
-    };
-    BtnBar->OnMouseMove = [this](TComponent* s, TShiftState sh, int x, int y) {
-        BtnBarMouseMove(s, sh, x, y);
-    };
-    BtnBar->OnNoneBtnMouseDown = [this](TComponent* s, TMouseButton b, TShiftState sh, int x,
-                                        int y) { BtnBarNoneBtnMouseDown(s, b, sh, x, y); };
-    BtnBar->OnNoneBtnMouseUp = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-        BtnBarNoneBtnMouseUp(s, b, sh, x, y);
-    };
-    BtnBar->OnNoneBtnMouseMove = [this](TComponent* s, TShiftState sh, int x, int y) {
-        BtnBarNoneBtnMouseMove(s, sh, x, y);
-    };
-    BtnBar->OnBtnMouseWheel = [this](TComponent* s, int delta) { BtnBarBtnMouseWheel(s, delta); };
+    BtnBar->OnMouseDown = forms::Method(this, &TfmMain::BtnBarMouseDown);
+    BtnBar->OnMouseUp = forms::Method(this, &TfmMain::BtnBarMouseUp);
+    BtnBar->OnMouseMove = forms::Method(this, &TfmMain::BtnBarMouseMove);
+    BtnBar->OnNoneBtnMouseDown = forms::Method(this, &TfmMain::BtnBarNoneBtnMouseDown);
+    BtnBar->OnNoneBtnMouseUp = forms::Method(this, &TfmMain::BtnBarNoneBtnMouseUp);
+    BtnBar->OnNoneBtnMouseMove = forms::Method(this, &TfmMain::BtnBarNoneBtnMouseMove);
+    BtnBar->OnBtnMouseWheel = forms::Method(this, &TfmMain::BtnBarBtnMouseWheel);
 
-    PageTab->OnMouseDown = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-        PageTabMouseDown(s, b, sh, x, y);
-    };
-    PageTab->OnMouseUp = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-        PageTabMouseUp(s, b, sh, x, y);
-    };
+    PageTab->OnMouseDown = forms::Method(this, &TfmMain::PageTabMouseDown);
+    PageTab->OnMouseUp = forms::Method(this, &TfmMain::PageTabMouseUp);
 
-    LTimer->OnMouse4BtnClick = [this](TComponent* s) { LTimerMouse4BtnClick(s); };
-    LTimer->OnMouse5BtnClick = [this](TComponent* s) { LTimerMouse5BtnClick(s); };
+    LTimer->OnMouse4BtnClick = forms::Method(this, &TfmMain::LTimerMouse4BtnClick);
+    LTimer->OnMouse5BtnClick = forms::Method(this, &TfmMain::LTimerMouse5BtnClick);
 
-    OnKeyDown = [this](TComponent* s, uint16_t& key, TShiftState sh) { FormKeyDown(s, key, sh); };
-    OnKeyUp = [this](TComponent* s, uint16_t& key, TShiftState sh) { FormKeyUp(s, key, sh); };
+    OnKeyDown = forms::Method(this, &TfmMain::FormKeyDown);
+    OnKeyUp = forms::Method(this, &TfmMain::FormKeyUp);
 }
 
 void TfmMain::BindHintWindowMouse() {
     TRvHint* hint = FHintSetter ? FHintSetter->HintWindow() : nullptr;
     if (!hint)
         return;
-    hint->OnMouseDown = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-        HintWindowMouseDown(s, b, sh, x, y);
-    };
-    hint->OnMouseUp = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-        HintWindowMouseUp(s, b, sh, x, y);
-    };
-    hint->OnLinkClick = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-        HintWindowLinkClick(s, b, sh, x, y);
-    };
+    hint->OnMouseDown = forms::Method(this, &TfmMain::HintWindowMouseDown);
+    hint->OnMouseUp = forms::Method(this, &TfmMain::HintWindowMouseUp);
+    hint->OnLinkClick = forms::Method(this, &TfmMain::HintWindowLinkClick);
 }
 
 // ---- Actions -----------------------------------------------------------------------------------
@@ -215,10 +189,10 @@ void TfmMain::MoveSelection(int32_t step, bool wrap) {
             ScrollToSelection(step);
         return;
     }
-    if (FWheelSource) {
+    if (const std::optional<TWheelMessage> wheel = input_.WheelSource()) {
         // Whatever the step, the bar moves its selection by one itself and then reports the
         // wheel, which scrolls.
-        SendMessageW(BtnBar->Handle(), WM_MOUSEWHEEL, FWheelMessage.WParam, FWheelMessage.LParam);
+        SendMessageW(BtnBar->Handle(), WM_MOUSEWHEEL, wheel->WParam, wheel->LParam);
         return;
     }
     // A whole row's step scrolls by a row; a step of one only keeps the selection in view.
@@ -264,14 +238,15 @@ void TfmMain::ScrollRows(bool down, bool byRow) {
 
 void TfmMain::FormMouseDown(TComponent* /*sender*/, TMouseButton button, TShiftState /*shift*/,
                             int x, int y) {
-    FLastPoint = {x, y};
-    FInput.Press(TInputPlace::Form, InputButton(button));
+    input_.SetLastPoint({x, y});
+    input_.Press(TInputPlace::Form, InputButton(button));
 }
 
 void TfmMain::FormMouseMove(TComponent* /*sender*/, TShiftState shift, int x, int y) {
     if (!Active())
         ForceForeground();
-    if (!(shift & forms::ssLeft) || (x == FLastPoint.X && y == FLastPoint.Y) || !FInput.DragArmed())
+    if (!(shift & forms::ssLeft) || input_.LastPoint() == forms::TPoint{x, y} ||
+        !input_.DragArmed())
         return;
     DragWindow(x, y);
 }
@@ -283,32 +258,33 @@ void TfmMain::DragWindow(int x, int y) {
     // Returns when the user lets go: the system's move loop took the release.
     SendMessageW(Handle(), WM_SYSCOMMAND, kDragByCaption,
                  MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
-    FInput.DragEnded();
+    input_.DragEnded();
     if (FCfg.BtnPopupHint)
         ShowButtonHint();
 }
 
 void TfmMain::FormMouseUp(TComponent* /*sender*/, TMouseButton button, TShiftState /*shift*/,
                           int /*x*/, int /*y*/) {
-    RunRelease(FInput.Release(TInputPlace::Form, InputButton(button), FCfg.Actions));
+    RunRelease(input_.Release(TInputPlace::Form, InputButton(button), FCfg.Actions));
 }
 
 // ---- The button bar ----------------------------------------------------------------------------
 
 void TfmMain::BtnBarMouseDown(TComponent* /*sender*/, TMouseButton button, TShiftState /*shift*/,
                               int /*x*/, int /*y*/) {
-    FInput.Press(TInputPlace::Bar, InputButton(button));
+    input_.Press(TInputPlace::Bar, InputButton(button));
 }
 
 void TfmMain::BtnBarMouseUp(TComponent* /*sender*/, TMouseButton button, TShiftState /*shift*/,
                             int /*x*/, int /*y*/) {
-    RunRelease(FInput.Release(TInputPlace::Bar, InputButton(button), FCfg.Actions));
+    RunRelease(input_.Release(TInputPlace::Bar, InputButton(button), FCfg.Actions));
 }
 
 void TfmMain::BtnBarMouseMove(TComponent* /*sender*/, TShiftState /*shift*/, int x, int y) {
-    if (BtnBar->BtnIndexAt(x, y) != BtnBar->BtnIndexAt(FLastPoint.X, FLastPoint.Y))
+    const forms::TPoint last = input_.LastPoint();
+    if (BtnBar->BtnIndexAt(x, y) != BtnBar->BtnIndexAt(last.X, last.Y))
         UpdateTitleInfo();
-    FLastPoint = {x, y};
+    input_.SetLastPoint({x, y});
 }
 
 void TfmMain::BtnBarNoneBtnMouseDown(TComponent* sender, TMouseButton button, TShiftState shift,
@@ -337,28 +313,28 @@ void TfmMain::BtnBarBtnMouseWheel(TComponent* /*sender*/, int wheelDelta) {
 
 void TfmMain::PageTabMouseDown(TComponent* /*sender*/, TMouseButton button, TShiftState /*shift*/,
                                int /*x*/, int /*y*/) {
-    FInput.Press(TInputPlace::Tab, InputButton(button));
+    input_.Press(TInputPlace::Tab, InputButton(button));
 }
 
 void TfmMain::PageTabMouseUp(TComponent* /*sender*/, TMouseButton button, TShiftState /*shift*/,
                              int /*x*/, int /*y*/) {
-    RunRelease(FInput.Release(TInputPlace::Tab, InputButton(button), FCfg.Actions));
+    RunRelease(input_.Release(TInputPlace::Tab, InputButton(button), FCfg.Actions));
 }
 
 void TfmMain::HintWindowMouseDown(TComponent* /*sender*/, TMouseButton button,
                                   TShiftState /*shift*/, int /*x*/, int /*y*/) {
-    FInput.Press(TInputPlace::Hint, InputButton(button));
+    input_.Press(TInputPlace::Hint, InputButton(button));
 }
 
 void TfmMain::HintWindowMouseUp(TComponent* /*sender*/, TMouseButton button, TShiftState /*shift*/,
                                 int /*x*/, int /*y*/) {
-    RunRelease(FInput.Release(TInputPlace::Hint, InputButton(button), FCfg.Actions));
+    RunRelease(input_.Release(TInputPlace::Hint, InputButton(button), FCfg.Actions));
 }
 
 void TfmMain::HintWindowLinkClick(TComponent* /*sender*/, TMouseButton button,
                                   TShiftState /*shift*/, int /*x*/, int /*y*/) {
     // Still held, the button would turn the next wheel notch into its wheel action.
-    (void)FInput.Release(TInputPlace::Hint, InputButton(button), FCfg.Actions);
+    (void)input_.Release(TInputPlace::Hint, InputButton(button), FCfg.Actions);
 }
 
 void TfmMain::LTimerMouse4BtnClick(TComponent* /*sender*/) {
@@ -374,7 +350,7 @@ void TfmMain::LTimerMouse5BtnClick(TComponent* /*sender*/) {
 // ---- Keys --------------------------------------------------------------------------------------
 
 void TfmMain::FormKeyDown(TComponent* /*sender*/, uint16_t& key, TShiftState /*shift*/) {
-    FInput.SetKeyMenu(false);
+    input_.SetKeyMenu(false);
     if (ActiveControl() != BtnBar)
         SetActiveControl(BtnBar);
     switch (KeyDownCommand(key, FCfg.LauncherKeys)) {
@@ -393,7 +369,7 @@ void TfmMain::FormKeyDown(TComponent* /*sender*/, uint16_t& key, TShiftState /*s
 }
 
 void TfmMain::FormKeyUp(TComponent* /*sender*/, uint16_t& key, TShiftState /*shift*/) {
-    FInput.SetKeyMenu(false);
+    input_.SetKeyMenu(false);
     if (key == 0)
         return;
     if (ActiveControl() != BtnBar)
@@ -403,8 +379,8 @@ void TfmMain::FormKeyUp(TComponent* /*sender*/, uint16_t& key, TShiftState /*shi
     key = 0;
     switch (command) {
     case TKeyCommand::Menu:
-        FInput.SetKeyMenu(true);
-        FInput.SetMenuContext(mcKeyboard);
+        input_.SetKeyMenu(true);
+        input_.SetMenuContext(mcKeyboard);
         PopupMenuAt(BtnBar->BtnCenterOnScreen(BtnBar->BtnIndex()));
         break;
     case TKeyCommand::Lock:
@@ -444,7 +420,7 @@ void TfmMain::FormKeyUp(TComponent* /*sender*/, uint16_t& key, TShiftState /*shi
 
 void TfmMain::ApplicationEvents1Message(MSG& msg, bool& handled) {
     // The wheel message being dispatched is known only while it is.
-    FWheelSource = false;
+    input_.SetWheelSource(std::nullopt);
     handled = false;
     switch (msg.message) {
     case WM_MOUSEWHEEL:
@@ -460,7 +436,7 @@ void TfmMain::ApplicationEvents1Message(MSG& msg, bool& handled) {
 
 bool TfmMain::WheelIsForLauncher(HWND target) {
     // Our dialogs disable the window; child programs and brackets of our own say so.
-    if (!HandleAllocated() || FBusy || FState.Suspensions() > 0 || !IsWindowEnabled(Handle()))
+    if (!HandleAllocated() || FBusy || state_.Suspensions() > 0 || !IsWindowEnabled(Handle()))
         return false;
     if (forms::IsOwnWindow(target, this))
         return true;
@@ -471,10 +447,9 @@ bool TfmMain::WheelIsForLauncher(HWND target) {
 void TfmMain::WheelMessage(const MSG& msg, bool& handled) {
     if (!WheelIsForLauncher(msg.hwnd))
         return;
-    FWheelMessage = {msg.message, msg.wParam, msg.lParam, 0};
-    FWheelSource = true;
-    const auto done = forms::OnScopeExit([this] { FWheelSource = false; });
+    input_.SetWheelSource(TWheelMessage{msg.wParam, msg.lParam});
+    const auto done = forms::OnScopeExit([this] { input_.SetWheelSource(std::nullopt); });
     // No control gets the wheel, whatever the action does.
     handled = true;
-    DoAction(FInput.Wheel(GET_WHEEL_DELTA_WPARAM(msg.wParam), FCfg.Actions));
+    DoAction(input_.Wheel(GET_WHEEL_DELTA_WPARAM(msg.wParam), FCfg.Actions));
 }

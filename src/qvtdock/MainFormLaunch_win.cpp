@@ -1,6 +1,7 @@
 // The main form's commands on the selected button: running it, its folder, its properties and
 // its command list.
 #include "forms/base/Exceptions.h"
+#include "forms/base/Method.h"
 #include "forms/win/MessageDialog.h"
 #include "qvtdock/AutoHideSuspension.h"
 #include "qvtdock/CommandMenu.h"
@@ -39,7 +40,7 @@ void TfmMain::LaunchButton(int32_t page, int32_t slot, uint8_t verb) {
     if (!target)
         return;
     const TLaunchVerdict verdict =
-        LaunchSlot(*FLaunchList, page, slot, verb, FCfg, FState.Locked(), environment_->Shell());
+        LaunchSlot(*FLaunchList, page, slot, verb, FCfg, state_.Locked(), environment_->Shell());
     if (verdict.Unlock)
         TitleBarLockBtnClick(this);
     if (verdict.Report) {
@@ -89,13 +90,13 @@ void TfmMain::BuildCommandMenu() {
         std::function<void(TComponent*)> onClick;
         switch (entry.Click) {
         case TCommandClick::Command:
-            onClick = [this](TComponent* sender) { CommandMenuClick(sender); };
+            onClick = forms::Method(this, &TfmMain::CommandMenuClick);
             break;
         case TCommandClick::Url:
-            onClick = [this](TComponent* sender) { UrlMenuClick(sender); };
+            onClick = forms::Method(this, &TfmMain::UrlMenuClick);
             break;
         case TCommandClick::Mail:
-            onClick = [this](TComponent* sender) { MailMenuClick(sender); };
+            onClick = forms::Method(this, &TfmMain::MailMenuClick);
             break;
         case TCommandClick::None:
             break;

@@ -1,6 +1,7 @@
 // The main form's layout, title bar and page view.
 #include "qvtdock/MainForm.h"
 
+#include "forms/base/Method.h"
 #include "forms/gfx/DeviceContext.h"
 #include "forms/win/RedrawSuspension.h"
 #include "qvtdock/Layout.h"
@@ -101,7 +102,7 @@ void TfmMain::ShowPageButtons() {
         const int count = PageBtnCount(*FLaunchList, p);
         BtnBar->ShowIcons(nullptr, 0, 0);
         if (Visible())
-            FIcons->ShowPage(p);
+            icons_->ShowPage(p);
         BtnBar->ShowIcons(FIconList.get(), count ? FLaunchList->ItemIndex(p, 0) : 0, count);
     } catch (...) {
         finish();
@@ -113,7 +114,7 @@ void TfmMain::ShowPageButtons() {
 void TfmMain::MakeShownPageIcons() {
     if (FLaunchList->Count() == 0)
         return;
-    FIcons->ShowPage(PageTab->TabIndex());
+    icons_->ShowPage(PageTab->TabIndex());
     BtnBar->Invalidate();
 }
 
@@ -162,7 +163,7 @@ void TfmMain::BuildPageMenu() {
     // The items mirror the tabs: choosing one selects its tab.
     for (int i = 0; i < PageTab->Tabs().Count(); ++i)
         AddMenuItem(*mnPage, PageTab->Tabs().Strings(i), "", true, 1,
-                    [this](TComponent* s) { PageMenuClick(s); });
+                    forms::Method(this, &TfmMain::PageMenuClick));
     const int p = PageTab->TabIndex();
     if (p >= 0 && p < mnPage->Count())
         mnPage->Items(p)->SetChecked(true);

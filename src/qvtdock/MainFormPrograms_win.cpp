@@ -3,6 +3,7 @@
 
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
+#include "forms/base/Method.h"
 #include "forms/win/Application.h"
 #include "forms/win/MessageDialog.h"
 #include "qvtdock/AboutBox.h"
@@ -188,7 +189,7 @@ void TfmMain::mnAboutClick(TComponent* /*sender*/) {
         RunBracketed(BusySteps(suspension), [this] {
             ShowAboutBox(Left() + kDialogOffset, Top() + kDialogOffset,
                          FDataFolder + kSettingsBaseName, !Visible(), environment_->ProgramPath(),
-                         [this](const std::string& url) { OpenUrl(url); });
+                         forms::Method(this, &TfmMain::OpenUrl));
             PlaceWindow(0, true);
         });
     } catch (...) {

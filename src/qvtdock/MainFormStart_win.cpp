@@ -47,10 +47,8 @@ void TfmMain::StartUp() {
     SetCaption(Application.Title());
 
     FHintSetter = forms::MakeOwned<THintSetter>(this);
-    FLaunchBtnsHeld = false;
-    FLaunchFired = false;
-    FTickCount = 0;
-    FInput.Reset();
+    hold_ = THoldState();
+    input_.Reset();
     FFirstVisibleBtn = 0;
     FBusy = false;
 
@@ -73,7 +71,7 @@ void TfmMain::StartUp() {
     FLaunchList->Status().Value3 = 1;
 
     FIconList = std::make_unique<TIconList>();
-    FIcons = std::make_unique<TLauncherIcons>(
+    icons_ = std::make_unique<TLauncherIcons>(
         *FIconList, *FLaunchList, [this]() -> TShell& { return environment_->Shell(); });
     BuildIconList();
     FillPageTabs();
@@ -172,7 +170,7 @@ void TfmMain::ReloadLaunchData() {
 void TfmMain::BuildIconList() {
     // One entry per slot, none with its icon: each page's come when it is shown, so that start-up
     // and reload cost the same for any size of data.
-    FIcons->Rebuild();
+    icons_->Rebuild();
 }
 
 void TfmMain::FormCloseQuery(TComponent* /*sender*/, bool& canClose) {
@@ -205,7 +203,7 @@ void TfmMain::FormDestroy(TComponent* /*sender*/) {
     LTimer->SetEnabled(false);
     TrayIcon1->SetEnabled(false);
     BtnBar->ShowIcons(nullptr, 0, 0);
-    FIcons.reset();
+    icons_.reset();
     FLaunchList.reset();
     FIconList.reset();
     FTitleBarStyle.reset();

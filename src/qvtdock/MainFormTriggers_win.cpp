@@ -45,11 +45,7 @@ void TfmMain::LTimerTimer(TComponent* /*sender*/) {
     settings.InvalidClickDeskTop = LTimer->InvalidClickDeskTop();
     settings.EffectiveClickTaskBar = LTimer->EffectiveClickTaskBar();
 
-    THoldState hold{FTickCount, FLaunchBtnsHeld, FLaunchFired};
-    const TTickResult result = RunTriggerTick(hold, probes, settings);
-    FTickCount = hold.TickCount;
-    FLaunchBtnsHeld = hold.Held;
-    FLaunchFired = hold.Fired;
+    const TTickResult result = RunTriggerTick(hold_, probes, settings);
 
     if (result.HideHint && FHintSetter)
         FHintSetter->HideHint();
@@ -94,7 +90,7 @@ void TfmMain::UnregisterShowHotKey() {
 
 void TfmMain::WMHotKey(forms::TMessage& message) {
     message.Result = 0;
-    if (message.WParam != static_cast<WPARAM>(kShowHotKeyId) || FBusy || FState.CallingDisabled())
+    if (message.WParam != static_cast<WPARAM>(kShowHotKeyId) || FBusy || state_.CallingDisabled())
         return;
     // Also a locked window hides: the hot key is the user's own word.
     if (Visible()) {
@@ -106,7 +102,7 @@ void TfmMain::WMHotKey(forms::TMessage& message) {
 }
 
 void TfmMain::TrayIcon1Click(TComponent* /*sender*/) {
-    if (FState.CallingDisabled() || FBusy)
+    if (state_.CallingDisabled() || FBusy)
         return;
     SetVisible(!Visible());
 }
@@ -118,10 +114,10 @@ void TfmMain::WMPowerBroadcast(forms::TMessage& message) {
     const TPowerSteps steps = PowerEvent(FPowerCount, static_cast<uint32_t>(message.WParam));
     if (steps.Suspend) {
         SetTopMost(false);
-        if (FState.Locked()) {
-            FState.UnlockForSuspend();
+        if (state_.Locked()) {
+            state_.UnlockForSuspend();
             ShowLockSigns();
-            ShowTrayImage(FState.TrayImage());
+            ShowTrayImage(state_.TrayImage());
             Hide();
         }
         if (Visible())

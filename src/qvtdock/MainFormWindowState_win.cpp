@@ -2,6 +2,7 @@
 // auto-hide.
 #include "qvtdock/MainForm.h"
 
+#include "forms/base/Method.h"
 #include "forms/base/ScopeGuard.h"
 #include "forms/win/Application.h"
 #include "forms/win/Screen.h"
@@ -21,9 +22,9 @@ constexpr int kTitleBarReserve = 120;
 } // namespace
 
 void TfmMain::BuildWindowStateDesign() {
-    OnShow = [this](TComponent* s) { FormShow(s); };
-    OnHide = [this](TComponent* s) { FormHide(s); };
-    OnActivate = [this](TComponent* s) { FormActivate(s); };
+    OnShow = forms::Method(this, &TfmMain::FormShow);
+    OnHide = forms::Method(this, &TfmMain::FormHide);
+    OnActivate = forms::Method(this, &TfmMain::FormActivate);
 }
 
 // ---- Placement and foreground ------------------------------------------------------------------
@@ -77,22 +78,22 @@ void TfmMain::SetVisible(bool visible) {
 // ---- Topmost and the bracket -------------------------------------------------------------------
 
 void TfmMain::ApplyTopMost() {
-    SetWindowPos(Handle(), FState.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(Handle(), state_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void TfmMain::SetTopMost(bool on) {
-    FState.SetTopMost(on);
+    state_.SetTopMost(on);
     ApplyTopMost();
 }
 
 void TfmMain::SuspendAutoHide() {
-    FState.Suspend();
+    state_.Suspend();
     ApplyTopMost();
 }
 
 void TfmMain::ResumeAutoHide() {
-    FState.Resume();
+    state_.Resume();
     ApplyTopMost();
 }
 
@@ -100,7 +101,7 @@ void TfmMain::WMWindowPosChanged(forms::TMessage& /*message*/) {
     // The restore itself changes the window's position; Windows may also refuse it, and the
     // notification of a refused restore must not ask again.
     const HWND self = ExistingHandle();
-    if (!self || restoringTopMost_ || !FState.TopMost() ||
+    if (!self || restoringTopMost_ || !state_.TopMost() ||
         (GetWindowLongW(self, GWL_EXSTYLE) & WS_EX_TOPMOST))
         return;
     restoringTopMost_ = true;
@@ -112,7 +113,7 @@ void TfmMain::WMWindowPosChanged(forms::TMessage& /*message*/) {
 // ---- Lock and calling disabled -----------------------------------------------------------------
 
 void TfmMain::ShowLockSigns() {
-    const TLockSigns signs = LockSigns(FState.Locked());
+    const TLockSigns signs = LockSigns(state_.Locked());
     LockBtn->SetDownLocked(signs.DownLocked);
     CloseBtn->SetNoUse(signs.CloseNoUse);
     LockBtn->SetHint(signs.Hint);
@@ -125,9 +126,9 @@ void TfmMain::ShowTrayImage(TTrayImage image) {
 }
 
 void TfmMain::TitleBarLockBtnClick(TComponent* /*sender*/) {
-    FState.ToggleLock();
+    state_.ToggleLock();
     ShowLockSigns();
-    ShowTrayImage(FState.TrayImage());
+    ShowTrayImage(state_.TrayImage());
 }
 
 void TfmMain::mnLockClick(TComponent* sender) {
@@ -142,12 +143,12 @@ void TfmMain::LockBtnEnter(TComponent* sender) {
 }
 
 void TfmMain::mnNotuseClick(TComponent* /*sender*/) {
-    FState.ToggleCallingDisabled();
-    mnNotuse->SetChecked(FState.CallingDisabled());
+    state_.ToggleCallingDisabled();
+    mnNotuse->SetChecked(state_.CallingDisabled());
     // The timer drives the mouse trigger, the screen edges and the pointer-leave auto-hide.
-    LTimer->SetEnabled(!FState.CallingDisabled());
+    LTimer->SetEnabled(!state_.CallingDisabled());
     FPowerCount = 0;
-    ShowTrayImage(FState.TrayImage());
+    ShowTrayImage(state_.TrayImage());
 }
 
 // ---- Show, hide and activation -----------------------------------------------------------------
@@ -158,15 +159,15 @@ void TfmMain::FormShow(TComponent* /*sender*/) {
     PlaceWindow(FShownByHotKey ? FCfg.KeyShowPos : FCfg.MouseShowPos, true);
     FShownByHotKey = false;
     MakeShownPageIcons();
-    FState.Shown();
-    if (!FState.TopMost() && !FBusy)
+    state_.Shown();
+    if (!state_.TopMost() && !FBusy)
         SetTopMost(true);
 }
 
 void TfmMain::FormHide(TComponent* /*sender*/) {
-    FState.Hidden();
+    state_.Hidden();
     // A button held on the window is released elsewhere, or not at all.
-    FInput.EndPresses();
+    input_.EndPresses();
     if (FCfg.BtnPopupHint && FHintSetter)
         FHintSetter->HideHint();
 }
@@ -197,7 +198,7 @@ void TfmMain::FormActivate(TComponent* /*sender*/) {
     ShowTitleParts();
     const TRvHint* hint = FHintSetter ? FHintSetter->HintWindow() : nullptr;
     const bool hintShown = hint && hint->IsHintVisible();
-    if (FState.TopMost() && FCfg.BtnPopupHint && !hintShown)
+    if (state_.TopMost() && FCfg.BtnPopupHint && !hintShown)
         ShowButtonHint();
     ShowTitleTime();
 }
@@ -217,12 +218,12 @@ TAutoHideRules RulesOf(const TAppCfg& cfg) {
 
 void TfmMain::ApplicationEvents1Deactivate(TComponent* /*sender*/) {
     const TAutoHideRules rules = RulesOf(FCfg);
-    if (FState.FocusLossShowsClock(rules)) {
+    if (state_.FocusLossShowsClock(rules)) {
         LbTitle->SetShowTime(true);
         LbTitle->SetWidth(TitleBox->Width() - kTitleBarReserve);
         LbTitle->Repaint();
     }
-    if (FState.FocusLossHides(rules))
+    if (state_.FocusLossHides(rules))
         Hide();
 }
 
@@ -234,10 +235,9 @@ bool TfmMain::PointerLeaveAutoHide() {
         facts.OnTaskbar = CursorOnTaskbar();
         facts.OnHint = IsCursorOnHintWindow();
     }
-    if (!FState.PointerLeaveHides(facts, RulesOf(FCfg)))
+    if (!state_.PointerLeaveHides(facts, RulesOf(FCfg)))
         return false;
     Hide();
-    FTickCount = 0;
     return true;
 }
 

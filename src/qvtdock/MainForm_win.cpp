@@ -3,6 +3,8 @@
 // style).
 #include "qvtdock/MainForm.h"
 
+#include "forms/base/Method.h"
+
 #include <windows.h>
 
 using forms::Bounds;
@@ -59,12 +61,12 @@ TfmMain::~TfmMain() = default;
 
 void TfmMain::BuildMenuDesign() {
     PopupMenu1 = forms::MakeOwned<forms::TPopupMenu>(this);
-    PopupMenu1->OnPopup = [this](TComponent* s) { PopupMenu1Popup(s); };
+    PopupMenu1->OnPopup = forms::Method(this, &TfmMain::PopupMenu1Popup);
     using Handler = void (TfmMain::*)(TComponent*);
     const auto add = [this](forms::TMenuItem& parent, const char* caption, Handler handler) {
         if (!handler)
             return parent.Add(caption);
-        return parent.Add(caption, [this, handler](TComponent* s) { (this->*handler)(s); });
+        return parent.Add(caption, forms::Method(this, handler));
     };
     forms::TMenuItem& top = PopupMenu1->Items();
     mnPage = add(top, "ページリスト(&P)", nullptr);
@@ -130,7 +132,7 @@ void TfmMain::BuildDesign() {
 
     TitleBox = forms::MakeChild<forms::TPaintBox>(this, Bounds(0, 0, kDesignWidth, kTitleHeight));
     TitleBox->SetAlign(forms::TAlign::alTop);
-    TitleBox->OnPaint = [this](TComponent* s) { TitleBoxPaint(s); };
+    TitleBox->OnPaint = forms::Method(this, &TfmMain::TitleBoxPaint);
 
     const int buttonTop = (kTitleHeight - kButtonEdge) / 2;
     LockBtn = forms::MakeChild<TMarkBtn>(this, Bounds(12, 4, kButtonEdge, kButtonEdge));
@@ -144,8 +146,8 @@ void TfmMain::BuildDesign() {
     LockBtn->SetStretch(true);
     LockBtn->SetBevelWidth(1);
     SetEdges(*LockBtn, kFace, kLightEdge, kDarkEdge);
-    LockBtn->OnClick = [this](TComponent* s) { TitleBarLockBtnClick(s); };
-    LockBtn->OnEnter = [this](TComponent* s) { LockBtnEnter(s); };
+    LockBtn->OnClick = forms::Method(this, &TfmMain::TitleBarLockBtnClick);
+    LockBtn->OnEnter = forms::Method(this, &TfmMain::LockBtnEnter);
 
     const int closeLeft = kDesignWidth - kButtonEdge - 4;
     const int wizLeft = kDesignWidth - 2 * kButtonEdge - 6;
@@ -165,7 +167,7 @@ void TfmMain::BuildDesign() {
     SetEdges(*WizBtn, 0x00FF4444, forms::clWhite, forms::clNavy);
     WizBtn->SetShapeMarkStyle(bmsFrame);
     WizBtn->SetShapeMarkColor(0x00FFFF93);
-    WizBtn->OnClick = [this](TComponent* s) { mnRegDataClick(s); };
+    WizBtn->OnClick = forms::Method(this, &TfmMain::mnRegDataClick);
 
     CloseBtn =
         forms::MakeChild<TMarkBtn>(this, Bounds(closeLeft, buttonTop, kButtonEdge, kButtonEdge));
@@ -173,7 +175,7 @@ void TfmMain::BuildDesign() {
     SetEdges(*CloseBtn, forms::clRed, forms::clWhite, forms::clMaroon);
     CloseBtn->SetShapeMarkStyle(bmsCross);
     CloseBtn->SetShapeMarkColor(forms::clWhite);
-    CloseBtn->OnClick = [this](TComponent* s) { mnExitClick(s); };
+    CloseBtn->OnClick = forms::Method(this, &TfmMain::mnExitClick);
 
     LbTitle = forms::MakeChild<TScrlLabel>(
         this, Bounds(40, (kTitleHeight - 16) / 2, kDesignWidth - 120, 16));
@@ -215,11 +217,11 @@ void TfmMain::BuildDesign() {
     PageTab->SetBaseColor(kFace);
     PageTab->SetTopLineColor(kLightEdge);
     PageTab->SetBtmLineColor(kDarkEdge);
-    PageTab->OnChange = [this](TComponent* s) { PageTabChange(s); };
+    PageTab->OnChange = forms::Method(this, &TfmMain::PageTabChange);
 
     Base = forms::MakeChild<TBasePanel>(this, Bounds(0, kTitleHeight, kDesignWidth, kBaseHeight));
     Base->SetColor(kFace);
-    Base->OnPaint = [this](TComponent* s) { BasePaint(s); };
+    Base->OnPaint = forms::Method(this, &TfmMain::BasePaint);
 
     BtnBar = forms::MakeChild<TQvtGrpBtns>(Base, Bounds(0, 0, kDesignWidth, kBaseHeight));
     BtnBar->SetColCount(8);
@@ -238,15 +240,10 @@ void TfmMain::BuildDesign() {
     BuildMenuDesign();
 
     ApplicationEvents1 = forms::MakeOwned<forms::TApplicationEvents>(this);
-    ApplicationEvents1->OnActivate = [this](TComponent* s) { ApplicationEvents1Activate(s); };
-    ApplicationEvents1->OnDeactivate = [this](TComponent* s) { ApplicationEvents1Deactivate(s); };
-    ApplicationEvents1->OnMessage = [this](MSG& msg, bool& handled) {
-        ApplicationEvents1Message(msg, handled);
-    };
-    ApplicationEvents1->OnShowHint = [this](std::string& text, bool& canShow,
-                                            forms::THintInfo& info) {
-        ApplicationEvents1ShowHint(text, canShow, info);
-    };
+    ApplicationEvents1->OnActivate = forms::Method(this, &TfmMain::ApplicationEvents1Activate);
+    ApplicationEvents1->OnDeactivate = forms::Method(this, &TfmMain::ApplicationEvents1Deactivate);
+    ApplicationEvents1->OnMessage = forms::Method(this, &TfmMain::ApplicationEvents1Message);
+    ApplicationEvents1->OnShowHint = forms::Method(this, &TfmMain::ApplicationEvents1ShowHint);
 
     TrayIcon1 = forms::MakeOwned<TTrayIcon>(this, environment_->TrayShell());
     // The icon comes without a tip; start-up gives it the title.
@@ -256,7 +253,7 @@ void TfmMain::BuildDesign() {
                                        GetSystemMetrics(SM_CXSMICON));
     TrayIcon1->SetVisible(true);
     TrayIcon1->SetRBPopupMenu(PopupMenu1);
-    TrayIcon1->OnClick = [this](TComponent* s) { TrayIcon1Click(s); };
+    TrayIcon1->OnClick = forms::Method(this, &TfmMain::TrayIcon1Click);
 
     LTimer = forms::MakeOwned<TRavoLaunchTimer>(this);
     LTimer->SetEnabled(false);
@@ -264,15 +261,15 @@ void TfmMain::BuildDesign() {
     LTimer->SetLaunchMouseBtns({lmMiddle});
     LTimer->SetInvalidClickDeskTop(true);
     LTimer->SetEffectiveClickTaskBar(true);
-    LTimer->OnTimer = [this](TComponent* s) { LTimerTimer(s); };
+    LTimer->OnTimer = forms::Method(this, &TfmMain::LTimerTimer);
 
     SHBrowseForFolderEx1 = forms::MakeOwned<TSHBrowseForFolderEx>(this);
     SHBrowseForFolderEx1->SetCaption("ファイルフォルダの登録");
 
-    OnCreate = [this](TComponent* s) { FormCreate(s); };
-    OnResize = [this](TComponent* s) { FormResize(s); };
-    OnCloseQuery = [this](TComponent* s, bool& canClose) { FormCloseQuery(s, canClose); };
-    OnDestroy = [this](TComponent* s) { FormDestroy(s); };
+    OnCreate = forms::Method(this, &TfmMain::FormCreate);
+    OnResize = forms::Method(this, &TfmMain::FormResize);
+    OnCloseQuery = forms::Method(this, &TfmMain::FormCloseQuery);
+    OnDestroy = forms::Method(this, &TfmMain::FormDestroy);
 }
 
 void TfmMain::CreateParams(forms::TCreateParams& params) {

@@ -25,22 +25,22 @@ TTickResult RunTriggerTick(THoldState& hold, const TTickProbes& probes,
         return result;
     }
 
-    hold.Held = probes.CombinationHeld();
-    if (hold.Held) {
+    hold.LaunchBtnsHeld = probes.CombinationHeld();
+    if (hold.LaunchBtnsHeld) {
         ++hold.TickCount;
     } else {
         hold.TickCount = 0;
-        hold.Fired = false;
+        hold.LaunchFired = false;
     }
     if (hold.TickCount <= 0)
         return result;
-    if (hold.Held && !hold.Fired) {
+    if (hold.LaunchBtnsHeld && !hold.LaunchFired) {
         // A hold where it does not count waits, counting on, until it reaches a place where it
         // does.
         if (!CombinationAllowedHere(settings, probes))
             return result;
         result.Launch = visible ? TTickLaunch::Foreground : TTickLaunch::Show;
-        hold.Fired = true;
+        hold.LaunchFired = true;
     }
     hold.TickCount = 0;
     return result;

@@ -10,9 +10,12 @@
 // The per-hold state of the mouse trigger: idle (nothing held) -> held (counting) -> fired
 // (until a button of the combination is let go) -> idle.
 struct THoldState {
+    // Consecutive ticks that saw the combination held.
     int TickCount = 0;
-    bool Held = false;  // the combination was held at the last tick that looked
-    bool Fired = false; // this hold has shown or brought forward the window
+    // The combination was held at the last tick that looked.
+    bool LaunchBtnsHeld = false;
+    // This hold has shown or brought forward the window.
+    bool LaunchFired = false;
 };
 
 struct TTickProbes {

@@ -26,9 +26,9 @@ public:
     forms::TComboBox* SComboBox = nullptr; // hidden until a choice is asked for
 
     // The screen point the form was asked to stand at, and the number "デフォルト" restores.
-    int RequestedLeft = 0;
-    int RequestedTop = 0;
-    int DefaultValue = 0;
+    int requestedLeft_ = 0;
+    int requestedTop_ = 0;
+    int defaultValue_ = 0;
 
     // Sets the requested point, the caption and the message; hides every input control and
     // "デフォルト", so that the caller shows the one it asks with.

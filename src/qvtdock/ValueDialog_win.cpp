@@ -1,5 +1,6 @@
 #include "qvtdock/ValueDialog.h"
 
+#include "forms/base/Method.h"
 #include "forms/win/Screen.h"
 #include "qvtdock/ValueDialogForm.h"
 #include "qvtdock/ValueDialogPlacement.h"
@@ -25,21 +26,21 @@ TResIconBox::TResIconBox(forms::TComponent* owner) : forms::TForm(owner) {
     BtnCansel->SetCancel(true);
     EdMes = MakeChild<forms::TEdit>(this, Bounds(8, 24, 273, 21));
     EdMes->SetVisible(false);
-    EdMes->OnChange = [this](forms::TComponent* s) { EdMesChange(s); };
+    EdMes->OnChange = forms::Method(this, &TResIconBox::EdMesChange);
     DefButton = MakeChild<forms::TButton>(this, Bounds(6, 56, 82, 21));
     DefButton->SetCaption("デフォルト");
     DefButton->SetVisible(false);
-    DefButton->OnClick = [this](forms::TComponent* s) { DefButtonClick(s); };
+    DefButton->OnClick = forms::Method(this, &TResIconBox::DefButtonClick);
     SComboBox = MakeChild<forms::TComboBox>(this, Bounds(8, 24, 273, 21));
     SComboBox->SetStyle(forms::TComboBoxStyle::csDropDownList);
     SComboBox->SetVisible(false);
 
-    OnShow = [this](forms::TComponent* s) { FormShow(s); };
+    OnShow = forms::Method(this, &TResIconBox::FormShow);
 }
 
 void TResIconBox::Prepare(int x, int y, const std::string& caption, const std::string& message) {
-    RequestedLeft = x;
-    RequestedTop = y;
+    requestedLeft_ = x;
+    requestedTop_ = y;
     SetCaption(caption);
     LbMes->SetCaption(message);
     SpinIconSize->SetVisible(false);
@@ -54,7 +55,7 @@ void TResIconBox::ShowInput(forms::TWinControl* input) {
 }
 
 void TResIconBox::FormShow(forms::TComponent*) {
-    const forms::TPoint p = ValueDialogPosition(RequestedLeft, RequestedTop, {Width(), Height()},
+    const forms::TPoint p = ValueDialogPosition(requestedLeft_, requestedTop_, {Width(), Height()},
                                                 forms::Screen.WorkArea());
     SetBounds(p.X, p.Y, Width(), Height());
 }
@@ -65,7 +66,7 @@ void TResIconBox::EdMesChange(forms::TComponent*) {
 
 void TResIconBox::DefButtonClick(forms::TComponent*) {
     if (DefButton->Visible())
-        SpinIconSize->SetValue(DefaultValue);
+        SpinIconSize->SetValue(defaultValue_);
 }
 
 bool InputNumber(int x, int y, int min, int max, const std::string& caption,
@@ -75,7 +76,7 @@ bool InputNumber(int x, int y, int min, int max, const std::string& caption,
     form->SpinIconSize->SetMinValue(min);
     form->SpinIconSize->SetMaxValue(max);
     form->SpinIconSize->SetValue(value);
-    form->DefaultValue = defaultValue;
+    form->defaultValue_ = defaultValue;
     form->DefButton->SetVisible(defaultValue != -1);
     form->ShowInput(form->SpinIconSize);
     if (form->ShowModal() != forms::mrOk)

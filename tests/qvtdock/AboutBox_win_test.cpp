@@ -45,7 +45,7 @@ protected:
     }
     forms::Scoped<TAboutBox> FilledBox() {
         auto box = forms::MakeScoped<TAboutBox>(env->programPath, nullptr);
-        box->SettingsBase = UserFolder() + "\\qvtdock";
+        box->settingsBase_ = UserFolder() + "\\qvtdock";
         box->FillInfo();
         return box;
     }
@@ -219,7 +219,7 @@ TEST_F(AboutBoxTest, LinkClick_OpensTheHomePage) {
     std::vector<std::string> opened;
     auto box = forms::MakeScoped<TAboutBox>(
         env->programPath, [&opened](const std::string& url) { opened.push_back(url); });
-    box->SettingsBase = UserFolder() + "\\qvtdock";
+    box->settingsBase_ = UserFolder() + "\\qvtdock";
     box->FillInfo();
     box->SetBounds(100, 100, box->Width(), box->Height());
     box->Show();

@@ -290,7 +290,7 @@ TEST_F(ChildProgramTest, DataEditor_EmptyFolderSetting_IsTheLaunchersFolderEvery
     form->PopupMenu1Popup(nullptr);
     ASSERT_TRUE(form->mnRegData->Enabled()); // a click would only meet the error box
     auto about = forms::MakeScoped<TAboutBox>(env->programPath, nullptr);
-    about->SettingsBase = UserFolder() + "\\qvtdock";
+    about->settingsBase_ = UserFolder() + "\\qvtdock";
     about->FillInfo();
     EXPECT_THAT(about->Memo->Text(), HasSubstr("] zvledit.exe\r\n"));
     form->WizBtn->Click();

@@ -70,7 +70,7 @@ TEST_F(TriggerTick, AHoldOnTheDesktopShowsOnce_ReleaseReArms) {
         ASSERT_EQ(Launch(), TTickLaunch::None) << i;
     machine.held = false;
     EXPECT_EQ(Launch(), TTickLaunch::None);
-    EXPECT_FALSE(hold.Fired);
+    EXPECT_FALSE(hold.LaunchFired);
     machine.held = true;
     EXPECT_EQ(Launch(), TTickLaunch::Show);
 }
@@ -111,12 +111,12 @@ TEST_F(TriggerTick, VisibleButInactive_TheHoldBringsItForward) {
 
 TEST_F(TriggerTick, VisibleAndActive_TheHoldIsLeftToTheWindow_AndItsStateWaits) {
     machine.visible = machine.active = machine.held = machine.desktop = true;
-    hold.Fired = true;
+    hold.LaunchFired = true;
     EXPECT_EQ(Launch(), TTickLaunch::None);
     EXPECT_FALSE(machine.Asked("held"));
     machine.visible = machine.active = machine.held = false; // hidden by Esc, let go
     EXPECT_EQ(Launch(), TTickLaunch::None);
-    EXPECT_FALSE(hold.Fired);
+    EXPECT_FALSE(hold.LaunchFired);
 }
 
 TEST_F(TriggerTick, HiddenWindow_TheEdgesComeFirst_AndWhenTheyShowTheTickEnds) {

@@ -177,7 +177,7 @@ TEST_F(ValueDialogTest, Form_DefaultButtonClickWhileHidden_ChangesNothing) {
     auto form = forms::MakeScoped<TResIconBox>();
     form->SpinIconSize->SetMaxValue(100);
     form->SpinIconSize->SetValue(30);
-    form->DefaultValue = 50;
+    form->defaultValue_ = 50;
     form->DefButtonClick(form->DefButton);
     EXPECT_EQ(form->SpinIconSize->Value(), 30);
     form->DefButton->SetVisible(true);

@@ -1,6 +1,7 @@
 #include "forms/win/ComboBox.h"
 
 #include "forms/base/Codepage.h"
+#include "forms/base/Method.h"
 #include "forms/base/ScopeGuard.h"
 #include "forms/win/Form.h"
 
@@ -261,9 +262,8 @@ void TComboBox::WndProc(TMessage& m) {
         return;
     case CN_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
-        DrawOwnerItem(
-            *this, item, items_.Count(), Color(),
-            [this](int index, const TRect& r, TOwnerDrawState s) { DrawItem(index, r, s); });
+        DrawOwnerItem(*this, item, items_.Count(), Color(),
+                      forms::Method(this, &TComboBox::DrawItem));
         m.Result = TRUE;
         return;
     }

@@ -1,5 +1,7 @@
 #include "forms/win/ListBox.h"
 
+#include "forms/base/Method.h"
+
 #include <algorithm>
 
 namespace forms {
@@ -138,9 +140,8 @@ void TListBox::WndProc(TMessage& m) {
         return;
     case CN_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
-        DrawOwnerItem(
-            *this, item, items_.Count(), BackgroundColor(),
-            [this](int index, const TRect& r, TOwnerDrawState s) { DrawItem(index, r, s); });
+        DrawOwnerItem(*this, item, items_.Count(), BackgroundColor(),
+                      forms::Method(this, &TListBox::DrawItem));
         m.Result = TRUE;
         return;
     }

@@ -248,9 +248,9 @@ TEST_F(SettingsEditorTest, EveryKeyComesBackFromItsOwnControl) {
         SectionKeys("Connection", values,
                     {"URLExe=C:\\u.exe", "MAILExe=C:\\m.exe", "URLExeParam=-u", "MAILExeParam=-m"});
     values =
-        SectionKeys("MouseBtnAction", values, // each off its default
+        SectionKeys("MouseBtnAction", values, // each off its default and off both show positions
                     {"Left=3", "Right=4", "Middle=5", "Btn4=6", "Btn5=7", "UpScr=8", "DnScr=9",
-                     "MUpScr=10", "MDnScr=11", "LUpScr=12", "LDnScr=13", "RUpScr=14", "RDnScr=0"});
+                     "MUpScr=10", "MDnScr=11", "LUpScr=12", "LDnScr=13", "RUpScr=14", "RDnScr=1"});
     std::vector<cfgtest::TRoundTripKey> flags;
     TAppCfg unused;
     const std::vector<TCfgKey> keys = CfgEditorKeys(unused);

@@ -18,11 +18,13 @@
 #include "forms/win/PaintBox.h"
 #include "forms/win/SpeedButton.h"
 #include "qvtcfg/CfgSettings.h"
+#include "qvtcfg/EditorBindings.h"
 #include "qvtcfg/EllipsisEdit.h"
 #include "qvtcfg/KeyCapture.h"
 
 #include <array>
 #include <string>
+#include <utility>
 
 // The hot-key field: read-only, every key but Tab and Shift+Tab (which leave it) goes to its key
 // events, and no character it types reaches the field or a mnemonic.
@@ -155,7 +157,7 @@ public:
     // What the controls show, as the values they stand for.
     [[nodiscard]] TAppCfg ShownSettings() const;
     // Shows values in the controls, each enable rule applied.
-    void ShowSettings(const TAppCfg& s);
+    void ShowSettings(TAppCfg s);
 
     void FormCreate(forms::TComponent* sender);
     void FormShow(forms::TComponent* sender);
@@ -197,9 +199,17 @@ private:
     void BuildLauncherPage2();
     void BuildDropPage();
     void BuildOtherPage();
+    // The controls that show a value as it is, with the pages that restore them; what no row
+    // says is written beside the walks: the five mouse buttons (checked ones first, so that the
+    // last-button rule never sees none), the radio group and the key fields.
+    [[nodiscard]] TBindingTable<TCfgPage> Bindings_(TAppCfg& s) const;
+    [[nodiscard]] std::array<std::pair<forms::TCheckBox*, bool*>, 5>
+    LaunchButtons_(TAppCfg& s) const;
+    void ShowRevisionPoint_(int32_t point);
+    void ShowLauncherKeys_(const std::array<uint16_t, kLaunchKeyCount>& codes);
     void ApplyEnables();
     void ApplyConnectionRules();
-    // The restore of one page: the page's values from the defaults, shown again.
+    // The restore of one page: the defaults shown on the page's controls, the rules applied.
     void RestorePage(TCfgPage page);
     // The folder chosen in ComboBoxScm; none when nothing is selected.
     [[nodiscard]] const TRootFolder* ChosenShortcutFolder() const;

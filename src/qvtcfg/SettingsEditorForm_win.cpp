@@ -224,14 +224,14 @@ void TfmCfg::BuildGeneralPage() {
 
 void TfmCfg::BuildActionPages() {
     // Mouse button clicks: a label and its list per row.
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kClickActionCount; ++i) {
         ComboBox[i] = List(TabSheet4, Bounds(184, 16 + 32 * i, 193, 20));
         ComboLabel[i] = Label(TabSheet4, 16, 20 + 32 * i, kComboLabels[i], ComboBox[i]);
     }
     ClickNote = Label(TabSheet4, 16, 192,
                       "※[第４]ボタン[第５]ボタンは環境によって動作しない場合があります");
     // The wheel alone, then with a button held.
-    for (int i = 5; i < 7; ++i) {
+    for (int i = kClickActionCount; i < 7; ++i) {
         ComboBox[i] = List(TabSheet5, Bounds(208, 8 + 26 * (i - 5), 177, 20));
         ComboLabel[i] = Label(TabSheet5, 16, 12 + 26 * (i - 5), kComboLabels[i], ComboBox[i]);
     }
@@ -439,95 +439,84 @@ void TfmCfg::FormShow(TComponent* /*sender*/) {
 
 // ---- values and controls ----
 
-void TfmCfg::ShowSettings(const TAppCfg& s) {
-    // The boxes that end checked first: the last-button rule must never see none of the five.
-    const std::pair<forms::TCheckBox*, bool> buttons[] = {{CheckBoxL, s.LMLeft},
-                                                          {CheckBoxR, s.LMRight},
-                                                          {CheckBoxM, s.LMMiddle},
-                                                          {CheckBoxM4, s.LMMos4},
-                                                          {CheckBoxM5, s.LMMos5}};
-    for (bool pass : {true, false})
-        for (auto [box, checked] : buttons)
-            if (checked == pass)
-                box->SetChecked(checked);
-    ChkBoxFmVisble->SetItemIndex(ListIndexOf(s.MouseShowPos, kShowPosItemCount));
-    CheckBoxDeskOnly->SetChecked(s.InvalidClickDeskTop);
-    CheckBoxTaskBar->SetChecked(s.EffectiveClickTaskBar);
-    CheckBoxDropOut->SetChecked(s.DropRunLockOff);
-    CheckBoxOutClose->SetChecked(s.NotFormMos);
-    CheckBoxHide->SetChecked(s.RunHide);
-    CheckBoxAutoTab->SetChecked(s.TabClickChg);
-    CheckAutoLock->SetChecked(s.AutoLock);
-    CheckRectPop->SetChecked(s.RectPopUp);
+TBindingTable<TCfgPage> TfmCfg::Bindings_(TAppCfg& s) const {
+    using P = TCfgPage;
+    TBindingTable<P> table = {
+        {Bound(CheckBoxDeskOnly), s.InvalidClickDeskTop, P::General},
+        {Bound(CheckBoxTaskBar), s.EffectiveClickTaskBar, P::General},
+        {Bound(CheckBoxDropOut), s.DropRunLockOff, P::General},
+        {Bound(CheckBoxAutoTab), s.TabClickChg, P::General},
+        {Bound(CheckBoxHide), s.RunHide, P::General},
+        {Bound(CheckBoxOutClose), s.NotFormMos, P::General},
+        {Bound(CheckAutoLock), s.AutoLock, P::General},
+        {BoundIndex(ChkBoxFmVisble), s.MouseShowPos, P::Launcher1},
+        {Bound(showHotKey), s.KeyShow, P::Launcher1},
+        {BoundIndex(ChkBoxKeyVisble), s.KeyShowPos, P::Launcher1},
+        {Bound(CheckRectPop), s.RectPopUp, P::Launcher2},
+        {Bound(CheckMouseRevision), s.Revision, P::Launcher2},
+        {Bound(CheckMouseRevisionTaskBar), s.RevisionTaskBar, P::Launcher2},
+        {Bound(CheckBoxDropDlg), s.Dlg, P::Drop},
+        {Bound(CheckBoxDropOpen), s.Open, P::Drop},
+        {Bound(CheckBoxCntUrl), s.URL, P::Other},
+        {Bound(CheckBoxCntMail), s.MAIL, P::Other},
+        {Bound(EdUrl), s.URLExe, P::Other},
+        {Bound(EdUrlParam), s.URLExeParam, P::Other},
+        {Bound(EdMail), s.MAILExe, P::Other},
+        {Bound(EdMailParam), s.MAILExeParam, P::Other},
+        {Bound(EdEditorPath), s.DataEditorPath, P::Other},
+    };
     for (int i = 0; i < kEdgeCount; ++i)
-        CheckPop[i]->SetChecked(s.Rect[static_cast<size_t>(i)]);
-    CheckMouseRevision->SetChecked(s.Revision);
-    CheckMouseRevisionTaskBar->SetChecked(s.RevisionTaskBar);
-    const int point = ListIndexOf(s.RevisionPoint, kRevisionPointCount);
-    for (int i = 0; i < kRevisionPointCount; ++i)
-        if (i != point)
-            RadioRev[i]->SetChecked(false);
-    if (point >= 0)
-        RadioRev[point]->SetChecked(true);
-    EdEditorPath->SetText(s.DataEditorPath);
-    showHotKey->SetText(s.KeyShow);
-    ChkBoxKeyVisble->SetItemIndex(ListIndexOf(s.KeyShowPos, kShowPosItemCount));
-    CheckBoxCntUrl->SetChecked(s.URL);
-    CheckBoxCntMail->SetChecked(s.MAIL);
-    EdUrl->SetText(s.URLExe);
-    EdMail->SetText(s.MAILExe);
-    EdUrlParam->SetText(s.URLExeParam);
-    EdMailParam->SetText(s.MAILExeParam);
-    CheckBoxDropDlg->SetChecked(s.Dlg);
-    CheckBoxDropOpen->SetChecked(s.Open);
+        table.push_back({Bound(CheckPop[i]), s.Rect[static_cast<size_t>(i)], P::Launcher2});
     for (int i = 0; i < kActionComboCount; ++i)
-        ComboBox[i]->SetItemIndex(ListIndexOf(s.Actions[static_cast<size_t>(i)], kActionItemCount));
+        table.push_back({BoundIndex(ComboBox[i]), s.Actions[static_cast<size_t>(i)],
+                         i < kClickActionCount ? P::Click : P::Wheel});
+    return table;
+}
+
+std::array<std::pair<forms::TCheckBox*, bool*>, 5> TfmCfg::LaunchButtons_(TAppCfg& s) const {
+    return {{{CheckBoxL, &s.LMLeft},
+             {CheckBoxR, &s.LMRight},
+             {CheckBoxM, &s.LMMiddle},
+             {CheckBoxM4, &s.LMMos4},
+             {CheckBoxM5, &s.LMMos5}}};
+}
+
+void TfmCfg::ShowSettings(TAppCfg s) {
+    for (bool pass : {true, false})
+        for (auto [box, checked] : LaunchButtons_(s))
+            if (*checked == pass)
+                box->SetChecked(*checked);
+    ShowBound(Bindings_(s));
+    ShowRevisionPoint_(s.RevisionPoint);
+    ShowLauncherKeys_(s.LauncherKeys);
+    ApplyEnables();
+}
+
+void TfmCfg::ShowRevisionPoint_(int32_t point) {
+    const int checked = ListIndexOf(point, kRevisionPointCount);
+    for (int i = 0; i < kRevisionPointCount; ++i)
+        if (i != checked)
+            RadioRev[i]->SetChecked(false);
+    if (checked >= 0)
+        RadioRev[checked]->SetChecked(true);
+}
+
+void TfmCfg::ShowLauncherKeys_(const std::array<uint16_t, kLaunchKeyCount>& codes) {
     for (int i = 0; i < kLaunchKeyCount; ++i) {
-        const uint16_t code = s.LauncherKeys[static_cast<size_t>(i)];
+        const uint16_t code = codes[static_cast<size_t>(i)];
         Editkey[i]->SetTag(code);
         Editkey[i]->SetText(SystemKeyNames().KeyName(code));
     }
-    ApplyEnables();
 }
 
 TAppCfg TfmCfg::ShownSettings() const {
     TAppCfg s = Loaded;
-    s.LMLeft = CheckBoxL->Checked();
-    s.LMRight = CheckBoxR->Checked();
-    s.LMMiddle = CheckBoxM->Checked();
-    s.LMMos4 = CheckBoxM4->Checked();
-    s.LMMos5 = CheckBoxM5->Checked();
-    s.MouseShowPos = ListValue(ChkBoxFmVisble->ItemIndex(), Loaded.MouseShowPos);
-    s.InvalidClickDeskTop = CheckBoxDeskOnly->Checked();
-    s.EffectiveClickTaskBar = CheckBoxTaskBar->Checked();
-    s.DropRunLockOff = CheckBoxDropOut->Checked();
-    s.NotFormMos = CheckBoxOutClose->Checked();
-    s.RunHide = CheckBoxHide->Checked();
-    s.TabClickChg = CheckBoxAutoTab->Checked();
-    s.AutoLock = CheckAutoLock->Checked();
-    s.RectPopUp = CheckRectPop->Checked();
-    for (int i = 0; i < kEdgeCount; ++i)
-        s.Rect[static_cast<size_t>(i)] = CheckPop[i]->Checked();
-    s.Revision = CheckMouseRevision->Checked();
-    s.RevisionTaskBar = CheckMouseRevisionTaskBar->Checked();
+    ReadBound(Bindings_(s));
+    for (auto [box, checked] : LaunchButtons_(s))
+        *checked = box->Checked();
     for (int i = 0; i < kRevisionPointCount; ++i)
         if (RadioRev[i]->Checked())
             s.RevisionPoint = static_cast<uint8_t>(i);
-    s.DataEditorPath = EdEditorPath->Text();
-    s.KeyShow = showHotKey->Text();
-    s.KeyShowPos = ListValue(ChkBoxKeyVisble->ItemIndex(), Loaded.KeyShowPos);
-    s.URL = CheckBoxCntUrl->Checked();
-    s.MAIL = CheckBoxCntMail->Checked();
-    s.URLExe = EdUrl->Text();
-    s.MAILExe = EdMail->Text();
-    s.URLExeParam = EdUrlParam->Text();
-    s.MAILExeParam = EdMailParam->Text();
-    s.Dlg = CheckBoxDropDlg->Checked();
-    s.Open = CheckBoxDropOpen->Checked();
-    for (int i = 0; i < kActionComboCount; ++i) {
-        const auto at = static_cast<size_t>(i);
-        s.Actions[at] = ListValue(ComboBox[i]->ItemIndex(), Loaded.Actions[at]);
-    }
     for (int i = 0; i < kLaunchKeyCount; ++i)
         s.LauncherKeys[static_cast<size_t>(i)] = CodeOf(Editkey[i]);
     return s;
@@ -616,15 +605,36 @@ void TfmCfg::SBtnDefMouseBtnClick(TComponent* /*sender*/) {
 }
 
 void TfmCfg::RestorePage(TCfgPage page) {
-    TAppCfg s = ShownSettings();
-    RestoreCfgPage(s, page, ProgramFolder);
-    ShowSettings(s);
-    if (page == TCfgPage::Click || page == TCfgPage::Wheel) {
-        const int first = page == TCfgPage::Click ? 0 : 5;
-        const int last = page == TCfgPage::Click ? 5 : kActionComboCount;
+    TAppCfg d = DefaultCfgSettings();
+    // The program's folder as the system reports it, not in its long form.
+    d.DataEditorPath = forms::IncludeTrailingBackslash(ProgramFolder);
+    ShowBoundPage(Bindings_(d), page);
+    switch (page) {
+    case TCfgPage::Click:
+    case TCfgPage::Wheel: {
+        const int first = page == TCfgPage::Click ? 0 : kClickActionCount;
+        const int last = page == TCfgPage::Click ? kClickActionCount : kActionComboCount;
         for (int i = first; i < last; ++i)
             GiveHint(ComboBox[i], ComboBox[i]->Text());
+        break;
     }
+    case TCfgPage::Keyboard:
+        ShowLauncherKeys_(d.LauncherKeys);
+        break;
+    case TCfgPage::Launcher1:
+        // The middle button alone, the launcher's usual call (the file's default is none),
+        // checked first so that the last-button rule never sees none.
+        CheckBoxM->SetChecked(true);
+        for (forms::TCheckBox* box : {CheckBoxL, CheckBoxR, CheckBoxM4, CheckBoxM5})
+            box->SetChecked(false);
+        break;
+    case TCfgPage::Launcher2:
+        ShowRevisionPoint_(d.RevisionPoint);
+        break;
+    default:
+        break;
+    }
+    ApplyEnables();
 }
 
 // ---- enable rules ----

@@ -21,6 +21,7 @@
 #include "forms/win/Shape.h"
 #include "forms/win/SpeedButton.h"
 #include "forms/win/SpinEdit.h"
+#include "qvtcfg/EditorBindings.h"
 #include "qvtcfg/StyleList.h"
 #include "qvtcfg/StylePreview.h"
 #include "qvtcfg/StyleSettings.h"
@@ -206,9 +207,10 @@ private:
     void BuildStylePage();
     void BuildDisplayPage();
     void BuildHintPage();
-    // Shows settings in the controls (the mirrors as given); the date/time box's list and the
-    // font list's selection are left to their callers.
-    void ShowSettings(const TStyleSettings& settings, const TStyleMirrors& mirrors);
-    [[nodiscard]] TStyleMirrors ShownMirrors() const;
+    // The controls that show a setting as it is, with the pages that restore them; what no row
+    // says is written beside the walks: the hint's position and font, the colours, the style.
+    [[nodiscard]] TBindingTable<TStylePage> Bindings_(TStyleSettings& s) const;
+    // Each mirror of the style-file page takes its master's state.
+    void ShowMirrors_();
     [[nodiscard]] std::optional<std::string> SelectedFont() const;
 };

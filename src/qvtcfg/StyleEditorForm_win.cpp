@@ -301,92 +301,60 @@ void TfmStyle::BuildHintPage() {
 
 // ---- values and controls ----
 
-void TfmStyle::ShowSettings(const TStyleSettings& s, const TStyleMirrors& m) {
-    SpinAbv->SetValue(s.AlphaBlendValue);
-    CheckBoxAbv->SetChecked(s.AlphaBlend);
-    SpinIconSize->SetValue(s.BtnSize);
-    SpinVis->SetValue(s.FormSize);
-    SpinVVis->SetValue(s.RowMax);
-    SpinBevel->SetValue(s.BtnBevel);
-    CBtnTrans->SetChecked(s.BtnTrans);
-    CBtnMarkStyle->SetChecked(s.BtnMarkStyle);
-    CIconStretch->SetChecked(s.IconStretch);
-    CheckDummyBtn->SetChecked(s.DummyBtn);
-    ChVisTitle->SetChecked(s.VisTitle);
-    CheckBoxDateTime->SetChecked(s.VisDateTime);
-    DateTimefmt->SetText(s.DateTimeFmt);
-    CBtnPopupHint->SetChecked(s.BtnPopupHint);
-    CheckBoxNotTitlescrl->SetChecked(s.TitleScroll);
-    CheckBoxVisPage->SetChecked(s.TitleInPage);
-    CheckBoxCellCount->SetChecked(s.BtnCounter);
-    CheckBoxPageCount->SetChecked(s.TabCounter);
-    ChVisTab->SetChecked(s.VisTab);
-    SpinTabH->SetValue(s.TabHeight);
+TBindingTable<TStylePage> TfmStyle::Bindings_(TStyleSettings& s) const {
+    using P = TStylePage;
+    return {
+        {Bound(CheckBoxNotTitlescrl), s.TitleScroll, P::StyleFile},
+        {Bound(ChVisTitle), s.VisTitle, P::StyleFile},
+        {Bound(CheckBoxVisPage), s.TitleInPage, P::StyleFile},
+        {Bound(ChVisTab), s.VisTab, P::StyleFile},
+        {Bound(CheckBoxPageCount), s.TabCounter, P::StyleFile},
+        {Bound(CheckBoxCellCount), s.BtnCounter, P::StyleFile},
 
-    HintLoc = s.Loc;
-    HintSpinMax->SetValue(s.MaxWidth);
-    HintLineMax->SetValue(s.MaxLine);
-    BtnBold->SetDown(s.FontBold);
-    BtnItar->SetDown(s.FontItalic);
-    HintFontSpin->SetValue(s.FontSize);
-    shpFont->Brush().SetColor(s.FontColor);
-    ShpBack->Brush().SetColor(s.HintColor);
-    CheckHintHide->SetChecked(s.HintHide);
-    CheckLockWidth->SetChecked(s.LockWidth);
-    CheckBoxUseSubStyle->SetChecked(s.UseStyle);
-    CheckBoxColor->SetChecked(s.ColorCustom);
-    PartColors = s.PartColors;
-    CfgColorListBox->Invalidate();
+        {Bound(SpinIconSize), s.BtnSize, P::Display},
+        {Bound(SpinBevel), s.BtnBevel, P::Display},
+        {Bound(SpinVis), s.FormSize, P::Display},
+        {Bound(SpinVVis), s.RowMax, P::Display},
+        {Bound(CBtnTrans), s.BtnTrans, P::Display},
+        {Bound(CIconStretch), s.IconStretch, P::Display},
+        {Bound(CBtnMarkStyle), s.BtnMarkStyle, P::Display},
+        {Bound(CheckDummyBtn), s.DummyBtn, P::Display},
+        {Bound(CheckBoxColor), s.ColorCustom, {P::Display, P::StyleFile}},
+        {Bound(CheckBoxAbv), s.AlphaBlend, {}},
+        {Bound(SpinAbv), s.AlphaBlendValue, P::Display},
+        {Bound(CheckBoxDateTime), s.VisDateTime, {P::Display, P::StyleFile}},
+        {BoundText(DateTimefmt), s.DateTimeFmt, P::Display},
+        {Bound(SpinTabH), s.TabHeight, P::Display},
 
-    CheckBoxColor2->SetChecked(m.ColorCustom);
-    CheckBoxDateTime2->SetChecked(m.VisDateTime);
-    CBtnPopupHint2->SetChecked(m.BtnPopupHint);
+        {Bound(CBtnPopupHint), s.BtnPopupHint, {P::Hint, P::StyleFile}},
+        {Bound(CheckHintHide), s.HintHide, P::Hint},
+        {Bound(HintFontSpin), s.FontSize, P::Hint},
+        {Bound(BtnBold), s.FontBold, P::Hint},
+        {Bound(BtnItar), s.FontItalic, P::Hint},
+        {Bound(CheckBoxUseSubStyle), s.UseStyle, P::Hint},
+        {Bound(CheckLockWidth), s.LockWidth, P::Hint},
+        {Bound(HintSpinMax), s.MaxWidth, P::Hint},
+        {Bound(HintLineMax), s.MaxLine, P::Hint},
+    };
+}
+
+void TfmStyle::ShowMirrors_() {
+    CheckBoxColor2->SetChecked(CheckBoxColor->Checked());
+    CheckBoxDateTime2->SetChecked(CheckBoxDateTime->Checked());
+    CBtnPopupHint2->SetChecked(CBtnPopupHint->Checked());
 }
 
 TStyleSettings TfmStyle::ShownSettings() const {
     TStyleSettings s;
-    s.AlphaBlendValue = SpinAbv->Value();
-    s.AlphaBlend = CheckBoxAbv->Checked();
-    s.BtnSize = SpinIconSize->Value();
-    s.FormSize = SpinVis->Value();
-    s.RowMax = SpinVVis->Value();
-    s.BtnBevel = SpinBevel->Value();
-    s.BtnTrans = CBtnTrans->Checked();
-    s.BtnMarkStyle = CBtnMarkStyle->Checked();
-    s.IconStretch = CIconStretch->Checked();
-    s.DummyBtn = CheckDummyBtn->Checked();
-    s.VisTitle = ChVisTitle->Checked();
-    s.VisDateTime = CheckBoxDateTime->Checked();
-    s.DateTimeFmt = DateTimefmt->Text();
-    s.BtnPopupHint = CBtnPopupHint->Checked();
-    s.TitleScroll = CheckBoxNotTitlescrl->Checked();
-    s.TitleInPage = CheckBoxVisPage->Checked();
-    s.BtnCounter = CheckBoxCellCount->Checked();
-    s.TabCounter = CheckBoxPageCount->Checked();
-    s.VisTab = ChVisTab->Checked();
-    s.TabHeight = SpinTabH->Value();
+    ReadBound(Bindings_(s));
     s.StyleFile = StyleFileToWrite(StyleEntries.empty() || !StyleEntry ? nullptr : &*StyleEntry,
                                    SavedStyleFile);
-
     s.Loc = HintLoc;
-    s.MaxWidth = HintSpinMax->Value();
-    s.MaxLine = HintLineMax->Value();
     s.FontName = ChosenHintFont(SelectedFont(), HintFontName);
-    s.FontBold = BtnBold->Down();
-    s.FontItalic = BtnItar->Down();
-    s.FontSize = HintFontSpin->Value();
     s.FontColor = shpFont->Brush().Color();
     s.HintColor = ShpBack->Brush().Color();
-    s.HintHide = CheckHintHide->Checked();
-    s.LockWidth = CheckLockWidth->Checked();
-    s.UseStyle = CheckBoxUseSubStyle->Checked();
-    s.ColorCustom = CheckBoxColor->Checked();
     s.PartColors = PartColors;
     return s;
-}
-
-TStyleMirrors TfmStyle::ShownMirrors() const {
-    return {CheckBoxColor2->Checked(), CheckBoxDateTime2->Checked(), CBtnPopupHint2->Checked()};
 }
 
 std::optional<std::string> TfmStyle::SelectedFont() const {
@@ -432,8 +400,14 @@ TStylePreviewInput TfmStyle::PreviewInput() const {
 
 void TfmStyle::LoadIni(const std::string& settingsPath) {
     forms::TSettingsFile ini(forms::ChangeFileExt(settingsPath, kIniExt));
-    const TStyleSettings s = LoadStyleSettings(ini);
-    ShowSettings(s, MirrorsOf(s));
+    TStyleSettings s = LoadStyleSettings(ini);
+    ShowBound(Bindings_(s));
+    HintLoc = s.Loc;
+    shpFont->Brush().SetColor(s.FontColor);
+    ShpBack->Brush().SetColor(s.HintColor);
+    PartColors = s.PartColors;
+    CfgColorListBox->Invalidate();
+    ShowMirrors_();
     {
         const forms::TStringsUpdate update(DateTimefmt->Items());
         DateTimefmt->Items().Insert(0, s.DateTimeFmt);
@@ -601,25 +575,25 @@ void TfmStyle::SBDefClick(TComponent* sender) {
 }
 
 void TfmStyle::ResetStyleFilePage() {
-    TStyleSettings s = ShownSettings();
-    TStyleMirrors m = ShownMirrors();
-    RestoreStyleFilePage(s, m);
-    ShowSettings(s, m);
+    TStyleSettings d = DefaultStyleSettings();
+    ShowBoundPage(Bindings_(d), TStylePage::StyleFile);
+    ShowMirrors_();
     PaintBox1->Invalidate();
 }
 
 void TfmStyle::SBtnDef2Click(TComponent* /*sender*/) {
-    TStyleSettings s = ShownSettings();
-    RestoreDisplayPage(s);
-    ShowSettings(s, ShownMirrors());
+    TStyleSettings d = DefaultStyleSettings();
+    ShowBoundPage(Bindings_(d), TStylePage::Display);
+    PartColors = d.PartColors;
     DateTimefmtChange(DateTimefmt);
     CfgColorListBox->Invalidate();
 }
 
 void TfmStyle::SBtnDef3Click(TComponent* /*sender*/) {
-    TStyleSettings s = ShownSettings();
-    RestoreHintPage(s);
-    ShowSettings(s, ShownMirrors());
+    TStyleSettings d = DefaultStyleSettings();
+    ShowBoundPage(Bindings_(d), TStylePage::Hint);
+    shpFont->Brush().SetColor(d.FontColor);
+    ShpBack->Brush().SetColor(d.HintColor);
     FontBox->SetItemIndex(RestoredHintFontIndex(FontBox->Items(), HintFontName));
     PaintBox3->Invalidate();
 }
@@ -628,10 +602,7 @@ void TfmStyle::SBtnDef3Click(TComponent* /*sender*/) {
 
 void TfmStyle::TabStyleShow(TComponent* /*sender*/) {
     SBDef->SetVisible(true);
-    const TStyleMirrors masters = MirrorsOf(ShownSettings());
-    CheckBoxColor2->SetChecked(masters.ColorCustom);
-    CheckBoxDateTime2->SetChecked(masters.VisDateTime);
-    CBtnPopupHint2->SetChecked(masters.BtnPopupHint);
+    ShowMirrors_();
 }
 
 void TfmStyle::TabStyleCfgShow(TComponent* /*sender*/) {

@@ -3,6 +3,7 @@
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"
+#include "forms/base/Method.h"
 #include "forms/base/Paths.h"
 #include "forms/base/ScopeGuard.h"
 #include "forms/base/SettingsFile.h"
@@ -154,8 +155,8 @@ void TfmCfg::BuildDesign() {
     SetColor(forms::clBtnFace);
     SetCaption(kCfgFormCaption);
     SetClientSize(kCfgFormClientWidth, kCfgFormClientHeight);
-    OnCreate = [this](TComponent* s) { FormCreate(s); };
-    OnShow = [this](TComponent* s) { FormShow(s); };
+    OnCreate = forms::Method(this, &TfmCfg::FormCreate);
+    OnShow = forms::Method(this, &TfmCfg::FormShow);
 
     // Created in tab order: OK, Cancel, the pages.
     OkBtn = MakeChild<forms::TButton>(this, Bounds(224, 344, 89, 21));
@@ -169,7 +170,7 @@ void TfmCfg::BuildDesign() {
     PageControl1->SetAlign(forms::TAlign::alTop);
     SBDef = MakeChild<forms::TSpeedButton>(this, Bounds(8, 344, 113, 21));
     SBDef->SetCaption("初期値に戻す");
-    SBDef->OnClick = [this](TComponent* s) { SBDefClick(s); };
+    SBDef->OnClick = forms::Method(this, &TfmCfg::SBDefClick);
 
     const auto page = [this](forms::TPageControl* control, const char* caption) {
         auto* sheet = forms::MakeOwned<forms::TTabSheet>(this);
@@ -195,18 +196,18 @@ void TfmCfg::BuildDesign() {
     BuildDropPage();
     BuildOtherPage();
 
-    TabSheet2->OnShow = [this](TComponent* s) { TabSheet2Show(s); };
-    TabSheet7->OnShow = [this](TComponent* s) { TabSheet7Show(s); };
-    TabSheet8->OnShow = [this](TComponent* s) { TabSheet8Show(s); };
-    TabSheet6->OnShow = [this](TComponent* s) { TabSheet6Show(s); };
-    TabSheet6->OnHide = [this](TComponent* s) { TabSheet6Hide(s); };
+    TabSheet2->OnShow = forms::Method(this, &TfmCfg::TabSheet2Show);
+    TabSheet7->OnShow = forms::Method(this, &TfmCfg::TabSheet7Show);
+    TabSheet8->OnShow = forms::Method(this, &TfmCfg::TabSheet8Show);
+    TabSheet6->OnShow = forms::Method(this, &TfmCfg::TabSheet6Show);
+    TabSheet6->OnHide = forms::Method(this, &TfmCfg::TabSheet6Hide);
 }
 
 void TfmCfg::BuildGeneralPage() {
     forms::TTabSheet* p = TabSheet1;
     CheckBoxDeskOnly =
         CheckBox(p, Bounds(16, 16, 377, 17), "デスクトップ以外でのマウスクリックは無効(&D)", true,
-                 true, [this](TComponent* s) { CheckBoxDeskOnlyClick(s); });
+                 true, forms::Method(this, &TfmCfg::CheckBoxDeskOnlyClick));
     CheckBoxTaskBar =
         CheckBox(p, Bounds(32, 40, 361, 17), "タスクバーのマウスクリックは有効(&C)", true);
     CheckBoxDropOut = CheckBox(p, Bounds(16, 72, 377, 17),
@@ -214,7 +215,7 @@ void TfmCfg::BuildGeneralPage() {
     CheckBoxAutoTab =
         CheckBox(p, Bounds(16, 96, 377, 17), "タブをクリックしてページを切り換える(&P)", true);
     CheckBoxHide = CheckBox(p, Bounds(16, 128, 377, 17), "非アクティブならランチャーを閉じる(&H)",
-                            true, true, [this](TComponent* s) { CheckBoxHideClick(s); });
+                            true, true, forms::Method(this, &TfmCfg::CheckBoxHideClick));
     CheckBoxOutClose = CheckBox(p, Bounds(32, 152, 361, 17),
                                 "マウスポインタがランチャー外なら閉じる(&A)", false, false);
     CheckAutoLock =
@@ -246,28 +247,21 @@ void TfmCfg::BuildActionPages() {
     // The launcher's keys: four in one frame, the page keys in a second.
     KeyFrame1 = Frame(TabSheet6, Bounds(8, 8, 377, 137), "");
     KeyFrame2 = Frame(TabSheet6, Bounds(8, 152, 377, 81), "");
-    const auto keyEvents = [this](TKeyEdit* edit) {
-        edit->OnKeyDown = [this](TComponent* s, uint16_t& k, forms::TShiftState sh) {
-            Editkey1KeyDown(s, k, sh);
-        };
-        edit->OnKeyUp = [this](TComponent* s, uint16_t& k, forms::TShiftState sh) {
-            Editkey1KeyUp(s, k, sh);
-        };
-    };
     for (int i = 0; i < kLaunchKeyCount; ++i) {
         forms::TGroupBox* frame = i < 4 ? KeyFrame1 : KeyFrame2;
         const int row = i < 4 ? i : i - 4;
         Editkey[i] = MakeChild<TKeyEdit>(frame, Bounds(160, 20 + 28 * row, 81, 20));
         Editkey[i]->SetImeMode(forms::TImeMode::imDisable);
         KeyLabel[i] = Label(frame, 24, 24 + 28 * row, kKeyLabels[i]);
-        keyEvents(Editkey[i]);
+        Editkey[i]->OnKeyDown = forms::Method(this, &TfmCfg::Editkey1KeyDown);
+        Editkey[i]->OnKeyUp = forms::Method(this, &TfmCfg::Editkey1KeyUp);
     }
 }
 
 void TfmCfg::BuildLauncherPage1() {
     forms::TTabSheet* p = TabSheet3;
     MouseFrame = Frame(p, Bounds(8, 8, 385, 145), "マウスボタン");
-    const forms::TNotifyEvent button = [this](TComponent* s) { CheckBoxLClick(s); };
+    const forms::TNotifyEvent button = forms::Method(this, &TfmCfg::CheckBoxLClick);
     const auto mouseBox = [&](int top, const char* caption, int tag) {
         forms::TCheckBox* box = CheckBox(MouseFrame, Bounds(16, top, 121, 17), caption, false);
         box->SetTag(tag);
@@ -287,12 +281,8 @@ void TfmCfg::BuildLauncherPage1() {
     showHotKey->SetReadOnly(true);
     showHotKey->SetImeMode(forms::TImeMode::imDisable);
     GiveHint(showHotKey, "ここをクリックして、設定したいキーを押して下さい");
-    showHotKey->OnKeyDown = [this](TComponent* s, uint16_t& k, forms::TShiftState sh) {
-        showHotKeyKeyDown(s, k, sh);
-    };
-    showHotKey->OnKeyUp = [this](TComponent* s, uint16_t& k, forms::TShiftState sh) {
-        showHotKeyKeyUp(s, k, sh);
-    };
+    showHotKey->OnKeyDown = forms::Method(this, &TfmCfg::showHotKeyKeyDown);
+    showHotKey->OnKeyUp = forms::Method(this, &TfmCfg::showHotKeyKeyUp);
     ChkBoxKeyVisble = List(HotKeyFrame, Bounds(16, 80, 201, 20));
     KeyVisbleLabel = Label(HotKeyFrame, 16, 62, "表示位置(&S)", ChkBoxKeyVisble);
     for (forms::TComboBox* list : {ChkBoxFmVisble, ChkBoxKeyVisble}) {
@@ -309,9 +299,9 @@ void TfmCfg::BuildLauncherPage2() {
     RevisionFrame = MakeChild<forms::TBevel>(p, Bounds(33, 160, 345, 137));
     RevisionFrame->SetShape(forms::TBevelShape::bsFrame);
     CheckRectPop = CheckBox(p, Bounds(64, 8, 281, 17), "画面端にマウスポインタを移動したら表示(&H)",
-                            false, true, [this](TComponent* s) { CheckRectPopClick(s); });
+                            false, true, forms::Method(this, &TfmCfg::CheckRectPopClick));
     DesktopBox = MakeChild<forms::TPaintBox>(p, Bounds(161, 64, 80, 48));
-    DesktopBox->OnPaint = [this](TComponent* s) { DesktopBoxPaint(s); };
+    DesktopBox->OnPaint = forms::Method(this, &TfmCfg::DesktopBoxPaint);
     // In tab order round the picture: the top row, the sides, the bottom row.
     for (int i : {4, 1, 5, 0, 2, 6, 3, 7}) {
         const TEdgePlace& e = kEdgePlaces[i];
@@ -319,7 +309,7 @@ void TfmCfg::BuildLauncherPage2() {
     }
     CheckMouseRevision = CheckBox(p, Bounds(44, 152, 321, 17),
                                   "ランチャー表示時にマウスポインタの位置を補正する(&R)", true,
-                                  true, [this](TComponent* s) { CheckMouseRevisionClick(s); });
+                                  true, forms::Method(this, &TfmCfg::CheckMouseRevisionClick));
     CheckMouseRevisionTaskBar = CheckBox(
         p, Bounds(56, 180, 305, 17), "マウスポインタがタスクバー上にある時も補正する(&T)", true);
     LbRev = Label(p, 56, 208, "マウスポインタの移動位置（ランチャーウィンドウ上）");
@@ -352,8 +342,8 @@ void TfmCfg::BuildDropPage() {
 void TfmCfg::BuildOtherPage() {
     forms::TTabSheet* p = TabSheet8;
     ConnectionFrame = Frame(p, Bounds(8, 4, 385, 153), "URL及びメールアドレス実行時の設定");
-    const forms::TNotifyEvent connection = [this](TComponent* s) { CheckBoxCntUrlClick(s); };
-    const forms::TNotifyEvent program = [this](TComponent* s) { EdUrlEllipsisClick(s); };
+    const forms::TNotifyEvent connection = forms::Method(this, &TfmCfg::CheckBoxCntUrlClick);
+    const forms::TNotifyEvent program = forms::Method(this, &TfmCfg::EdUrlEllipsisClick);
     const auto programField = [&](int top, int tag) {
         auto* field = MakeChild<TEllipsisEdit>(ConnectionFrame, Bounds(16, top, 241, 20));
         field->SetTag(tag);
@@ -385,8 +375,8 @@ void TfmCfg::BuildOtherPage() {
     MailLabel = Label(ConnectionFrame, 16, 104, "メールアドレス(&M):", EdMail);
 
     EdEditorPath = MakeChild<TEllipsisEdit>(p, Bounds(8, 182, 385, 20));
-    EdEditorPath->OnEllipsisClick = [this](TComponent* s) { EdEditorPathEllipsisClick(s); };
-    EdEditorPath->OnChange = [this](TComponent* s) { EdEditorPathChange(s); };
+    EdEditorPath->OnEllipsisClick = forms::Method(this, &TfmCfg::EdEditorPathEllipsisClick);
+    EdEditorPath->OnChange = forms::Method(this, &TfmCfg::EdEditorPathChange);
     EditorPathLabel = Label(
         p, 8, 166, "登録データー編集ツール（ZVLEDIT.EXE）を格納しているフォルダ(&Z)", EdEditorPath);
 
@@ -394,10 +384,10 @@ void TfmCfg::BuildOtherPage() {
     ComboBoxScm = List(ShortcutFrame, Bounds(16, 22, 225, 20));
     SBtnScmC = MakeChild<forms::TSpeedButton>(ShortcutFrame, Bounds(248, 21, 57, 22));
     SBtnScmC->SetCaption("作成(&C)");
-    SBtnScmC->OnClick = [this](TComponent* s) { SBtnScmCClick(s); };
+    SBtnScmC->OnClick = forms::Method(this, &TfmCfg::SBtnScmCClick);
     SBtnScmD = MakeChild<forms::TSpeedButton>(ShortcutFrame, Bounds(312, 21, 57, 22));
     SBtnScmD->SetCaption("削除(&D)");
-    SBtnScmD->OnClick = [this](TComponent* s) { SBtnScmDClick(s); };
+    SBtnScmD->OnClick = forms::Method(this, &TfmCfg::SBtnScmDClick);
 }
 
 // ---- the form ----

@@ -1,6 +1,7 @@
 #include "qvtcfg/StyleEditorForm.h"
 
 #include "forms/base/DateTime.h"
+#include "forms/base/Method.h"
 #include "forms/base/Paths.h"
 #include "forms/base/ScopeGuard.h"
 #include "forms/base/SettingsFile.h"
@@ -71,9 +72,9 @@ void TfmStyle::BuildDesign() {
     SetColor(forms::clBtnFace);
     SetCaption(kStyleFormCaption);
     SetClientSize(kStyleFormClientWidth, kStyleFormClientHeight);
-    OnCreate = [this](TComponent* s) { FormCreate(s); };
-    OnShow = [this](TComponent* s) { FormShow(s); };
-    OnDestroy = [this](TComponent* s) { FormDestroy(s); };
+    OnCreate = forms::Method(this, &TfmStyle::FormCreate);
+    OnShow = forms::Method(this, &TfmStyle::FormShow);
+    OnDestroy = forms::Method(this, &TfmStyle::FormDestroy);
 
     // Created first: the first windowed control in the tab order.
     OkBtn = MakeChild<forms::TButton>(this, Bounds(224, 360, 89, 21));
@@ -83,7 +84,7 @@ void TfmStyle::BuildDesign() {
     PageControl1->SetAlign(forms::TAlign::alTop);
     SBDef = MakeChild<forms::TSpeedButton>(this, Bounds(8, 360, 113, 21));
     SBDef->SetCaption("初期値に戻す");
-    SBDef->OnClick = [this](TComponent* s) { SBDefClick(s); };
+    SBDef->OnClick = forms::Method(this, &TfmStyle::SBDefClick);
     BtnCancel = MakeChild<forms::TButton>(this, Bounds(320, 360, 89, 21));
     BtnCancel->SetCaption("キャンセル");
     BtnCancel->SetModalResult(forms::mrCancel);
@@ -103,9 +104,9 @@ void TfmStyle::BuildDesign() {
     BuildStylePage();
     BuildDisplayPage();
     BuildHintPage();
-    TabStyle->OnShow = [this](TComponent* s) { TabStyleShow(s); };
-    TabStyleCfg->OnShow = [this](TComponent* s) { TabStyleCfgShow(s); };
-    TabHint->OnShow = [this](TComponent* s) { TabHintShow(s); };
+    TabStyle->OnShow = forms::Method(this, &TfmStyle::TabStyleShow);
+    TabStyleCfg->OnShow = forms::Method(this, &TfmStyle::TabStyleCfgShow);
+    TabHint->OnShow = forms::Method(this, &TfmStyle::TabHintShow);
 }
 
 namespace {
@@ -135,34 +136,32 @@ void TfmStyle::BuildStylePage() {
     Paback->SetColor(forms::clBackground);
     Paback->SetFont(DialogFont("ＭＳ Ｐゴシック", -12, forms::clCaptionText));
     PaintBox1 = MakeChild<forms::TPaintBox>(Paback, Bounds(10, 24, 240, 148));
-    PaintBox1->OnPaint = [this](TComponent* s) { PaintBox1Paint(s); };
+    PaintBox1->OnPaint = forms::Method(this, &TfmStyle::PaintBox1Paint);
 
     StyleCBox = MakeChild<forms::TComboBox>(p, Bounds(8, 216, 297, 22));
     StyleCBox->SetStyle(forms::TComboBoxStyle::csOwnerDrawFixed);
     StyleCBox->SetItemHeight(kStyleItemHeight);
     StyleCBox->SetDropDownCount(kStyleDropDownCount);
-    StyleCBox->OnChange = [this](TComponent* s) { StyleCBoxChange(s); };
-    StyleCBox->OnDrawItem = [this](forms::TWinControl* c, int i, const forms::TRect& r,
-                                   forms::TOwnerDrawState st) { StyleCBoxDrawItem(c, i, r, st); };
+    StyleCBox->OnChange = forms::Method(this, &TfmStyle::StyleCBoxChange);
+    StyleCBox->OnDrawItem = forms::Method(this, &TfmStyle::StyleCBoxDrawItem);
     BtnReList = MakeChild<forms::TSpeedButton>(p, Bounds(312, 214, 89, 22));
     BtnReList->SetCaption("一覧更新(&R)");
-    BtnReList->OnClick = [this](TComponent* s) { BtnReListClick(s); };
+    BtnReList->OnClick = forms::Method(this, &TfmStyle::BtnReListClick);
     Memo1 = MakeChild<forms::TListBox>(p, Bounds(8, 242, 393, 79));
     Memo1->SetStyle(forms::TListBoxStyle::lbOwnerDrawFixed);
     Memo1->SetItemHeight(kDescriptionItemHeight);
     Memo1->SetTabStop(false);
     Memo1->SetFont(DialogFont("ＭＳ ゴシック", -13, forms::clWindowText));
-    Memo1->OnDrawItem = [this](forms::TWinControl* c, int i, const forms::TRect& r,
-                               forms::TOwnerDrawState st) { Memo1DrawItem(c, i, r, st); };
+    Memo1->OnDrawItem = forms::Method(this, &TfmStyle::Memo1DrawItem);
 
-    const forms::TNotifyEvent cellCount = [this](TComponent* s) { CheckBoxCellCountClick(s); };
+    const forms::TNotifyEvent cellCount = forms::Method(this, &TfmStyle::CheckBoxCellCountClick);
     CheckBoxColor2 = CheckBox(p, Bounds(280, 8, 113, 17), "表示色を変更(&C)", false, true,
-                              [this](TComponent* s) { CheckBoxColor2Click(s); });
+                              forms::Method(this, &TfmStyle::CheckBoxColor2Click));
     CheckBoxNotTitlescrl =
         CheckBox(p, Bounds(280, 24, 137, 17), "タイトルスクロール(&R)", false, true, cellCount);
     ChVisTitle = CheckBox(p, Bounds(280, 40, 81, 17), "タイトル(&Y)", true, true, cellCount);
     CheckBoxDateTime2 = CheckBox(p, Bounds(280, 56, 225, 17), "日付/時刻を表示(&D)", false, true,
-                                 [this](TComponent* s) { CheckBoxDateTime2Click(s); });
+                                 forms::Method(this, &TfmStyle::CheckBoxDateTime2Click));
     CheckBoxVisPage = CheckBox(p, Bounds(280, 72, 89, 17), "ページ名(&N)", true, true, cellCount);
     ChVisTab = CheckBox(p, Bounds(280, 88, 97, 17), "ページタブ(&T)", true, true, cellCount);
     CheckBoxPageCount =
@@ -170,7 +169,7 @@ void TfmStyle::BuildStylePage() {
     CheckBoxCellCount =
         CheckBox(p, Bounds(280, 120, 105, 17), "ボタンカウント(&L)", true, true, cellCount);
     CBtnPopupHint2 = CheckBox(p, Bounds(280, 136, 113, 17), "サブウィンドウ(&U)", true, true,
-                              [this](TComponent* s) { CBtnPopupHint2Click(s); });
+                              forms::Method(this, &TfmStyle::CBtnPopupHint2Click));
 }
 
 void TfmStyle::BuildDisplayPage() {
@@ -196,7 +195,7 @@ void TfmStyle::BuildDisplayPage() {
         CheckBox(p, Bounds(16, 160, 193, 17), "ボタンが無い部分はダミー描画(&Z) ", true);
 
     CheckBoxColor = CheckBox(p, Bounds(232, 0, 113, 17), "表示色を変更(&C)", false, true,
-                             [this](TComponent* s) { CheckBoxColorClick(s); });
+                             forms::Method(this, &TfmStyle::CheckBoxColorClick));
     CfgColorListBox = MakeChild<forms::TListBox>(p, Bounds(235, 18, 158, 160));
     CfgColorListBox->SetBorderStyle(forms::TBorderStyle::bsNone);
     CfgColorListBox->SetStyle(forms::TListBoxStyle::lbOwnerDrawFixed);
@@ -206,22 +205,16 @@ void TfmStyle::BuildDisplayPage() {
         for (const char* name : kPartColorNames)
             CfgColorListBox->Items().Add(name);
     }
-    CfgColorListBox->OnDrawItem = [this](forms::TWinControl* c, int i, const forms::TRect& r,
-                                         forms::TOwnerDrawState st) {
-        CfgColorListBoxDrawItem(c, i, r, st);
-    };
-    CfgColorListBox->OnMouseMove = [this](TComponent* s, forms::TShiftState sh, int x, int y) {
-        CfgColorListBoxMouseMove(s, sh, x, y);
-    };
-    CfgColorListBox->OnMouseUp = [this](TComponent* s, forms::TMouseButton b, forms::TShiftState sh,
-                                        int x, int y) { CfgColorListBoxMouseUp(s, b, sh, x, y); };
+    CfgColorListBox->OnDrawItem = forms::Method(this, &TfmStyle::CfgColorListBoxDrawItem);
+    CfgColorListBox->OnMouseMove = forms::Method(this, &TfmStyle::CfgColorListBoxMouseMove);
+    CfgColorListBox->OnMouseUp = forms::Method(this, &TfmStyle::CfgColorListBoxMouseUp);
 
     CheckBoxAbv = CheckBox(p, Bounds(16, 192, 181, 17), "ランチャーウィンドウの透過(&A)", true);
     Label5 = Label(p, 16, 210, "0 (完全な透過) ～ 255 (不透明) [Windows2000/XP のみ]");
     SpinAbv = SpinEdit(p, Bounds(328, 204, 65, 21), kAlphaBlendRange, 255);
     CheckBoxDateTime =
         CheckBox(p, Bounds(16, 236, 225, 17), "タイトルのかわりに日付/時刻を表示(&D)", false, true,
-                 [this](TComponent* s) { CheckBoxDateTimeClick(s); });
+                 forms::Method(this, &TfmStyle::CheckBoxDateTimeClick));
     DateTimefmtLabel = Label(p, 16, 256, "");
     DateTimefmtLabel->SetShowAccelChar(false); // a format may hold '&'
     DateTimefmt = MakeChild<forms::TComboBox>(p, Bounds(16, 270, 377, 20));
@@ -233,7 +226,7 @@ void TfmStyle::BuildDisplayPage() {
             DateTimefmt->Items().Add(preset);
     }
     DateTimefmt->SetText(kDateTimePresets[kDefaultDateTimePreset]);
-    DateTimefmt->OnChange = [this](TComponent* s) { DateTimefmtChange(s); };
+    DateTimefmt->OnChange = forms::Method(this, &TfmStyle::DateTimefmtChange);
     SpinTabH = SpinEdit(p, Bounds(128, 300, 41, 21), kTabHeightRange, 24);
     GiveHint(SpinTabH, "ページタブの高さ(24～40) ");
     Label4 = Label(p, 8, 304, "ページタブの高さ(&H)", SpinTabH);
@@ -244,17 +237,17 @@ void TfmStyle::BuildHintPage() {
     Bevel5 = FrameBevel(p, Bounds(5, 56, 204, 105));
     Bevel6 = FrameBevel(p, Bounds(216, 56, 193, 105));
     CBtnPopupHint = CheckBox(p, Bounds(8, 4, 153, 17), "サブウィンドウを表示(&U)", true, true,
-                             [this](TComponent* s) { CBtnPopupHintClick(s); });
+                             forms::Method(this, &TfmStyle::CBtnPopupHintClick));
     CheckHintHide = CheckBox(p, Bounds(8, 24, 329, 17),
                              "マウスポインタがランチャー外に移動したら非表示にする(&N)", true);
     PaintBox3 = MakeChild<forms::TPaintBox>(p, Bounds(13, 72, 188, 73));
-    PaintBox3->OnPaint = [this](TComponent* s) { PaintBox3Paint(s); };
+    PaintBox3->OnPaint = forms::Method(this, &TfmStyle::PaintBox3Paint);
     Label8 = Label(p, 224, 50, "文字や背景色の設定(&C)");
 
     FontBox = MakeChild<forms::TComboBox>(p, Bounds(224, 68, 177, 20));
     FontBox->SetStyle(forms::TComboBoxStyle::csDropDownList);
     GiveHint(FontBox, "フォント名");
-    FontBox->OnChange = [this](TComponent* s) { FontBoxChange(s); };
+    FontBox->OnChange = forms::Method(this, &TfmStyle::FontBoxChange);
     const auto shape = [&](const forms::TRect& bounds, int tag, const char* hint,
                            forms::TColor color) {
         auto* s = MakeChild<forms::TShape>(p, bounds);
@@ -262,15 +255,14 @@ void TfmStyle::BuildHintPage() {
         s->SetTag(tag);
         GiveHint(s, hint);
         s->Brush().SetColor(color);
-        s->OnMouseUp = [this](TComponent* c, forms::TMouseButton b, forms::TShiftState sh, int x,
-                              int y) { shpFontMouseUp(c, b, sh, x, y); };
+        s->OnMouseUp = forms::Method(this, &TfmStyle::shpFontMouseUp);
         return s;
     };
     shpFont = shape(Bounds(232, 96, 41, 22), kHintTextTag, "文字の色", forms::clInfoText);
     ShpBack = shape(Bounds(232, 128, 41, 22), kHintBackTag, "背景色", forms::clInfoBk);
     HintFontSpin = SpinEdit(p, Bounds(308, 96, 41, 21), kHintFontSizeRange, 9);
     GiveHint(HintFontSpin, "フォントのサイズ（8～48）");
-    HintFontSpin->OnChange = [this](TComponent* s) { HintFontSpinChange(s); };
+    HintFontSpin->OnChange = forms::Method(this, &TfmStyle::HintFontSpinChange);
     const auto toggle = [&](const forms::TRect& bounds, int group, const char* hint,
                             const char* const(&glyph)[16]) {
         auto* b = MakeChild<forms::TSpeedButton>(p, bounds);
@@ -283,12 +275,12 @@ void TfmStyle::BuildHintPage() {
         return b;
     };
     BtnBold = toggle(Bounds(352, 96, 23, 22), 1, "太字", kBoldGlyph);
-    BtnBold->OnClick = [this](TComponent* s) { BtnBoldClick(s); };
+    BtnBold->OnClick = forms::Method(this, &TfmStyle::BtnBoldClick);
     BtnItar = toggle(Bounds(376, 96, 23, 22), 2, "斜字", kItalicGlyph);
-    BtnItar->OnClick = [this](TComponent* s) { BtnItarClick(s); };
+    BtnItar->OnClick = forms::Method(this, &TfmStyle::BtnItarClick);
 
     CheckBoxUseSubStyle = CheckBox(p, Bounds(8, 168, 161, 17), "スタイルファイルを適用(&S)", true,
-                                   true, [this](TComponent* s) { CheckBoxUseSubStyleClick(s); });
+                                   true, forms::Method(this, &TfmStyle::CheckBoxUseSubStyleClick));
     CheckLockWidth = CheckBox(p, Bounds(8, 192, 97, 17), "横幅を固定(&L)", false);
     HintSpinMax = SpinEdit(p, Bounds(120, 216, 57, 21), kHintWidthRange, 240);
     GiveHint(HintSpinMax, "ヒントの横幅の最大値(120 ～ 2000)");

@@ -54,6 +54,10 @@ constexpr int kShowPosItemCount = 3;
 extern const std::array<const char*, kShowPosItemCount> kShowPosItems;
 // The points the pointer may be moved to, RevisionPoint 0..8.
 constexpr int kRevisionPointCount = 9;
+// The screen edges and corners that show the launcher, Rect0..7.
+constexpr int kEdgeCount = 8;
+// The launcher's keys, [Key] 0..5.
+constexpr int kLaunchKeyCount = 6;
 
 // The item of a list of count items that a value selects: -1 (none) outside the list. While a
 // list selects none, the value read stands, so that a value it does not offer is written back.

@@ -48,7 +48,7 @@ constexpr const char* kComboLabels[kActionComboCount] = {
     "右ボタン＋上にスクロール(&W):",
     "右ボタン＋下にスクロール(&X):",
 };
-constexpr const char* kKeyLabels[TfmCfg::kLaunchKeyCount] = {
+constexpr const char* kKeyLabels[kLaunchKeyCount] = {
     "実行", "閉じる", "メニュー表示", "ロックの切替え", "前ページに移動", "次ページに移動",
 };
 // The edge boxes round the screen picture, in key order (Rect0..7), at their places on the page.
@@ -56,7 +56,7 @@ struct TEdgePlace {
     const char* Caption;
     int Left, Top;
 };
-constexpr TEdgePlace kEdgePlaces[TfmCfg::kEdgeCount] = {
+constexpr TEdgePlace kEdgePlaces[kEdgeCount] = {
     {"左", 113, 80},   {"上", 185, 36},   {"右", 257, 80},    {"下", 185, 120},
     {"左上", 113, 36}, {"右上", 257, 36}, {"左下", 113, 120}, {"右下", 257, 120},
 };
@@ -142,14 +142,14 @@ void TKeyEdit::WndProc(forms::TMessage& message) {
 
 // ---- the design ----
 
-TfmCfg::TfmCfg(TComponent* owner) : forms::TForm(owner), Capture(SystemKeyNames()) {
+TfmCfg::TfmCfg(TComponent* owner) : forms::TForm(owner), Capture_(SystemKeyNames()) {
     const std::string program = forms::ProgramPath();
-    ProgramFolder = forms::ExtractFilePath(program);
-    LongProgramFolder = forms::ExtractFilePath(GetLongPathNameStr(program));
-    BuildDesign();
+    ProgramFolder_ = forms::ExtractFilePath(program);
+    LongProgramFolder_ = forms::ExtractFilePath(GetLongPathNameStr(program));
+    BuildDesign_();
 }
 
-void TfmCfg::BuildDesign() {
+void TfmCfg::BuildDesign_() {
     SetBorderStyle(forms::TFormBorderStyle::bsDialog);
     SetFont(DialogFont("ＭＳ Ｐゴシック", -12, forms::clWindowText));
     SetColor(forms::clBtnFace);
@@ -189,12 +189,12 @@ void TfmCfg::BuildDesign() {
     TabSheet5 = page(PageControl2, "マウスホイール");
     TabSheet6 = page(PageControl2, "キーボード");
 
-    BuildGeneralPage();
-    BuildActionPages();
-    BuildLauncherPage1();
-    BuildLauncherPage2();
-    BuildDropPage();
-    BuildOtherPage();
+    BuildGeneralPage_();
+    BuildActionPages_();
+    BuildLauncherPage1_();
+    BuildLauncherPage2_();
+    BuildDropPage_();
+    BuildOtherPage_();
 
     TabSheet2->OnShow = forms::Method(this, &TfmCfg::TabSheet2Show);
     TabSheet7->OnShow = forms::Method(this, &TfmCfg::TabSheet7Show);
@@ -203,7 +203,7 @@ void TfmCfg::BuildDesign() {
     TabSheet6->OnHide = forms::Method(this, &TfmCfg::TabSheet6Hide);
 }
 
-void TfmCfg::BuildGeneralPage() {
+void TfmCfg::BuildGeneralPage_() {
     forms::TTabSheet* p = TabSheet1;
     CheckBoxDeskOnly =
         CheckBox(p, Bounds(16, 16, 377, 17), "デスクトップ以外でのマウスクリックは無効(&D)", true,
@@ -223,47 +223,47 @@ void TfmCfg::BuildGeneralPage() {
                  "ロックボタンにマウスポインタを合わせるだけで切り替えられるようにする(&L)", false);
 }
 
-void TfmCfg::BuildActionPages() {
+void TfmCfg::BuildActionPages_() {
     // Mouse button clicks: a label and its list per row.
     for (int i = 0; i < kClickActionCount; ++i) {
         ComboBox[i] = List(TabSheet4, Bounds(184, 16 + 32 * i, 193, 20));
-        ComboLabel[i] = Label(TabSheet4, 16, 20 + 32 * i, kComboLabels[i], ComboBox[i]);
+        ComboLabel_[i] = Label(TabSheet4, 16, 20 + 32 * i, kComboLabels[i], ComboBox[i]);
     }
-    ClickNote = Label(TabSheet4, 16, 192,
-                      "※[第４]ボタン[第５]ボタンは環境によって動作しない場合があります");
+    ClickNote_ = Label(TabSheet4, 16, 192,
+                       "※[第４]ボタン[第５]ボタンは環境によって動作しない場合があります");
     // The wheel alone, then with a button held.
     for (int i = kClickActionCount; i < 7; ++i) {
         ComboBox[i] = List(TabSheet5, Bounds(208, 8 + 26 * (i - 5), 177, 20));
-        ComboLabel[i] = Label(TabSheet5, 16, 12 + 26 * (i - 5), kComboLabels[i], ComboBox[i]);
+        ComboLabel_[i] = Label(TabSheet5, 16, 12 + 26 * (i - 5), kComboLabels[i], ComboBox[i]);
     }
-    WheelHeading = Label(TabSheet5, 16, 64, "マウスボタンを押したままホイールをスクロール");
+    WheelHeading_ = Label(TabSheet5, 16, 64, "マウスボタンを押したままホイールをスクロール");
     for (int i = 7; i < kActionComboCount; ++i) {
         ComboBox[i] = List(TabSheet5, Bounds(208, 82 + 26 * (i - 7), 177, 20));
-        ComboLabel[i] = Label(TabSheet5, 24, 86 + 26 * (i - 7), kComboLabels[i], ComboBox[i]);
+        ComboLabel_[i] = Label(TabSheet5, 24, 86 + 26 * (i - 7), kComboLabels[i], ComboBox[i]);
     }
-    WheelNote =
+    WheelNote_ =
         Label(TabSheet5, 16, 246, "※ホイール[中央]ボタンは環境によって動作しない場合があります");
 
     // The launcher's keys: four in one frame, the page keys in a second.
-    KeyFrame1 = Frame(TabSheet6, Bounds(8, 8, 377, 137), "");
-    KeyFrame2 = Frame(TabSheet6, Bounds(8, 152, 377, 81), "");
+    KeyFrame1_ = Frame(TabSheet6, Bounds(8, 8, 377, 137), "");
+    KeyFrame2_ = Frame(TabSheet6, Bounds(8, 152, 377, 81), "");
     for (int i = 0; i < kLaunchKeyCount; ++i) {
-        forms::TGroupBox* frame = i < 4 ? KeyFrame1 : KeyFrame2;
+        forms::TGroupBox* frame = i < 4 ? KeyFrame1_ : KeyFrame2_;
         const int row = i < 4 ? i : i - 4;
         Editkey[i] = MakeChild<TKeyEdit>(frame, Bounds(160, 20 + 28 * row, 81, 20));
         Editkey[i]->SetImeMode(forms::TImeMode::imDisable);
-        KeyLabel[i] = Label(frame, 24, 24 + 28 * row, kKeyLabels[i]);
+        KeyLabel_[i] = Label(frame, 24, 24 + 28 * row, kKeyLabels[i]);
         Editkey[i]->OnKeyDown = forms::Method(this, &TfmCfg::Editkey1KeyDown);
         Editkey[i]->OnKeyUp = forms::Method(this, &TfmCfg::Editkey1KeyUp);
     }
 }
 
-void TfmCfg::BuildLauncherPage1() {
+void TfmCfg::BuildLauncherPage1_() {
     forms::TTabSheet* p = TabSheet3;
-    MouseFrame = Frame(p, Bounds(8, 8, 385, 145), "マウスボタン");
+    MouseFrame_ = Frame(p, Bounds(8, 8, 385, 145), "マウスボタン");
     const forms::TNotifyEvent button = forms::Method(this, &TfmCfg::CheckBoxLClick);
     const auto mouseBox = [&](int top, const char* caption, int tag) {
-        forms::TCheckBox* box = CheckBox(MouseFrame, Bounds(16, top, 121, 17), caption, false);
+        forms::TCheckBox* box = CheckBox(MouseFrame_, Bounds(16, top, 121, 17), caption, false);
         box->SetTag(tag);
         box->OnClick = button;
         return box;
@@ -273,31 +273,31 @@ void TfmCfg::BuildLauncherPage1() {
     CheckBoxR = mouseBox(68, "右ボタン(&R)", 2);
     CheckBoxM4 = mouseBox(92, "第４ボタン(&4)", 8);
     CheckBoxM5 = mouseBox(116, "第５ボタン(&5)", 16);
-    ChkBoxFmVisble = List(MouseFrame, Bounds(168, 40, 201, 20));
-    FmVisbleLabel = Label(MouseFrame, 168, 22, "表示位置(&V)", ChkBoxFmVisble);
+    ChkBoxFmVisble = List(MouseFrame_, Bounds(168, 40, 201, 20));
+    FmVisbleLabel_ = Label(MouseFrame_, 168, 22, "表示位置(&V)", ChkBoxFmVisble);
 
-    HotKeyFrame = Frame(p, Bounds(8, 164, 385, 121), "ホットキー");
-    showHotKey = MakeChild<THotKeyEdit>(HotKeyFrame, Bounds(16, 24, 201, 20));
+    HotKeyFrame_ = Frame(p, Bounds(8, 164, 385, 121), "ホットキー");
+    showHotKey = MakeChild<THotKeyEdit>(HotKeyFrame_, Bounds(16, 24, 201, 20));
     showHotKey->SetReadOnly(true);
     showHotKey->SetImeMode(forms::TImeMode::imDisable);
     GiveHint(showHotKey, "ここをクリックして、設定したいキーを押して下さい");
     showHotKey->OnKeyDown = forms::Method(this, &TfmCfg::showHotKeyKeyDown);
     showHotKey->OnKeyUp = forms::Method(this, &TfmCfg::showHotKeyKeyUp);
-    ChkBoxKeyVisble = List(HotKeyFrame, Bounds(16, 80, 201, 20));
-    KeyVisbleLabel = Label(HotKeyFrame, 16, 62, "表示位置(&S)", ChkBoxKeyVisble);
+    ChkBoxKeyVisble = List(HotKeyFrame_, Bounds(16, 80, 201, 20));
+    KeyVisbleLabel_ = Label(HotKeyFrame_, 16, 62, "表示位置(&S)", ChkBoxKeyVisble);
     for (forms::TComboBox* list : {ChkBoxFmVisble, ChkBoxKeyVisble}) {
         Fill(list, kShowPosItems.data(), kShowPosItemCount);
         list->SetItemIndex(1);
     }
 }
 
-void TfmCfg::BuildLauncherPage2() {
+void TfmCfg::BuildLauncherPage2_() {
     forms::TTabSheet* p = TabSheet7;
     // The frames are drawn on the page, beneath the check boxes that head them.
-    EdgeFrame = MakeChild<forms::TBevel>(p, Bounds(53, 16, 307, 129));
-    EdgeFrame->SetShape(forms::TBevelShape::bsFrame);
-    RevisionFrame = MakeChild<forms::TBevel>(p, Bounds(33, 160, 345, 137));
-    RevisionFrame->SetShape(forms::TBevelShape::bsFrame);
+    EdgeFrame_ = MakeChild<forms::TBevel>(p, Bounds(53, 16, 307, 129));
+    EdgeFrame_->SetShape(forms::TBevelShape::bsFrame);
+    RevisionFrame_ = MakeChild<forms::TBevel>(p, Bounds(33, 160, 345, 137));
+    RevisionFrame_->SetShape(forms::TBevelShape::bsFrame);
     CheckRectPop = CheckBox(p, Bounds(64, 8, 281, 17), "画面端にマウスポインタを移動したら表示(&H)",
                             false, true, forms::Method(this, &TfmCfg::CheckRectPopClick));
     DesktopBox = MakeChild<forms::TPaintBox>(p, Bounds(161, 64, 80, 48));
@@ -322,30 +322,30 @@ void TfmCfg::BuildLauncherPage2() {
     RadioRev[0]->SetChecked(true);
 }
 
-void TfmCfg::BuildDropPage() {
+void TfmCfg::BuildDropPage_() {
     forms::TTabSheet* p = TabSheet9;
-    DropFrame = Frame(p, Bounds(8, 8, 385, 121),
-                      "ランチャーウィンドウにドロップした時の動作（サブウィンドウを含む）");
+    DropFrame_ = Frame(p, Bounds(8, 8, 385, 121),
+                       "ランチャーウィンドウにドロップした時の動作（サブウィンドウを含む）");
     CheckBoxDropDlg =
-        CheckBox(DropFrame, Bounds(16, 24, 241, 17), "処理選択ダイアログを表示(&H)", true);
+        CheckBox(DropFrame_, Bounds(16, 24, 241, 17), "処理選択ダイアログを表示(&H)", true);
     CheckBoxDropOpen =
-        CheckBox(DropFrame, Bounds(16, 48, 241, 17), "実行後フォルダを開く(&O)", true);
-    DropNote[0] =
-        Label(DropFrame, 16, 80, "※選択ボタンがファイルフォルダや一部の特殊フォルダの時に限る。");
-    DropNote[1] =
+        CheckBox(DropFrame_, Bounds(16, 48, 241, 17), "実行後フォルダを開く(&O)", true);
+    DropNote_[0] =
+        Label(DropFrame_, 16, 80, "※選択ボタンがファイルフォルダや一部の特殊フォルダの時に限る。");
+    DropNote_[1] =
         Label(p, 16, 144, "※ [Ctrl] + ドロップでファイルコピー [Shift] + ドロップでファイル移動");
-    DropNote[2] = Label(p, 16, 164, "※ [Alt] + ドロップでファイルのショートカットを作成");
-    for (forms::TLabel* note : DropNote)
+    DropNote_[2] = Label(p, 16, 164, "※ [Alt] + ドロップでファイルのショートカットを作成");
+    for (forms::TLabel* note : DropNote_)
         note->SetShowAccelChar(false);
 }
 
-void TfmCfg::BuildOtherPage() {
+void TfmCfg::BuildOtherPage_() {
     forms::TTabSheet* p = TabSheet8;
-    ConnectionFrame = Frame(p, Bounds(8, 4, 385, 153), "URL及びメールアドレス実行時の設定");
+    ConnectionFrame_ = Frame(p, Bounds(8, 4, 385, 153), "URL及びメールアドレス実行時の設定");
     const forms::TNotifyEvent connection = forms::Method(this, &TfmCfg::CheckBoxCntUrlClick);
     const forms::TNotifyEvent program = forms::Method(this, &TfmCfg::EdUrlEllipsisClick);
     const auto programField = [&](int top, int tag) {
-        auto* field = MakeChild<TEllipsisEdit>(ConnectionFrame, Bounds(16, top, 241, 20));
+        auto* field = MakeChild<TEllipsisEdit>(ConnectionFrame_, Bounds(16, top, 241, 20));
         field->SetTag(tag);
         field->SetEnabled(false);
         GiveHint(field, "実行ファイルを入力");
@@ -353,39 +353,39 @@ void TfmCfg::BuildOtherPage() {
         return field;
     };
     const auto paramField = [&](int top) {
-        auto* field = MakeChild<forms::TEdit>(ConnectionFrame, Bounds(264, top, 105, 20));
+        auto* field = MakeChild<forms::TEdit>(ConnectionFrame_, Bounds(264, top, 105, 20));
         field->SetEnabled(false);
         GiveHint(field, "実行時にパラメータが必要な場合は入力");
         return field;
     };
-    CheckBoxCntUrl = CheckBox(ConnectionFrame, Bounds(16, 20, 353, 17),
+    CheckBoxCntUrl = CheckBox(ConnectionFrame_, Bounds(16, 20, 353, 17),
                               "通常の関連付けられているブラウザを使用", true, true, connection);
     CheckBoxCntUrl->SetTag(kBrowserTag);
     GiveHint(CheckBoxCntUrl, "通常の関連付けられているブラウザを使用する場合はON");
     EdUrl = programField(56, kBrowserTag);
     EdUrlParam = paramField(56);
-    UrlLabel = Label(ConnectionFrame, 16, 40, "URL(&U):", EdUrl);
+    UrlLabel_ = Label(ConnectionFrame_, 16, 40, "URL(&U):", EdUrl);
     CheckBoxCntMail =
-        CheckBox(ConnectionFrame, Bounds(16, 84, 353, 17),
+        CheckBox(ConnectionFrame_, Bounds(16, 84, 353, 17),
                  "通常の関連付けられているメールソフトを使用", true, true, connection);
     CheckBoxCntMail->SetTag(kMailTag);
     GiveHint(CheckBoxCntMail, "通常の関連付けられているメールソフトを使用する場合はON");
     EdMail = programField(120, kMailTag);
     EdMailParam = paramField(120);
-    MailLabel = Label(ConnectionFrame, 16, 104, "メールアドレス(&M):", EdMail);
+    MailLabel_ = Label(ConnectionFrame_, 16, 104, "メールアドレス(&M):", EdMail);
 
     EdEditorPath = MakeChild<TEllipsisEdit>(p, Bounds(8, 182, 385, 20));
     EdEditorPath->OnEllipsisClick = forms::Method(this, &TfmCfg::EdEditorPathEllipsisClick);
     EdEditorPath->OnChange = forms::Method(this, &TfmCfg::EdEditorPathChange);
-    EditorPathLabel = Label(
+    EditorPathLabel_ = Label(
         p, 8, 166, "登録データー編集ツール（ZVLEDIT.EXE）を格納しているフォルダ(&Z)", EdEditorPath);
 
-    ShortcutFrame = Frame(p, Bounds(8, 212, 385, 57), "ショートカットの作成・削除");
-    ComboBoxScm = List(ShortcutFrame, Bounds(16, 22, 225, 20));
-    SBtnScmC = MakeChild<forms::TSpeedButton>(ShortcutFrame, Bounds(248, 21, 57, 22));
+    ShortcutFrame_ = Frame(p, Bounds(8, 212, 385, 57), "ショートカットの作成・削除");
+    ComboBoxScm = List(ShortcutFrame_, Bounds(16, 22, 225, 20));
+    SBtnScmC = MakeChild<forms::TSpeedButton>(ShortcutFrame_, Bounds(248, 21, 57, 22));
     SBtnScmC->SetCaption("作成(&C)");
     SBtnScmC->OnClick = forms::Method(this, &TfmCfg::SBtnScmCClick);
-    SBtnScmD = MakeChild<forms::TSpeedButton>(ShortcutFrame, Bounds(312, 21, 57, 22));
+    SBtnScmD = MakeChild<forms::TSpeedButton>(ShortcutFrame_, Bounds(312, 21, 57, 22));
     SBtnScmD->SetCaption("削除(&D)");
     SBtnScmD->OnClick = forms::Method(this, &TfmCfg::SBtnScmDClick);
 }
@@ -471,7 +471,7 @@ std::array<std::pair<forms::TCheckBox*, bool*>, 5> TfmCfg::LaunchButtons_(TAppCf
              {CheckBoxM5, &s.LMMos5}}};
 }
 
-void TfmCfg::ShowSettings(TAppCfg s) {
+void TfmCfg::ShowSettings_(TAppCfg s) {
     for (bool pass : {true, false})
         for (auto [box, checked] : LaunchButtons_(s))
             if (*checked == pass)
@@ -479,7 +479,7 @@ void TfmCfg::ShowSettings(TAppCfg s) {
     ShowBound(Bindings_(s));
     ShowRevisionPoint_(s.RevisionPoint);
     ShowLauncherKeys_(s.LauncherKeys);
-    ApplyEnables();
+    ApplyEnables_();
 }
 
 void TfmCfg::ShowRevisionPoint_(int32_t point) {
@@ -499,8 +499,8 @@ void TfmCfg::ShowLauncherKeys_(const std::array<uint16_t, kLaunchKeyCount>& code
     }
 }
 
-TAppCfg TfmCfg::ShownSettings() const {
-    TAppCfg s = Loaded;
+TAppCfg TfmCfg::ShownSettings_() const {
+    TAppCfg s = Loaded_;
     ReadBound(Bindings_(s));
     for (auto [box, checked] : LaunchButtons_(s))
         *checked = box->Checked();
@@ -512,8 +512,8 @@ TAppCfg TfmCfg::ShownSettings() const {
     return s;
 }
 
-void TfmCfg::ApplyEnables() {
-    const TCfgEnables e = CfgEnables(ShownSettings());
+void TfmCfg::ApplyEnables_() {
+    const TCfgEnables e = CfgEnables(ShownSettings_());
     CheckBoxTaskBar->SetEnabled(e.TaskBar);
     CheckBoxOutClose->SetEnabled(e.OutClose);
     for (forms::TCheckBox* box : CheckPop)
@@ -522,11 +522,11 @@ void TfmCfg::ApplyEnables() {
     LbRev->SetEnabled(e.Revision);
     for (forms::TRadioButton* radio : RadioRev)
         radio->SetEnabled(e.Revision);
-    ApplyConnectionRules();
+    ApplyConnectionRules_();
 }
 
-void TfmCfg::ApplyConnectionRules() {
-    const TCfgEnables e = CfgEnables(ShownSettings());
+void TfmCfg::ApplyConnectionRules_() {
+    const TCfgEnables e = CfgEnables(ShownSettings_());
     EdUrl->SetEnabled(e.UrlFields);
     EdUrlParam->SetEnabled(e.UrlFields);
     EdMail->SetEnabled(e.MailFields);
@@ -537,13 +537,13 @@ void TfmCfg::ApplyConnectionRules() {
 
 void TfmCfg::LoadIni(const std::string& settingsPath) {
     const forms::TSettingsFile ini(forms::ChangeFileExt(settingsPath, kIniExt));
-    Loaded = LoadCfgSettings(ini);
-    ShowSettings(Loaded);
+    Loaded_ = LoadCfgSettings(ini);
+    ShowSettings_(Loaded_);
 }
 
 void TfmCfg::SaveIni(const std::string& settingsPath) {
     forms::TSettingsFile ini(forms::ChangeFileExt(settingsPath, kIniExt));
-    SaveCfgSettings(ini, ShownSettings());
+    SaveCfgSettings(ini, ShownSettings_());
 }
 
 // ---- restores ----
@@ -557,16 +557,16 @@ void TfmCfg::SBDefClick(TComponent* sender) {
         SBtnDefMouseBtnClick(sender);
         break;
     case kLauncherPage1:
-        RestorePage(TCfgPage::Launcher1);
+        RestorePage_(TCfgPage::Launcher1);
         break;
     case kLauncherPage2:
-        RestorePage(TCfgPage::Launcher2);
+        RestorePage_(TCfgPage::Launcher2);
         break;
     case kDropPage:
-        RestorePage(TCfgPage::Drop);
+        RestorePage_(TCfgPage::Drop);
         break;
     case kOtherPage:
-        RestorePage(TCfgPage::Other);
+        RestorePage_(TCfgPage::Other);
         TabSheet8Show(TabSheet8);
         break;
     default:
@@ -575,29 +575,29 @@ void TfmCfg::SBDefClick(TComponent* sender) {
 }
 
 void TfmCfg::SBtnDef1Click(TComponent* /*sender*/) {
-    RestorePage(TCfgPage::General);
+    RestorePage_(TCfgPage::General);
 }
 
 void TfmCfg::SBtnDefMouseBtnClick(TComponent* /*sender*/) {
     switch (PageControl2->ActivePageIndex()) {
     case kClickPage:
-        RestorePage(TCfgPage::Click);
+        RestorePage_(TCfgPage::Click);
         break;
     case kWheelPage:
-        RestorePage(TCfgPage::Wheel);
+        RestorePage_(TCfgPage::Wheel);
         break;
     case kKeyboardPage:
-        RestorePage(TCfgPage::Keyboard);
+        RestorePage_(TCfgPage::Keyboard);
         break;
     default:
         break;
     }
 }
 
-void TfmCfg::RestorePage(TCfgPage page) {
+void TfmCfg::RestorePage_(TCfgPage page) {
     TAppCfg d = DefaultCfgSettings();
     // The program's folder as the system reports it, not in its long form.
-    d.DataEditorPath = forms::IncludeTrailingBackslash(ProgramFolder);
+    d.DataEditorPath = forms::IncludeTrailingBackslash(ProgramFolder_);
     ShowBoundPage(Bindings_(d), page);
     switch (page) {
     case TCfgPage::Click:
@@ -624,33 +624,33 @@ void TfmCfg::RestorePage(TCfgPage page) {
     default:
         break;
     }
-    ApplyEnables();
+    ApplyEnables_();
 }
 
 // ---- enable rules ----
 
 void TfmCfg::CheckBoxLClick(TComponent* sender) {
     auto* box = dynamic_cast<forms::TCheckBox*>(sender);
-    if (box && !AnyLaunchButton(ShownSettings()))
+    if (box && !AnyLaunchButton(ShownSettings_()))
         box->SetChecked(true);
 }
 
 void TfmCfg::CheckBoxDeskOnlyClick(TComponent* /*sender*/) {
-    CheckBoxTaskBar->SetEnabled(CfgEnables(ShownSettings()).TaskBar);
+    CheckBoxTaskBar->SetEnabled(CfgEnables(ShownSettings_()).TaskBar);
 }
 
 void TfmCfg::CheckBoxHideClick(TComponent* /*sender*/) {
-    CheckBoxOutClose->SetEnabled(CfgEnables(ShownSettings()).OutClose);
+    CheckBoxOutClose->SetEnabled(CfgEnables(ShownSettings_()).OutClose);
 }
 
 void TfmCfg::CheckRectPopClick(TComponent* /*sender*/) {
-    const bool enabled = CfgEnables(ShownSettings()).EdgeBoxes;
+    const bool enabled = CfgEnables(ShownSettings_()).EdgeBoxes;
     for (forms::TCheckBox* box : CheckPop)
         box->SetEnabled(enabled);
 }
 
 void TfmCfg::CheckMouseRevisionClick(TComponent* /*sender*/) {
-    const bool enabled = CfgEnables(ShownSettings()).Revision;
+    const bool enabled = CfgEnables(ShownSettings_()).Revision;
     CheckMouseRevisionTaskBar->SetEnabled(enabled);
     LbRev->SetEnabled(enabled);
     for (forms::TRadioButton* radio : RadioRev)
@@ -658,7 +658,7 @@ void TfmCfg::CheckMouseRevisionClick(TComponent* /*sender*/) {
 }
 
 void TfmCfg::CheckBoxCntUrlClick(TComponent* /*sender*/) {
-    ApplyConnectionRules();
+    ApplyConnectionRules_();
 }
 
 void TfmCfg::TabSheet2Show(TComponent* /*sender*/) {
@@ -670,7 +670,7 @@ void TfmCfg::TabSheet7Show(TComponent* /*sender*/) {
 }
 
 void TfmCfg::TabSheet8Show(TComponent* /*sender*/) {
-    ApplyConnectionRules();
+    ApplyConnectionRules_();
     ComboBoxScm->SetItemIndex(0);
 }
 
@@ -693,7 +693,7 @@ std::string TfmCfg::ShiftStateText(forms::TShiftState shift, bool withWin) {
 
 void TfmCfg::showHotKeyKeyDown(TComponent* /*sender*/, uint16_t& key, forms::TShiftState shift) {
     std::string text = showHotKey->Text();
-    Capture.HotKeyDown(text, key, HeldOf(shift));
+    Capture_.HotKeyDown(text, key, HeldOf(shift));
     showHotKey->SetText(text);
     CaretToEnd(showHotKey);
     key = 0;
@@ -702,7 +702,7 @@ void TfmCfg::showHotKeyKeyDown(TComponent* /*sender*/, uint16_t& key, forms::TSh
 void TfmCfg::showHotKeyKeyUp(TComponent* /*sender*/, uint16_t& /*key*/,
                              forms::TShiftState /*shift*/) {
     std::string text = showHotKey->Text();
-    Capture.HotKeyUp(text);
+    Capture_.HotKeyUp(text);
     showHotKey->SetText(text);
 }
 
@@ -711,7 +711,7 @@ void TfmCfg::Editkey1KeyDown(TComponent* sender, uint16_t& key, forms::TShiftSta
     if (!field)
         return;
     TKeyField value{field->Text(), CodeOf(field)};
-    Capture.KeyFieldDown(value, key);
+    Capture_.KeyFieldDown(value, key);
     field->SetText(value.Text);
     field->SetTag(value.Code);
     // A character key goes on to type its character into the emptied field.
@@ -724,7 +724,7 @@ void TfmCfg::Editkey1KeyUp(TComponent* sender, uint16_t& key, forms::TShiftState
     if (!field)
         return;
     TKeyField value{field->Text(), CodeOf(field)};
-    const TKeyUpEffect effect = Capture.KeyFieldUp(value, key);
+    const TKeyUpEffect effect = Capture_.KeyFieldUp(value, key);
     field->SetText(value.Text);
     field->SetTag(value.Code);
     if (effect.CaretToEnd)
@@ -779,7 +779,7 @@ void TfmCfg::EdUrlEllipsisClick(TComponent* sender) {
 
 // ---- the launcher's shortcut ----
 
-const TRootFolder* TfmCfg::ChosenShortcutFolder() const {
+const TRootFolder* TfmCfg::ChosenShortcutFolder_() const {
     const int index = ComboBoxScm->ItemIndex();
     if (index < 0 || index >= kShortcutFolderCount)
         return nullptr;
@@ -798,14 +798,14 @@ std::string ShortcutFolderPath(TRootFolder folder) {
 } // namespace
 
 void TfmCfg::SBtnScmCClick(TComponent* /*sender*/) {
-    const TRootFolder* folder = ChosenShortcutFolder();
+    const TRootFolder* folder = ChosenShortcutFolder_();
     if (!folder)
         return;
     const std::string path = ShortcutFolderPath(*folder);
     if (path.empty())
         return;
     TVersionStrings launcher;
-    GetFileVersionStrings(LongProgramFolder + kLauncherFileName, launcher);
+    GetFileVersionStrings(LongProgramFolder_ + kLauncherFileName, launcher);
     const TLaunchDataItem item = LauncherShortcutItem(launcher);
     // A link that cannot be written raises: the error box tells why.
     if (!CreateItemShortcut(item, *folder, path))
@@ -816,7 +816,7 @@ void TfmCfg::SBtnScmCClick(TComponent* /*sender*/) {
 }
 
 void TfmCfg::SBtnScmDClick(TComponent* /*sender*/) {
-    const TRootFolder* folder = ChosenShortcutFolder();
+    const TRootFolder* folder = ChosenShortcutFolder_();
     if (!folder)
         return;
     const std::string path = ShortcutFolderPath(*folder);

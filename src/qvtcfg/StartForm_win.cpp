@@ -23,10 +23,10 @@ constexpr int kStyleMode = 1;
 
 TCfgMain::TCfgMain(TComponent* owner, TCfgEnvironment& environment)
     : forms::TForm(owner), environment_(environment) {
-    BuildDesign();
+    BuildDesign_();
 }
 
-void TCfgMain::BuildDesign() {
+void TCfgMain::BuildDesign_() {
     SetBorderStyle(forms::TFormBorderStyle::bsDialog);
     forms::TFont font; // "ＭＳ Ｐゴシック", 12 pixels
     font.SetCharset(SHIFTJIS_CHARSET);

@@ -60,13 +60,13 @@ constexpr const char* kItalicGlyph[16] = {
 
 TfmStyle::TfmStyle(TComponent* owner, std::string settingsPath)
     : forms::TForm(owner), StyleIniPath(std::move(settingsPath)),
-      StyleFolder(ConfigProgramFolder()) {
-    BuildDesign();
+      StyleFolder_(ConfigProgramFolder()) {
+    BuildDesign_();
 }
 
 // ---- the design ----
 
-void TfmStyle::BuildDesign() {
+void TfmStyle::BuildDesign_() {
     SetBorderStyle(forms::TFormBorderStyle::bsDialog);
     SetFont(DialogFont("ＭＳ Ｐゴシック", -12, forms::clWindowText));
     SetColor(forms::clBtnFace);
@@ -101,9 +101,9 @@ void TfmStyle::BuildDesign() {
     TabStyle = page("スタイルファイル");
     TabStyleCfg = page("表示");
     TabHint = page("サブウィンドウ");
-    BuildStylePage();
-    BuildDisplayPage();
-    BuildHintPage();
+    BuildStylePage_();
+    BuildDisplayPage_();
+    BuildHintPage_();
     TabStyle->OnShow = forms::Method(this, &TfmStyle::TabStyleShow);
     TabStyleCfg->OnShow = forms::Method(this, &TfmStyle::TabStyleCfgShow);
     TabHint->OnShow = forms::Method(this, &TfmStyle::TabHintShow);
@@ -128,7 +128,7 @@ forms::TBevel* FrameBevel(forms::TWinControl* parent, const forms::TRect& bounds
 
 } // namespace
 
-void TfmStyle::BuildStylePage() {
+void TfmStyle::BuildStylePage_() {
     forms::TTabSheet* p = TabStyle;
     Paback = MakeChild<forms::TPanel>(p, Bounds(8, 8, 266, 201));
     Paback->SetBevelOuter(forms::TBevelCut::bvNone);
@@ -172,13 +172,13 @@ void TfmStyle::BuildStylePage() {
                               forms::Method(this, &TfmStyle::CBtnPopupHint2Click));
 }
 
-void TfmStyle::BuildDisplayPage() {
+void TfmStyle::BuildDisplayPage_() {
     forms::TTabSheet* p = TabStyleCfg;
-    Bevel1 = FrameBevel(p, Bounds(6, 8, 211, 177));
-    Bevel2 = FrameBevel(p, Bounds(224, 8, 182, 177));
-    Bevel3 = FrameBevel(p, Bounds(8, 198, 396, 35));
-    Bevel4 = FrameBevel(p, Bounds(8, 244, 396, 52));
-    ButtonGroupLabel = Label(p, 16, 4, "ボタン");
+    Bevel1_ = FrameBevel(p, Bounds(6, 8, 211, 177));
+    Bevel2_ = FrameBevel(p, Bounds(224, 8, 182, 177));
+    Bevel3_ = FrameBevel(p, Bounds(8, 198, 396, 35));
+    Bevel4_ = FrameBevel(p, Bounds(8, 244, 396, 52));
+    ButtonGroupLabel_ = Label(p, 16, 4, "ボタン");
 
     SpinIconSize = SpinEdit(p, Bounds(168, 16, 41, 21), kBtnSizeRange, 40);
     Label2 = Label(p, 16, 20, "ボタンサイズ(&S) [24～72] ", SpinIconSize);
@@ -232,10 +232,10 @@ void TfmStyle::BuildDisplayPage() {
     Label4 = Label(p, 8, 304, "ページタブの高さ(&H)", SpinTabH);
 }
 
-void TfmStyle::BuildHintPage() {
+void TfmStyle::BuildHintPage_() {
     forms::TTabSheet* p = TabHint;
-    Bevel5 = FrameBevel(p, Bounds(5, 56, 204, 105));
-    Bevel6 = FrameBevel(p, Bounds(216, 56, 193, 105));
+    Bevel5_ = FrameBevel(p, Bounds(5, 56, 204, 105));
+    Bevel6_ = FrameBevel(p, Bounds(216, 56, 193, 105));
     CBtnPopupHint = CheckBox(p, Bounds(8, 4, 153, 17), "サブウィンドウを表示(&U)", true, true,
                              forms::Method(this, &TfmStyle::CBtnPopupHintClick));
     CheckHintHide = CheckBox(p, Bounds(8, 24, 329, 17),
@@ -336,27 +336,27 @@ void TfmStyle::ShowMirrors_() {
     CBtnPopupHint2->SetChecked(CBtnPopupHint->Checked());
 }
 
-TStyleSettings TfmStyle::ShownSettings() const {
+TStyleSettings TfmStyle::ShownSettings_() const {
     TStyleSettings s;
     ReadBound(Bindings_(s));
     s.StyleFile = StyleFileToWrite(StyleEntries.empty() || !StyleEntry ? nullptr : &*StyleEntry,
                                    SavedStyleFile);
     s.Loc = HintLoc;
-    s.FontName = ChosenHintFont(SelectedFont(), HintFontName);
+    s.FontName = ChosenHintFont(SelectedFont_(), HintFontName);
     s.FontColor = shpFont->Brush().Color();
     s.HintColor = ShpBack->Brush().Color();
     s.PartColors = PartColors;
     return s;
 }
 
-std::optional<std::string> TfmStyle::SelectedFont() const {
+std::optional<std::string> TfmStyle::SelectedFont_() const {
     const int index = FontBox->ItemIndex();
     if (index < 0)
         return std::nullopt;
     return FontBox->Items().Strings(index);
 }
 
-TStylePreviewInput TfmStyle::PreviewInput() const {
+TStylePreviewInput TfmStyle::PreviewInput_() const {
     TStylePreviewInput in;
     const int index = StyleCBox->ItemIndex();
     if (index >= 0 && index < static_cast<int>(StyleEntries.size())) {
@@ -378,13 +378,13 @@ TStylePreviewInput TfmStyle::PreviewInput() const {
     in.PartColors = PartColors;
     in.CBtnPopupHint = CBtnPopupHint->Checked();
     in.CheckBoxUseSubStyle = CheckBoxUseSubStyle->Checked();
-    in.HintFontName = ChosenHintFont(SelectedFont(), HintFontName);
+    in.HintFontName = ChosenHintFont(SelectedFont_(), HintFontName);
     in.HintFontSpin = HintFontSpin->Value();
     in.BtnBold = BtnBold->Down();
     in.BtnItar = BtnItar->Down();
     in.HintTextColor = shpFont->Brush().Color();
     in.HintBackColor = ShpBack->Brush().Color();
-    in.LauncherFolder = StyleFolder;
+    in.LauncherFolder = StyleFolder_;
     return in;
 }
 
@@ -413,7 +413,7 @@ void TfmStyle::LoadIni(const std::string& settingsPath) {
 
 void TfmStyle::SaveIni(const std::string& settingsPath) {
     forms::TSettingsFile ini(forms::ChangeFileExt(settingsPath, kIniExt));
-    SaveStyleSettings(ini, ShownSettings());
+    SaveStyleSettings(ini, ShownSettings_());
 }
 
 void TfmStyle::LoadCustomColors(const std::string& section, forms::TStrings& list) {
@@ -430,7 +430,7 @@ void TfmStyle::SaveCustomColors(const std::string& section, const forms::TString
 
 void TfmStyle::ScanStyleFiles() {
     StyleEntries =
-        ScanStyleEntries(StyleFilePaths(StyleFolder), [](const std::string& path, TStiData& data) {
+        ScanStyleEntries(StyleFilePaths(StyleFolder_), [](const std::string& path, TStiData& data) {
             return LoadStyleFile(path, data);
         });
 }
@@ -724,10 +724,10 @@ void TfmStyle::DateTimefmtChange(TComponent* /*sender*/) {
 // ---- the previews ----
 
 void TfmStyle::PaintBox1Paint(TComponent* /*sender*/) {
-    PaintLauncherPreview(PaintBox1->Canvas(), PaintBox1->ClientRect(), PreviewInput(), Glyphs);
+    PaintLauncherPreview(PaintBox1->Canvas(), PaintBox1->ClientRect(), PreviewInput_(), Glyphs);
 }
 
 void TfmStyle::PaintBox3Paint(TComponent* /*sender*/) {
     const forms::TRect r = PaintBox3->ClientRect();
-    PaintHintSample(PaintBox3->Canvas(), r, r.Left, r.Top, PreviewInput(), Glyphs);
+    PaintHintSample(PaintBox3->Canvas(), r, r.Left, r.Top, PreviewInput_(), Glyphs);
 }

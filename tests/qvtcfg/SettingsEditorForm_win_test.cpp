@@ -228,13 +228,13 @@ TEST_F(SettingsEditorTest, AMissingFileShowsTheDefaultsAndOkWritesThemInOrder) {
     EXPECT_TRUE(form->RadioRev[0]->Checked());
     EXPECT_EQ(form->Editkey[2]->Text(), "]");
     EXPECT_EQ(form->Editkey[2]->Tag(), 221);
-    EXPECT_EQ(form->EdEditorPath->Text(), form->LongProgramFolder);
+    EXPECT_EQ(form->EdEditorPath->Text(), form->LongProgramFolder_);
     EXPECT_TRUE(form->CheckBoxOutClose->Enabled()); // RunHide is on by default
     EXPECT_FALSE(form->CheckPop[0]->Enabled());
     EXPECT_TRUE(form->CheckPop[0]->Checked());
     EXPECT_FALSE(form->EdUrl->Enabled());
     form->SaveIni(ini);
-    EXPECT_EQ(kbtest::ReadBytes(ini), NewCfgIniBytes(form->LongProgramFolder));
+    EXPECT_EQ(kbtest::ReadBytes(ini), NewCfgIniBytes(form->LongProgramFolder_));
 }
 
 TEST_F(SettingsEditorTest, EveryKeyComesBackFromItsOwnControl) {
@@ -423,7 +423,7 @@ TEST_F(SettingsEditorTest, RestoringTheOtherPagesSetsTheirDefaults) {
     EXPECT_EQ(form->EdMailParam->Text(), "");
     EXPECT_TRUE(form->CheckBoxCntUrl->Checked());
     EXPECT_FALSE(form->EdUrl->Enabled());
-    EXPECT_EQ(form->EdEditorPath->Text(), form->ProgramFolder);
+    EXPECT_EQ(form->EdEditorPath->Text(), form->ProgramFolder_);
     EXPECT_EQ(form->ComboBoxScm->ItemIndex(), 0);
 }
 

@@ -472,6 +472,7 @@ std::array<std::pair<forms::TCheckBox*, bool*>, 5> TfmCfg::LaunchButtons_(TAppCf
 }
 
 void TfmCfg::ShowSettings_(TAppCfg s) {
+    // The boxes that end checked first: the last-button rule must never see none of the five.
     for (bool pass : {true, false})
         for (auto [box, checked] : LaunchButtons_(s))
             if (*checked == pass)

@@ -311,8 +311,9 @@ TBindingTable<TStylePage> TfmStyle::Bindings_(TStyleSettings& s) const {
         {Bound(CIconStretch), s.IconStretch, P::Display},
         {Bound(CBtnMarkStyle), s.BtnMarkStyle, P::Display},
         {Bound(CheckDummyBtn), s.DummyBtn, P::Display},
+        // The three masters that the style-file page mirrors are restored with it too.
         {Bound(CheckBoxColor), s.ColorCustom, {P::Display, P::StyleFile}},
-        {Bound(CheckBoxAbv), s.AlphaBlend, {}},
+        {Bound(CheckBoxAbv), s.AlphaBlend, {}}, // kept by every restore
         {Bound(SpinAbv), s.AlphaBlendValue, P::Display},
         {Bound(CheckBoxDateTime), s.VisDateTime, {P::Display, P::StyleFile}},
         {BoundText(DateTimefmt), s.DateTimeFmt, P::Display},

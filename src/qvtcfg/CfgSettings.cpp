@@ -100,10 +100,6 @@ int ListIndexOf(int32_t value, int count) {
     return value >= 0 && value < count ? value : -1;
 }
 
-int32_t ListValue(int selected, int32_t read) {
-    return selected >= 0 ? selected : read;
-}
-
 TCfgEnables CfgEnables(const TAppCfg& s) {
     TCfgEnables e;
     e.TaskBar = s.InvalidClickDeskTop;
@@ -117,58 +113,6 @@ TCfgEnables CfgEnables(const TAppCfg& s) {
 
 bool AnyLaunchButton(const TAppCfg& s) {
     return s.LMLeft || s.LMRight || s.LMMiddle || s.LMMos4 || s.LMMos5;
-}
-
-void RestoreCfgPage(TAppCfg& s, TCfgPage page, std::string_view programFolder) {
-    const TAppCfg d = DefaultCfgSettings();
-    switch (page) {
-    case TCfgPage::General:
-        s.InvalidClickDeskTop = d.InvalidClickDeskTop;
-        s.EffectiveClickTaskBar = d.EffectiveClickTaskBar;
-        s.RunHide = d.RunHide;
-        s.NotFormMos = d.NotFormMos;
-        s.DropRunLockOff = d.DropRunLockOff;
-        s.TabClickChg = d.TabClickChg;
-        s.AutoLock = d.AutoLock;
-        break;
-    case TCfgPage::Click:
-        std::copy_n(d.Actions.begin(), 5, s.Actions.begin());
-        break;
-    case TCfgPage::Wheel:
-        std::copy(d.Actions.begin() + 5, d.Actions.end(), s.Actions.begin() + 5);
-        break;
-    case TCfgPage::Keyboard:
-        s.LauncherKeys = d.LauncherKeys;
-        break;
-    case TCfgPage::Launcher1:
-        // The middle button alone, the launcher's usual call (the file's default is none).
-        s.LMMiddle = true;
-        s.LMLeft = s.LMRight = s.LMMos4 = s.LMMos5 = false;
-        s.KeyShow.clear();
-        s.MouseShowPos = d.MouseShowPos;
-        s.KeyShowPos = d.KeyShowPos;
-        break;
-    case TCfgPage::Launcher2:
-        s.RectPopUp = d.RectPopUp;
-        s.Rect = d.Rect;
-        s.Revision = d.Revision;
-        s.RevisionTaskBar = d.RevisionTaskBar;
-        s.RevisionPoint = d.RevisionPoint;
-        break;
-    case TCfgPage::Drop:
-        s.Dlg = d.Dlg;
-        s.Open = d.Open;
-        break;
-    case TCfgPage::Other:
-        s.URLExe = d.URLExe;
-        s.URLExeParam = d.URLExeParam;
-        s.MAILExe = d.MAILExe;
-        s.MAILExeParam = d.MAILExeParam;
-        s.URL = d.URL;
-        s.MAIL = d.MAIL;
-        s.DataEditorPath = forms::IncludeTrailingBackslash(programFolder);
-        break;
-    }
 }
 
 std::string EditorFolderText(std::string_view text) {

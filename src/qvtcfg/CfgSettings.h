@@ -47,17 +47,21 @@ void SaveCfgSettings(forms::TSettingsFile& ini, const TAppCfg& s);
 constexpr int kActionItemCount = 15;
 extern const std::array<const char*, kActionItemCount> kActionItems;
 constexpr int kActionComboCount = 13;
+// The first lists are the mouse buttons' clicks, the others the wheel's.
+constexpr int kClickActionCount = 5;
 // Where the launcher is shown: 0 last position, 1 at the pointer, 2 screen centre.
 constexpr int kShowPosItemCount = 3;
 extern const std::array<const char*, kShowPosItemCount> kShowPosItems;
 // The points the pointer may be moved to, RevisionPoint 0..8.
 constexpr int kRevisionPointCount = 9;
+// The screen edges and corners that show the launcher, Rect0..7.
+constexpr int kEdgeCount = 8;
+// The launcher's keys, [Key] 0..5.
+constexpr int kLaunchKeyCount = 6;
 
-// The item of a list of count items that a value selects: -1 (none) outside the list.
+// The item of a list of count items that a value selects: -1 (none) outside the list. While a
+// list selects none, the value read stands, so that a value it does not offer is written back.
 [[nodiscard]] int ListIndexOf(int32_t value, int count);
-// The value a list stands for: its selected item, or the value read while none is selected (so
-// that a value the list does not offer is written back as it was).
-[[nodiscard]] int32_t ListValue(int selected, int32_t read);
 
 // ---- rules between controls ----
 
@@ -76,12 +80,11 @@ struct TCfgEnables {
 // checks it again.
 [[nodiscard]] bool AnyLaunchButton(const TAppCfg& s);
 
-// The pages and inner pages that "初期値に戻す" restores one at a time.
+// The pages and inner pages that "初期値に戻す" restores one at a time, to the launcher's
+// defaults, except that page "ランチャー表示1" leaves the middle button alone calling the
+// launcher, and page "その他" sets the data editor's folder to the program's folder as the
+// system reports it.
 enum class TCfgPage { General, Click, Wheel, Keyboard, Launcher1, Launcher2, Drop, Other };
-// Restores the values of one page: the launcher's defaults, except that page "ランチャー表示1"
-// leaves the middle button alone calling the launcher, and page "その他" sets the data editor's
-// folder to programFolder (as the system reports it) with a trailing backslash.
-void RestoreCfgPage(TAppCfg& s, TCfgPage page, std::string_view programFolder);
 
 // The data editor's field holds a folder: text cut after its last '\' or ':' (whole characters;
 // a trail byte 5C is no delimiter), with a backslash added when it does not end in one. An

@@ -18,11 +18,13 @@
 #include "forms/win/PaintBox.h"
 #include "forms/win/SpeedButton.h"
 #include "qvtcfg/CfgSettings.h"
+#include "qvtcfg/EditorBindings.h"
 #include "qvtcfg/EllipsisEdit.h"
 #include "qvtcfg/KeyCapture.h"
 
 #include <array>
 #include <string>
+#include <utility>
 
 // The hot-key field: read-only, every key but Tab and Shift+Tab (which leave it) goes to its key
 // events, and no character it types reaches the field or a mnemonic.
@@ -50,10 +52,9 @@ class TfmCfg : public forms::TForm {
 public:
     explicit TfmCfg(forms::TComponent* owner);
 
-    static constexpr int kLaunchKeyCount = 6, kEdgeCount = 8;
-
     // The components, as the form's design names them; numbered ones in arrays (element 0 is
-    // ComboBox1, CheckPop0, RadioRev0, Editkey1).
+    // ComboBox1, CheckPop0, RadioRev0, Editkey1). The form's own members, which the design does
+    // not name, end in '_'.
     forms::TButton* OkBtn = nullptr; // first in the tab order
     forms::TButton* BtnCancel = nullptr;
     forms::TPageControl* PageControl1 = nullptr;
@@ -76,34 +77,34 @@ public:
     forms::TTabSheet* TabSheet5 = nullptr;
     forms::TTabSheet* TabSheet6 = nullptr;
     std::array<forms::TComboBox*, kActionComboCount> ComboBox{};
-    std::array<forms::TLabel*, kActionComboCount> ComboLabel{};
-    forms::TLabel* ClickNote = nullptr;
-    forms::TLabel* WheelHeading = nullptr;
-    forms::TLabel* WheelNote = nullptr;
-    forms::TGroupBox* KeyFrame1 = nullptr;
-    forms::TGroupBox* KeyFrame2 = nullptr;
+    std::array<forms::TLabel*, kActionComboCount> ComboLabel_{};
+    forms::TLabel* ClickNote_ = nullptr;
+    forms::TLabel* WheelHeading_ = nullptr;
+    forms::TLabel* WheelNote_ = nullptr;
+    forms::TGroupBox* KeyFrame1_ = nullptr;
+    forms::TGroupBox* KeyFrame2_ = nullptr;
     std::array<TKeyEdit*, kLaunchKeyCount> Editkey{};
-    std::array<forms::TLabel*, kLaunchKeyCount> KeyLabel{};
+    std::array<forms::TLabel*, kLaunchKeyCount> KeyLabel_{};
 
     // "ランチャー表示1"
     forms::TTabSheet* TabSheet3 = nullptr;
-    forms::TGroupBox* MouseFrame = nullptr;
+    forms::TGroupBox* MouseFrame_ = nullptr;
     forms::TCheckBox* CheckBoxL = nullptr;
     forms::TCheckBox* CheckBoxM = nullptr;
     forms::TCheckBox* CheckBoxR = nullptr;
     forms::TCheckBox* CheckBoxM4 = nullptr;
     forms::TCheckBox* CheckBoxM5 = nullptr;
-    forms::TLabel* FmVisbleLabel = nullptr;
+    forms::TLabel* FmVisbleLabel_ = nullptr;
     forms::TComboBox* ChkBoxFmVisble = nullptr;
-    forms::TGroupBox* HotKeyFrame = nullptr;
+    forms::TGroupBox* HotKeyFrame_ = nullptr;
     THotKeyEdit* showHotKey = nullptr;
-    forms::TLabel* KeyVisbleLabel = nullptr;
+    forms::TLabel* KeyVisbleLabel_ = nullptr;
     forms::TComboBox* ChkBoxKeyVisble = nullptr;
 
     // "ランチャー表示2"
     forms::TTabSheet* TabSheet7 = nullptr;
-    forms::TBevel* EdgeFrame = nullptr;
-    forms::TBevel* RevisionFrame = nullptr;
+    forms::TBevel* EdgeFrame_ = nullptr;
+    forms::TBevel* RevisionFrame_ = nullptr;
     forms::TCheckBox* CheckRectPop = nullptr;
     forms::TPaintBox* DesktopBox = nullptr;
     std::array<forms::TCheckBox*, kEdgeCount> CheckPop{};
@@ -114,25 +115,25 @@ public:
 
     // "ドロップ"
     forms::TTabSheet* TabSheet9 = nullptr;
-    forms::TGroupBox* DropFrame = nullptr;
+    forms::TGroupBox* DropFrame_ = nullptr;
     forms::TCheckBox* CheckBoxDropDlg = nullptr;
     forms::TCheckBox* CheckBoxDropOpen = nullptr;
-    std::array<forms::TLabel*, 3> DropNote{};
+    std::array<forms::TLabel*, 3> DropNote_{};
 
     // "その他"
     forms::TTabSheet* TabSheet8 = nullptr;
-    forms::TGroupBox* ConnectionFrame = nullptr;
+    forms::TGroupBox* ConnectionFrame_ = nullptr;
     forms::TCheckBox* CheckBoxCntUrl = nullptr;
-    forms::TLabel* UrlLabel = nullptr;
+    forms::TLabel* UrlLabel_ = nullptr;
     TEllipsisEdit* EdUrl = nullptr;
     forms::TEdit* EdUrlParam = nullptr;
     forms::TCheckBox* CheckBoxCntMail = nullptr;
-    forms::TLabel* MailLabel = nullptr;
+    forms::TLabel* MailLabel_ = nullptr;
     TEllipsisEdit* EdMail = nullptr;
     forms::TEdit* EdMailParam = nullptr;
-    forms::TLabel* EditorPathLabel = nullptr;
+    forms::TLabel* EditorPathLabel_ = nullptr;
     TEllipsisEdit* EdEditorPath = nullptr;
-    forms::TGroupBox* ShortcutFrame = nullptr;
+    forms::TGroupBox* ShortcutFrame_ = nullptr;
     forms::TComboBox* ComboBoxScm = nullptr;
     forms::TSpeedButton* SBtnScmC = nullptr;
     forms::TSpeedButton* SBtnScmD = nullptr;
@@ -140,22 +141,22 @@ public:
     // The requested top-left corner of the dialog.
     int X = 0, Y = 0;
     // The key capture, with the pending code the hot-key and key fields share.
-    TKeyCapture Capture;
+    TKeyCapture Capture_;
     // The values as read: written back for what no control shows (an action or a show position
     // outside its list, a RevisionPoint outside 0..8) unless the user chose otherwise.
-    TAppCfg Loaded;
+    TAppCfg Loaded_;
     // Where the program's executable lies, as the system reports it, and in its long form, each
     // with a trailing backslash.
-    std::string ProgramFolder, LongProgramFolder;
+    std::string ProgramFolder_, LongProgramFolder_;
 
     // Reads ChangeFileExt(settingsPath, ".ini") into the controls.
     void LoadIni(const std::string& settingsPath);
     // Writes the controls' keys to ChangeFileExt(settingsPath, ".ini").
     void SaveIni(const std::string& settingsPath);
     // What the controls show, as the values they stand for.
-    [[nodiscard]] TAppCfg ShownSettings() const;
+    [[nodiscard]] TAppCfg ShownSettings_() const;
     // Shows values in the controls, each enable rule applied.
-    void ShowSettings(const TAppCfg& s);
+    void ShowSettings_(TAppCfg s);
 
     void FormCreate(forms::TComponent* sender);
     void FormShow(forms::TComponent* sender);
@@ -190,17 +191,25 @@ public:
     [[nodiscard]] static std::string ShiftStateText(forms::TShiftState shift, bool withWin);
 
 private:
-    void BuildDesign();
-    void BuildGeneralPage();
-    void BuildActionPages();
-    void BuildLauncherPage1();
-    void BuildLauncherPage2();
-    void BuildDropPage();
-    void BuildOtherPage();
-    void ApplyEnables();
-    void ApplyConnectionRules();
-    // The restore of one page: the page's values from the defaults, shown again.
-    void RestorePage(TCfgPage page);
+    void BuildDesign_();
+    void BuildGeneralPage_();
+    void BuildActionPages_();
+    void BuildLauncherPage1_();
+    void BuildLauncherPage2_();
+    void BuildDropPage_();
+    void BuildOtherPage_();
+    // The controls that show a value as it is, with the pages that restore them; what no row
+    // says is written beside the walks: the five mouse buttons (checked ones first, so that the
+    // last-button rule never sees none), the radio group and the key fields.
+    [[nodiscard]] TBindingTable<TCfgPage> Bindings_(TAppCfg& s) const;
+    [[nodiscard]] std::array<std::pair<forms::TCheckBox*, bool*>, 5>
+    LaunchButtons_(TAppCfg& s) const;
+    void ShowRevisionPoint_(int32_t point);
+    void ShowLauncherKeys_(const std::array<uint16_t, kLaunchKeyCount>& codes);
+    void ApplyEnables_();
+    void ApplyConnectionRules_();
+    // The restore of one page: the defaults shown on the page's controls, the rules applied.
+    void RestorePage_(TCfgPage page);
     // The folder chosen in ComboBoxScm; none when nothing is selected.
-    [[nodiscard]] const TRootFolder* ChosenShortcutFolder() const;
+    [[nodiscard]] const TRootFolder* ChosenShortcutFolder_() const;
 };

@@ -3,6 +3,7 @@
 #include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"
+#include "forms/base/Method.h"
 #include "forms/base/Paths.h"
 #include "forms/base/ScopeGuard.h"
 #include "forms/base/SettingsFile.h"
@@ -47,7 +48,7 @@ constexpr const char* kComboLabels[kActionComboCount] = {
     "右ボタン＋上にスクロール(&W):",
     "右ボタン＋下にスクロール(&X):",
 };
-constexpr const char* kKeyLabels[TfmCfg::kLaunchKeyCount] = {
+constexpr const char* kKeyLabels[kLaunchKeyCount] = {
     "実行", "閉じる", "メニュー表示", "ロックの切替え", "前ページに移動", "次ページに移動",
 };
 // The edge boxes round the screen picture, in key order (Rect0..7), at their places on the page.
@@ -55,7 +56,7 @@ struct TEdgePlace {
     const char* Caption;
     int Left, Top;
 };
-constexpr TEdgePlace kEdgePlaces[TfmCfg::kEdgeCount] = {
+constexpr TEdgePlace kEdgePlaces[kEdgeCount] = {
     {"左", 113, 80},   {"上", 185, 36},   {"右", 257, 80},    {"下", 185, 120},
     {"左上", 113, 36}, {"右上", 257, 36}, {"左下", 113, 120}, {"右下", 257, 120},
 };
@@ -141,21 +142,21 @@ void TKeyEdit::WndProc(forms::TMessage& message) {
 
 // ---- the design ----
 
-TfmCfg::TfmCfg(TComponent* owner) : forms::TForm(owner), Capture(SystemKeyNames()) {
+TfmCfg::TfmCfg(TComponent* owner) : forms::TForm(owner), Capture_(SystemKeyNames()) {
     const std::string program = forms::ProgramPath();
-    ProgramFolder = forms::ExtractFilePath(program);
-    LongProgramFolder = forms::ExtractFilePath(GetLongPathNameStr(program));
-    BuildDesign();
+    ProgramFolder_ = forms::ExtractFilePath(program);
+    LongProgramFolder_ = forms::ExtractFilePath(GetLongPathNameStr(program));
+    BuildDesign_();
 }
 
-void TfmCfg::BuildDesign() {
+void TfmCfg::BuildDesign_() {
     SetBorderStyle(forms::TFormBorderStyle::bsDialog);
     SetFont(DialogFont("ＭＳ Ｐゴシック", -12, forms::clWindowText));
     SetColor(forms::clBtnFace);
     SetCaption(kCfgFormCaption);
     SetClientSize(kCfgFormClientWidth, kCfgFormClientHeight);
-    OnCreate = [this](TComponent* s) { FormCreate(s); };
-    OnShow = [this](TComponent* s) { FormShow(s); };
+    OnCreate = forms::Method(this, &TfmCfg::FormCreate);
+    OnShow = forms::Method(this, &TfmCfg::FormShow);
 
     // Created in tab order: OK, Cancel, the pages.
     OkBtn = MakeChild<forms::TButton>(this, Bounds(224, 344, 89, 21));
@@ -169,7 +170,7 @@ void TfmCfg::BuildDesign() {
     PageControl1->SetAlign(forms::TAlign::alTop);
     SBDef = MakeChild<forms::TSpeedButton>(this, Bounds(8, 344, 113, 21));
     SBDef->SetCaption("初期値に戻す");
-    SBDef->OnClick = [this](TComponent* s) { SBDefClick(s); };
+    SBDef->OnClick = forms::Method(this, &TfmCfg::SBDefClick);
 
     const auto page = [this](forms::TPageControl* control, const char* caption) {
         auto* sheet = forms::MakeOwned<forms::TTabSheet>(this);
@@ -188,25 +189,25 @@ void TfmCfg::BuildDesign() {
     TabSheet5 = page(PageControl2, "マウスホイール");
     TabSheet6 = page(PageControl2, "キーボード");
 
-    BuildGeneralPage();
-    BuildActionPages();
-    BuildLauncherPage1();
-    BuildLauncherPage2();
-    BuildDropPage();
-    BuildOtherPage();
+    BuildGeneralPage_();
+    BuildActionPages_();
+    BuildLauncherPage1_();
+    BuildLauncherPage2_();
+    BuildDropPage_();
+    BuildOtherPage_();
 
-    TabSheet2->OnShow = [this](TComponent* s) { TabSheet2Show(s); };
-    TabSheet7->OnShow = [this](TComponent* s) { TabSheet7Show(s); };
-    TabSheet8->OnShow = [this](TComponent* s) { TabSheet8Show(s); };
-    TabSheet6->OnShow = [this](TComponent* s) { TabSheet6Show(s); };
-    TabSheet6->OnHide = [this](TComponent* s) { TabSheet6Hide(s); };
+    TabSheet2->OnShow = forms::Method(this, &TfmCfg::TabSheet2Show);
+    TabSheet7->OnShow = forms::Method(this, &TfmCfg::TabSheet7Show);
+    TabSheet8->OnShow = forms::Method(this, &TfmCfg::TabSheet8Show);
+    TabSheet6->OnShow = forms::Method(this, &TfmCfg::TabSheet6Show);
+    TabSheet6->OnHide = forms::Method(this, &TfmCfg::TabSheet6Hide);
 }
 
-void TfmCfg::BuildGeneralPage() {
+void TfmCfg::BuildGeneralPage_() {
     forms::TTabSheet* p = TabSheet1;
     CheckBoxDeskOnly =
         CheckBox(p, Bounds(16, 16, 377, 17), "デスクトップ以外でのマウスクリックは無効(&D)", true,
-                 true, [this](TComponent* s) { CheckBoxDeskOnlyClick(s); });
+                 true, forms::Method(this, &TfmCfg::CheckBoxDeskOnlyClick));
     CheckBoxTaskBar =
         CheckBox(p, Bounds(32, 40, 361, 17), "タスクバーのマウスクリックは有効(&C)", true);
     CheckBoxDropOut = CheckBox(p, Bounds(16, 72, 377, 17),
@@ -214,7 +215,7 @@ void TfmCfg::BuildGeneralPage() {
     CheckBoxAutoTab =
         CheckBox(p, Bounds(16, 96, 377, 17), "タブをクリックしてページを切り換える(&P)", true);
     CheckBoxHide = CheckBox(p, Bounds(16, 128, 377, 17), "非アクティブならランチャーを閉じる(&H)",
-                            true, true, [this](TComponent* s) { CheckBoxHideClick(s); });
+                            true, true, forms::Method(this, &TfmCfg::CheckBoxHideClick));
     CheckBoxOutClose = CheckBox(p, Bounds(32, 152, 361, 17),
                                 "マウスポインタがランチャー外なら閉じる(&A)", false, false);
     CheckAutoLock =
@@ -222,54 +223,47 @@ void TfmCfg::BuildGeneralPage() {
                  "ロックボタンにマウスポインタを合わせるだけで切り替えられるようにする(&L)", false);
 }
 
-void TfmCfg::BuildActionPages() {
+void TfmCfg::BuildActionPages_() {
     // Mouse button clicks: a label and its list per row.
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kClickActionCount; ++i) {
         ComboBox[i] = List(TabSheet4, Bounds(184, 16 + 32 * i, 193, 20));
-        ComboLabel[i] = Label(TabSheet4, 16, 20 + 32 * i, kComboLabels[i], ComboBox[i]);
+        ComboLabel_[i] = Label(TabSheet4, 16, 20 + 32 * i, kComboLabels[i], ComboBox[i]);
     }
-    ClickNote = Label(TabSheet4, 16, 192,
-                      "※[第４]ボタン[第５]ボタンは環境によって動作しない場合があります");
+    ClickNote_ = Label(TabSheet4, 16, 192,
+                       "※[第４]ボタン[第５]ボタンは環境によって動作しない場合があります");
     // The wheel alone, then with a button held.
-    for (int i = 5; i < 7; ++i) {
+    for (int i = kClickActionCount; i < 7; ++i) {
         ComboBox[i] = List(TabSheet5, Bounds(208, 8 + 26 * (i - 5), 177, 20));
-        ComboLabel[i] = Label(TabSheet5, 16, 12 + 26 * (i - 5), kComboLabels[i], ComboBox[i]);
+        ComboLabel_[i] = Label(TabSheet5, 16, 12 + 26 * (i - 5), kComboLabels[i], ComboBox[i]);
     }
-    WheelHeading = Label(TabSheet5, 16, 64, "マウスボタンを押したままホイールをスクロール");
+    WheelHeading_ = Label(TabSheet5, 16, 64, "マウスボタンを押したままホイールをスクロール");
     for (int i = 7; i < kActionComboCount; ++i) {
         ComboBox[i] = List(TabSheet5, Bounds(208, 82 + 26 * (i - 7), 177, 20));
-        ComboLabel[i] = Label(TabSheet5, 24, 86 + 26 * (i - 7), kComboLabels[i], ComboBox[i]);
+        ComboLabel_[i] = Label(TabSheet5, 24, 86 + 26 * (i - 7), kComboLabels[i], ComboBox[i]);
     }
-    WheelNote =
+    WheelNote_ =
         Label(TabSheet5, 16, 246, "※ホイール[中央]ボタンは環境によって動作しない場合があります");
 
     // The launcher's keys: four in one frame, the page keys in a second.
-    KeyFrame1 = Frame(TabSheet6, Bounds(8, 8, 377, 137), "");
-    KeyFrame2 = Frame(TabSheet6, Bounds(8, 152, 377, 81), "");
-    const auto keyEvents = [this](TKeyEdit* edit) {
-        edit->OnKeyDown = [this](TComponent* s, uint16_t& k, forms::TShiftState sh) {
-            Editkey1KeyDown(s, k, sh);
-        };
-        edit->OnKeyUp = [this](TComponent* s, uint16_t& k, forms::TShiftState sh) {
-            Editkey1KeyUp(s, k, sh);
-        };
-    };
+    KeyFrame1_ = Frame(TabSheet6, Bounds(8, 8, 377, 137), "");
+    KeyFrame2_ = Frame(TabSheet6, Bounds(8, 152, 377, 81), "");
     for (int i = 0; i < kLaunchKeyCount; ++i) {
-        forms::TGroupBox* frame = i < 4 ? KeyFrame1 : KeyFrame2;
+        forms::TGroupBox* frame = i < 4 ? KeyFrame1_ : KeyFrame2_;
         const int row = i < 4 ? i : i - 4;
         Editkey[i] = MakeChild<TKeyEdit>(frame, Bounds(160, 20 + 28 * row, 81, 20));
         Editkey[i]->SetImeMode(forms::TImeMode::imDisable);
-        KeyLabel[i] = Label(frame, 24, 24 + 28 * row, kKeyLabels[i]);
-        keyEvents(Editkey[i]);
+        KeyLabel_[i] = Label(frame, 24, 24 + 28 * row, kKeyLabels[i]);
+        Editkey[i]->OnKeyDown = forms::Method(this, &TfmCfg::Editkey1KeyDown);
+        Editkey[i]->OnKeyUp = forms::Method(this, &TfmCfg::Editkey1KeyUp);
     }
 }
 
-void TfmCfg::BuildLauncherPage1() {
+void TfmCfg::BuildLauncherPage1_() {
     forms::TTabSheet* p = TabSheet3;
-    MouseFrame = Frame(p, Bounds(8, 8, 385, 145), "マウスボタン");
-    const forms::TNotifyEvent button = [this](TComponent* s) { CheckBoxLClick(s); };
+    MouseFrame_ = Frame(p, Bounds(8, 8, 385, 145), "マウスボタン");
+    const forms::TNotifyEvent button = forms::Method(this, &TfmCfg::CheckBoxLClick);
     const auto mouseBox = [&](int top, const char* caption, int tag) {
-        forms::TCheckBox* box = CheckBox(MouseFrame, Bounds(16, top, 121, 17), caption, false);
+        forms::TCheckBox* box = CheckBox(MouseFrame_, Bounds(16, top, 121, 17), caption, false);
         box->SetTag(tag);
         box->OnClick = button;
         return box;
@@ -279,39 +273,35 @@ void TfmCfg::BuildLauncherPage1() {
     CheckBoxR = mouseBox(68, "右ボタン(&R)", 2);
     CheckBoxM4 = mouseBox(92, "第４ボタン(&4)", 8);
     CheckBoxM5 = mouseBox(116, "第５ボタン(&5)", 16);
-    ChkBoxFmVisble = List(MouseFrame, Bounds(168, 40, 201, 20));
-    FmVisbleLabel = Label(MouseFrame, 168, 22, "表示位置(&V)", ChkBoxFmVisble);
+    ChkBoxFmVisble = List(MouseFrame_, Bounds(168, 40, 201, 20));
+    FmVisbleLabel_ = Label(MouseFrame_, 168, 22, "表示位置(&V)", ChkBoxFmVisble);
 
-    HotKeyFrame = Frame(p, Bounds(8, 164, 385, 121), "ホットキー");
-    showHotKey = MakeChild<THotKeyEdit>(HotKeyFrame, Bounds(16, 24, 201, 20));
+    HotKeyFrame_ = Frame(p, Bounds(8, 164, 385, 121), "ホットキー");
+    showHotKey = MakeChild<THotKeyEdit>(HotKeyFrame_, Bounds(16, 24, 201, 20));
     showHotKey->SetReadOnly(true);
     showHotKey->SetImeMode(forms::TImeMode::imDisable);
     GiveHint(showHotKey, "ここをクリックして、設定したいキーを押して下さい");
-    showHotKey->OnKeyDown = [this](TComponent* s, uint16_t& k, forms::TShiftState sh) {
-        showHotKeyKeyDown(s, k, sh);
-    };
-    showHotKey->OnKeyUp = [this](TComponent* s, uint16_t& k, forms::TShiftState sh) {
-        showHotKeyKeyUp(s, k, sh);
-    };
-    ChkBoxKeyVisble = List(HotKeyFrame, Bounds(16, 80, 201, 20));
-    KeyVisbleLabel = Label(HotKeyFrame, 16, 62, "表示位置(&S)", ChkBoxKeyVisble);
+    showHotKey->OnKeyDown = forms::Method(this, &TfmCfg::showHotKeyKeyDown);
+    showHotKey->OnKeyUp = forms::Method(this, &TfmCfg::showHotKeyKeyUp);
+    ChkBoxKeyVisble = List(HotKeyFrame_, Bounds(16, 80, 201, 20));
+    KeyVisbleLabel_ = Label(HotKeyFrame_, 16, 62, "表示位置(&S)", ChkBoxKeyVisble);
     for (forms::TComboBox* list : {ChkBoxFmVisble, ChkBoxKeyVisble}) {
         Fill(list, kShowPosItems.data(), kShowPosItemCount);
         list->SetItemIndex(1);
     }
 }
 
-void TfmCfg::BuildLauncherPage2() {
+void TfmCfg::BuildLauncherPage2_() {
     forms::TTabSheet* p = TabSheet7;
     // The frames are drawn on the page, beneath the check boxes that head them.
-    EdgeFrame = MakeChild<forms::TBevel>(p, Bounds(53, 16, 307, 129));
-    EdgeFrame->SetShape(forms::TBevelShape::bsFrame);
-    RevisionFrame = MakeChild<forms::TBevel>(p, Bounds(33, 160, 345, 137));
-    RevisionFrame->SetShape(forms::TBevelShape::bsFrame);
+    EdgeFrame_ = MakeChild<forms::TBevel>(p, Bounds(53, 16, 307, 129));
+    EdgeFrame_->SetShape(forms::TBevelShape::bsFrame);
+    RevisionFrame_ = MakeChild<forms::TBevel>(p, Bounds(33, 160, 345, 137));
+    RevisionFrame_->SetShape(forms::TBevelShape::bsFrame);
     CheckRectPop = CheckBox(p, Bounds(64, 8, 281, 17), "画面端にマウスポインタを移動したら表示(&H)",
-                            false, true, [this](TComponent* s) { CheckRectPopClick(s); });
+                            false, true, forms::Method(this, &TfmCfg::CheckRectPopClick));
     DesktopBox = MakeChild<forms::TPaintBox>(p, Bounds(161, 64, 80, 48));
-    DesktopBox->OnPaint = [this](TComponent* s) { DesktopBoxPaint(s); };
+    DesktopBox->OnPaint = forms::Method(this, &TfmCfg::DesktopBoxPaint);
     // In tab order round the picture: the top row, the sides, the bottom row.
     for (int i : {4, 1, 5, 0, 2, 6, 3, 7}) {
         const TEdgePlace& e = kEdgePlaces[i];
@@ -319,7 +309,7 @@ void TfmCfg::BuildLauncherPage2() {
     }
     CheckMouseRevision = CheckBox(p, Bounds(44, 152, 321, 17),
                                   "ランチャー表示時にマウスポインタの位置を補正する(&R)", true,
-                                  true, [this](TComponent* s) { CheckMouseRevisionClick(s); });
+                                  true, forms::Method(this, &TfmCfg::CheckMouseRevisionClick));
     CheckMouseRevisionTaskBar = CheckBox(
         p, Bounds(56, 180, 305, 17), "マウスポインタがタスクバー上にある時も補正する(&T)", true);
     LbRev = Label(p, 56, 208, "マウスポインタの移動位置（ランチャーウィンドウ上）");
@@ -332,30 +322,30 @@ void TfmCfg::BuildLauncherPage2() {
     RadioRev[0]->SetChecked(true);
 }
 
-void TfmCfg::BuildDropPage() {
+void TfmCfg::BuildDropPage_() {
     forms::TTabSheet* p = TabSheet9;
-    DropFrame = Frame(p, Bounds(8, 8, 385, 121),
-                      "ランチャーウィンドウにドロップした時の動作（サブウィンドウを含む）");
+    DropFrame_ = Frame(p, Bounds(8, 8, 385, 121),
+                       "ランチャーウィンドウにドロップした時の動作（サブウィンドウを含む）");
     CheckBoxDropDlg =
-        CheckBox(DropFrame, Bounds(16, 24, 241, 17), "処理選択ダイアログを表示(&H)", true);
+        CheckBox(DropFrame_, Bounds(16, 24, 241, 17), "処理選択ダイアログを表示(&H)", true);
     CheckBoxDropOpen =
-        CheckBox(DropFrame, Bounds(16, 48, 241, 17), "実行後フォルダを開く(&O)", true);
-    DropNote[0] =
-        Label(DropFrame, 16, 80, "※選択ボタンがファイルフォルダや一部の特殊フォルダの時に限る。");
-    DropNote[1] =
+        CheckBox(DropFrame_, Bounds(16, 48, 241, 17), "実行後フォルダを開く(&O)", true);
+    DropNote_[0] =
+        Label(DropFrame_, 16, 80, "※選択ボタンがファイルフォルダや一部の特殊フォルダの時に限る。");
+    DropNote_[1] =
         Label(p, 16, 144, "※ [Ctrl] + ドロップでファイルコピー [Shift] + ドロップでファイル移動");
-    DropNote[2] = Label(p, 16, 164, "※ [Alt] + ドロップでファイルのショートカットを作成");
-    for (forms::TLabel* note : DropNote)
+    DropNote_[2] = Label(p, 16, 164, "※ [Alt] + ドロップでファイルのショートカットを作成");
+    for (forms::TLabel* note : DropNote_)
         note->SetShowAccelChar(false);
 }
 
-void TfmCfg::BuildOtherPage() {
+void TfmCfg::BuildOtherPage_() {
     forms::TTabSheet* p = TabSheet8;
-    ConnectionFrame = Frame(p, Bounds(8, 4, 385, 153), "URL及びメールアドレス実行時の設定");
-    const forms::TNotifyEvent connection = [this](TComponent* s) { CheckBoxCntUrlClick(s); };
-    const forms::TNotifyEvent program = [this](TComponent* s) { EdUrlEllipsisClick(s); };
+    ConnectionFrame_ = Frame(p, Bounds(8, 4, 385, 153), "URL及びメールアドレス実行時の設定");
+    const forms::TNotifyEvent connection = forms::Method(this, &TfmCfg::CheckBoxCntUrlClick);
+    const forms::TNotifyEvent program = forms::Method(this, &TfmCfg::EdUrlEllipsisClick);
     const auto programField = [&](int top, int tag) {
-        auto* field = MakeChild<TEllipsisEdit>(ConnectionFrame, Bounds(16, top, 241, 20));
+        auto* field = MakeChild<TEllipsisEdit>(ConnectionFrame_, Bounds(16, top, 241, 20));
         field->SetTag(tag);
         field->SetEnabled(false);
         GiveHint(field, "実行ファイルを入力");
@@ -363,41 +353,41 @@ void TfmCfg::BuildOtherPage() {
         return field;
     };
     const auto paramField = [&](int top) {
-        auto* field = MakeChild<forms::TEdit>(ConnectionFrame, Bounds(264, top, 105, 20));
+        auto* field = MakeChild<forms::TEdit>(ConnectionFrame_, Bounds(264, top, 105, 20));
         field->SetEnabled(false);
         GiveHint(field, "実行時にパラメータが必要な場合は入力");
         return field;
     };
-    CheckBoxCntUrl = CheckBox(ConnectionFrame, Bounds(16, 20, 353, 17),
+    CheckBoxCntUrl = CheckBox(ConnectionFrame_, Bounds(16, 20, 353, 17),
                               "通常の関連付けられているブラウザを使用", true, true, connection);
     CheckBoxCntUrl->SetTag(kBrowserTag);
     GiveHint(CheckBoxCntUrl, "通常の関連付けられているブラウザを使用する場合はON");
     EdUrl = programField(56, kBrowserTag);
     EdUrlParam = paramField(56);
-    UrlLabel = Label(ConnectionFrame, 16, 40, "URL(&U):", EdUrl);
+    UrlLabel_ = Label(ConnectionFrame_, 16, 40, "URL(&U):", EdUrl);
     CheckBoxCntMail =
-        CheckBox(ConnectionFrame, Bounds(16, 84, 353, 17),
+        CheckBox(ConnectionFrame_, Bounds(16, 84, 353, 17),
                  "通常の関連付けられているメールソフトを使用", true, true, connection);
     CheckBoxCntMail->SetTag(kMailTag);
     GiveHint(CheckBoxCntMail, "通常の関連付けられているメールソフトを使用する場合はON");
     EdMail = programField(120, kMailTag);
     EdMailParam = paramField(120);
-    MailLabel = Label(ConnectionFrame, 16, 104, "メールアドレス(&M):", EdMail);
+    MailLabel_ = Label(ConnectionFrame_, 16, 104, "メールアドレス(&M):", EdMail);
 
     EdEditorPath = MakeChild<TEllipsisEdit>(p, Bounds(8, 182, 385, 20));
-    EdEditorPath->OnEllipsisClick = [this](TComponent* s) { EdEditorPathEllipsisClick(s); };
-    EdEditorPath->OnChange = [this](TComponent* s) { EdEditorPathChange(s); };
-    EditorPathLabel = Label(
+    EdEditorPath->OnEllipsisClick = forms::Method(this, &TfmCfg::EdEditorPathEllipsisClick);
+    EdEditorPath->OnChange = forms::Method(this, &TfmCfg::EdEditorPathChange);
+    EditorPathLabel_ = Label(
         p, 8, 166, "登録データー編集ツール（ZVLEDIT.EXE）を格納しているフォルダ(&Z)", EdEditorPath);
 
-    ShortcutFrame = Frame(p, Bounds(8, 212, 385, 57), "ショートカットの作成・削除");
-    ComboBoxScm = List(ShortcutFrame, Bounds(16, 22, 225, 20));
-    SBtnScmC = MakeChild<forms::TSpeedButton>(ShortcutFrame, Bounds(248, 21, 57, 22));
+    ShortcutFrame_ = Frame(p, Bounds(8, 212, 385, 57), "ショートカットの作成・削除");
+    ComboBoxScm = List(ShortcutFrame_, Bounds(16, 22, 225, 20));
+    SBtnScmC = MakeChild<forms::TSpeedButton>(ShortcutFrame_, Bounds(248, 21, 57, 22));
     SBtnScmC->SetCaption("作成(&C)");
-    SBtnScmC->OnClick = [this](TComponent* s) { SBtnScmCClick(s); };
-    SBtnScmD = MakeChild<forms::TSpeedButton>(ShortcutFrame, Bounds(312, 21, 57, 22));
+    SBtnScmC->OnClick = forms::Method(this, &TfmCfg::SBtnScmCClick);
+    SBtnScmD = MakeChild<forms::TSpeedButton>(ShortcutFrame_, Bounds(312, 21, 57, 22));
     SBtnScmD->SetCaption("削除(&D)");
-    SBtnScmD->OnClick = [this](TComponent* s) { SBtnScmDClick(s); };
+    SBtnScmD->OnClick = forms::Method(this, &TfmCfg::SBtnScmDClick);
 }
 
 // ---- the form ----
@@ -439,102 +429,92 @@ void TfmCfg::FormShow(TComponent* /*sender*/) {
 
 // ---- values and controls ----
 
-void TfmCfg::ShowSettings(const TAppCfg& s) {
-    // The boxes that end checked first: the last-button rule must never see none of the five.
-    const std::pair<forms::TCheckBox*, bool> buttons[] = {{CheckBoxL, s.LMLeft},
-                                                          {CheckBoxR, s.LMRight},
-                                                          {CheckBoxM, s.LMMiddle},
-                                                          {CheckBoxM4, s.LMMos4},
-                                                          {CheckBoxM5, s.LMMos5}};
-    for (bool pass : {true, false})
-        for (auto [box, checked] : buttons)
-            if (checked == pass)
-                box->SetChecked(checked);
-    ChkBoxFmVisble->SetItemIndex(ListIndexOf(s.MouseShowPos, kShowPosItemCount));
-    CheckBoxDeskOnly->SetChecked(s.InvalidClickDeskTop);
-    CheckBoxTaskBar->SetChecked(s.EffectiveClickTaskBar);
-    CheckBoxDropOut->SetChecked(s.DropRunLockOff);
-    CheckBoxOutClose->SetChecked(s.NotFormMos);
-    CheckBoxHide->SetChecked(s.RunHide);
-    CheckBoxAutoTab->SetChecked(s.TabClickChg);
-    CheckAutoLock->SetChecked(s.AutoLock);
-    CheckRectPop->SetChecked(s.RectPopUp);
+TBindingTable<TCfgPage> TfmCfg::Bindings_(TAppCfg& s) const {
+    using P = TCfgPage;
+    TBindingTable<P> table = {
+        {Bound(CheckBoxDeskOnly), s.InvalidClickDeskTop, P::General},
+        {Bound(CheckBoxTaskBar), s.EffectiveClickTaskBar, P::General},
+        {Bound(CheckBoxDropOut), s.DropRunLockOff, P::General},
+        {Bound(CheckBoxAutoTab), s.TabClickChg, P::General},
+        {Bound(CheckBoxHide), s.RunHide, P::General},
+        {Bound(CheckBoxOutClose), s.NotFormMos, P::General},
+        {Bound(CheckAutoLock), s.AutoLock, P::General},
+        {BoundIndex(ChkBoxFmVisble), s.MouseShowPos, P::Launcher1},
+        {Bound(showHotKey), s.KeyShow, P::Launcher1},
+        {BoundIndex(ChkBoxKeyVisble), s.KeyShowPos, P::Launcher1},
+        {Bound(CheckRectPop), s.RectPopUp, P::Launcher2},
+        {Bound(CheckMouseRevision), s.Revision, P::Launcher2},
+        {Bound(CheckMouseRevisionTaskBar), s.RevisionTaskBar, P::Launcher2},
+        {Bound(CheckBoxDropDlg), s.Dlg, P::Drop},
+        {Bound(CheckBoxDropOpen), s.Open, P::Drop},
+        {Bound(CheckBoxCntUrl), s.URL, P::Other},
+        {Bound(CheckBoxCntMail), s.MAIL, P::Other},
+        {Bound(EdUrl), s.URLExe, P::Other},
+        {Bound(EdUrlParam), s.URLExeParam, P::Other},
+        {Bound(EdMail), s.MAILExe, P::Other},
+        {Bound(EdMailParam), s.MAILExeParam, P::Other},
+        {Bound(EdEditorPath), s.DataEditorPath, P::Other},
+    };
     for (int i = 0; i < kEdgeCount; ++i)
-        CheckPop[i]->SetChecked(s.Rect[static_cast<size_t>(i)]);
-    CheckMouseRevision->SetChecked(s.Revision);
-    CheckMouseRevisionTaskBar->SetChecked(s.RevisionTaskBar);
-    const int point = ListIndexOf(s.RevisionPoint, kRevisionPointCount);
-    for (int i = 0; i < kRevisionPointCount; ++i)
-        if (i != point)
-            RadioRev[i]->SetChecked(false);
-    if (point >= 0)
-        RadioRev[point]->SetChecked(true);
-    EdEditorPath->SetText(s.DataEditorPath);
-    showHotKey->SetText(s.KeyShow);
-    ChkBoxKeyVisble->SetItemIndex(ListIndexOf(s.KeyShowPos, kShowPosItemCount));
-    CheckBoxCntUrl->SetChecked(s.URL);
-    CheckBoxCntMail->SetChecked(s.MAIL);
-    EdUrl->SetText(s.URLExe);
-    EdMail->SetText(s.MAILExe);
-    EdUrlParam->SetText(s.URLExeParam);
-    EdMailParam->SetText(s.MAILExeParam);
-    CheckBoxDropDlg->SetChecked(s.Dlg);
-    CheckBoxDropOpen->SetChecked(s.Open);
+        table.push_back({Bound(CheckPop[i]), s.Rect[static_cast<size_t>(i)], P::Launcher2});
     for (int i = 0; i < kActionComboCount; ++i)
-        ComboBox[i]->SetItemIndex(ListIndexOf(s.Actions[static_cast<size_t>(i)], kActionItemCount));
+        table.push_back({BoundIndex(ComboBox[i]), s.Actions[static_cast<size_t>(i)],
+                         i < kClickActionCount ? P::Click : P::Wheel});
+    return table;
+}
+
+std::array<std::pair<forms::TCheckBox*, bool*>, 5> TfmCfg::LaunchButtons_(TAppCfg& s) const {
+    return {{{CheckBoxL, &s.LMLeft},
+             {CheckBoxR, &s.LMRight},
+             {CheckBoxM, &s.LMMiddle},
+             {CheckBoxM4, &s.LMMos4},
+             {CheckBoxM5, &s.LMMos5}}};
+}
+
+void TfmCfg::ShowSettings_(TAppCfg s) {
+    // The boxes that end checked first: the last-button rule must never see none of the five.
+    for (bool pass : {true, false})
+        for (auto [box, checked] : LaunchButtons_(s))
+            if (*checked == pass)
+                box->SetChecked(*checked);
+    ShowBound(Bindings_(s));
+    ShowRevisionPoint_(s.RevisionPoint);
+    ShowLauncherKeys_(s.LauncherKeys);
+    ApplyEnables_();
+}
+
+void TfmCfg::ShowRevisionPoint_(int32_t point) {
+    const int checked = ListIndexOf(point, kRevisionPointCount);
+    for (int i = 0; i < kRevisionPointCount; ++i)
+        if (i != checked)
+            RadioRev[i]->SetChecked(false);
+    if (checked >= 0)
+        RadioRev[checked]->SetChecked(true);
+}
+
+void TfmCfg::ShowLauncherKeys_(const std::array<uint16_t, kLaunchKeyCount>& codes) {
     for (int i = 0; i < kLaunchKeyCount; ++i) {
-        const uint16_t code = s.LauncherKeys[static_cast<size_t>(i)];
+        const uint16_t code = codes[static_cast<size_t>(i)];
         Editkey[i]->SetTag(code);
         Editkey[i]->SetText(SystemKeyNames().KeyName(code));
     }
-    ApplyEnables();
 }
 
-TAppCfg TfmCfg::ShownSettings() const {
-    TAppCfg s = Loaded;
-    s.LMLeft = CheckBoxL->Checked();
-    s.LMRight = CheckBoxR->Checked();
-    s.LMMiddle = CheckBoxM->Checked();
-    s.LMMos4 = CheckBoxM4->Checked();
-    s.LMMos5 = CheckBoxM5->Checked();
-    s.MouseShowPos = ListValue(ChkBoxFmVisble->ItemIndex(), Loaded.MouseShowPos);
-    s.InvalidClickDeskTop = CheckBoxDeskOnly->Checked();
-    s.EffectiveClickTaskBar = CheckBoxTaskBar->Checked();
-    s.DropRunLockOff = CheckBoxDropOut->Checked();
-    s.NotFormMos = CheckBoxOutClose->Checked();
-    s.RunHide = CheckBoxHide->Checked();
-    s.TabClickChg = CheckBoxAutoTab->Checked();
-    s.AutoLock = CheckAutoLock->Checked();
-    s.RectPopUp = CheckRectPop->Checked();
-    for (int i = 0; i < kEdgeCount; ++i)
-        s.Rect[static_cast<size_t>(i)] = CheckPop[i]->Checked();
-    s.Revision = CheckMouseRevision->Checked();
-    s.RevisionTaskBar = CheckMouseRevisionTaskBar->Checked();
+TAppCfg TfmCfg::ShownSettings_() const {
+    TAppCfg s = Loaded_;
+    ReadBound(Bindings_(s));
+    for (auto [box, checked] : LaunchButtons_(s))
+        *checked = box->Checked();
     for (int i = 0; i < kRevisionPointCount; ++i)
         if (RadioRev[i]->Checked())
             s.RevisionPoint = static_cast<uint8_t>(i);
-    s.DataEditorPath = EdEditorPath->Text();
-    s.KeyShow = showHotKey->Text();
-    s.KeyShowPos = ListValue(ChkBoxKeyVisble->ItemIndex(), Loaded.KeyShowPos);
-    s.URL = CheckBoxCntUrl->Checked();
-    s.MAIL = CheckBoxCntMail->Checked();
-    s.URLExe = EdUrl->Text();
-    s.MAILExe = EdMail->Text();
-    s.URLExeParam = EdUrlParam->Text();
-    s.MAILExeParam = EdMailParam->Text();
-    s.Dlg = CheckBoxDropDlg->Checked();
-    s.Open = CheckBoxDropOpen->Checked();
-    for (int i = 0; i < kActionComboCount; ++i) {
-        const auto at = static_cast<size_t>(i);
-        s.Actions[at] = ListValue(ComboBox[i]->ItemIndex(), Loaded.Actions[at]);
-    }
     for (int i = 0; i < kLaunchKeyCount; ++i)
         s.LauncherKeys[static_cast<size_t>(i)] = CodeOf(Editkey[i]);
     return s;
 }
 
-void TfmCfg::ApplyEnables() {
-    const TCfgEnables e = CfgEnables(ShownSettings());
+void TfmCfg::ApplyEnables_() {
+    const TCfgEnables e = CfgEnables(ShownSettings_());
     CheckBoxTaskBar->SetEnabled(e.TaskBar);
     CheckBoxOutClose->SetEnabled(e.OutClose);
     for (forms::TCheckBox* box : CheckPop)
@@ -543,11 +523,11 @@ void TfmCfg::ApplyEnables() {
     LbRev->SetEnabled(e.Revision);
     for (forms::TRadioButton* radio : RadioRev)
         radio->SetEnabled(e.Revision);
-    ApplyConnectionRules();
+    ApplyConnectionRules_();
 }
 
-void TfmCfg::ApplyConnectionRules() {
-    const TCfgEnables e = CfgEnables(ShownSettings());
+void TfmCfg::ApplyConnectionRules_() {
+    const TCfgEnables e = CfgEnables(ShownSettings_());
     EdUrl->SetEnabled(e.UrlFields);
     EdUrlParam->SetEnabled(e.UrlFields);
     EdMail->SetEnabled(e.MailFields);
@@ -558,13 +538,13 @@ void TfmCfg::ApplyConnectionRules() {
 
 void TfmCfg::LoadIni(const std::string& settingsPath) {
     const forms::TSettingsFile ini(forms::ChangeFileExt(settingsPath, kIniExt));
-    Loaded = LoadCfgSettings(ini);
-    ShowSettings(Loaded);
+    Loaded_ = LoadCfgSettings(ini);
+    ShowSettings_(Loaded_);
 }
 
 void TfmCfg::SaveIni(const std::string& settingsPath) {
     forms::TSettingsFile ini(forms::ChangeFileExt(settingsPath, kIniExt));
-    SaveCfgSettings(ini, ShownSettings());
+    SaveCfgSettings(ini, ShownSettings_());
 }
 
 // ---- restores ----
@@ -578,16 +558,16 @@ void TfmCfg::SBDefClick(TComponent* sender) {
         SBtnDefMouseBtnClick(sender);
         break;
     case kLauncherPage1:
-        RestorePage(TCfgPage::Launcher1);
+        RestorePage_(TCfgPage::Launcher1);
         break;
     case kLauncherPage2:
-        RestorePage(TCfgPage::Launcher2);
+        RestorePage_(TCfgPage::Launcher2);
         break;
     case kDropPage:
-        RestorePage(TCfgPage::Drop);
+        RestorePage_(TCfgPage::Drop);
         break;
     case kOtherPage:
-        RestorePage(TCfgPage::Other);
+        RestorePage_(TCfgPage::Other);
         TabSheet8Show(TabSheet8);
         break;
     default:
@@ -596,61 +576,82 @@ void TfmCfg::SBDefClick(TComponent* sender) {
 }
 
 void TfmCfg::SBtnDef1Click(TComponent* /*sender*/) {
-    RestorePage(TCfgPage::General);
+    RestorePage_(TCfgPage::General);
 }
 
 void TfmCfg::SBtnDefMouseBtnClick(TComponent* /*sender*/) {
     switch (PageControl2->ActivePageIndex()) {
     case kClickPage:
-        RestorePage(TCfgPage::Click);
+        RestorePage_(TCfgPage::Click);
         break;
     case kWheelPage:
-        RestorePage(TCfgPage::Wheel);
+        RestorePage_(TCfgPage::Wheel);
         break;
     case kKeyboardPage:
-        RestorePage(TCfgPage::Keyboard);
+        RestorePage_(TCfgPage::Keyboard);
         break;
     default:
         break;
     }
 }
 
-void TfmCfg::RestorePage(TCfgPage page) {
-    TAppCfg s = ShownSettings();
-    RestoreCfgPage(s, page, ProgramFolder);
-    ShowSettings(s);
-    if (page == TCfgPage::Click || page == TCfgPage::Wheel) {
-        const int first = page == TCfgPage::Click ? 0 : 5;
-        const int last = page == TCfgPage::Click ? 5 : kActionComboCount;
+void TfmCfg::RestorePage_(TCfgPage page) {
+    TAppCfg d = DefaultCfgSettings();
+    // The program's folder as the system reports it, not in its long form.
+    d.DataEditorPath = forms::IncludeTrailingBackslash(ProgramFolder_);
+    ShowBoundPage(Bindings_(d), page);
+    switch (page) {
+    case TCfgPage::Click:
+    case TCfgPage::Wheel: {
+        const int first = page == TCfgPage::Click ? 0 : kClickActionCount;
+        const int last = page == TCfgPage::Click ? kClickActionCount : kActionComboCount;
         for (int i = first; i < last; ++i)
             GiveHint(ComboBox[i], ComboBox[i]->Text());
+        break;
     }
+    case TCfgPage::Keyboard:
+        ShowLauncherKeys_(d.LauncherKeys);
+        break;
+    case TCfgPage::Launcher1:
+        // The middle button alone, the launcher's usual call (the file's default is none),
+        // checked first so that the last-button rule never sees none.
+        CheckBoxM->SetChecked(true);
+        for (forms::TCheckBox* box : {CheckBoxL, CheckBoxR, CheckBoxM4, CheckBoxM5})
+            box->SetChecked(false);
+        break;
+    case TCfgPage::Launcher2:
+        ShowRevisionPoint_(d.RevisionPoint);
+        break;
+    default:
+        break;
+    }
+    ApplyEnables_();
 }
 
 // ---- enable rules ----
 
 void TfmCfg::CheckBoxLClick(TComponent* sender) {
     auto* box = dynamic_cast<forms::TCheckBox*>(sender);
-    if (box && !AnyLaunchButton(ShownSettings()))
+    if (box && !AnyLaunchButton(ShownSettings_()))
         box->SetChecked(true);
 }
 
 void TfmCfg::CheckBoxDeskOnlyClick(TComponent* /*sender*/) {
-    CheckBoxTaskBar->SetEnabled(CfgEnables(ShownSettings()).TaskBar);
+    CheckBoxTaskBar->SetEnabled(CfgEnables(ShownSettings_()).TaskBar);
 }
 
 void TfmCfg::CheckBoxHideClick(TComponent* /*sender*/) {
-    CheckBoxOutClose->SetEnabled(CfgEnables(ShownSettings()).OutClose);
+    CheckBoxOutClose->SetEnabled(CfgEnables(ShownSettings_()).OutClose);
 }
 
 void TfmCfg::CheckRectPopClick(TComponent* /*sender*/) {
-    const bool enabled = CfgEnables(ShownSettings()).EdgeBoxes;
+    const bool enabled = CfgEnables(ShownSettings_()).EdgeBoxes;
     for (forms::TCheckBox* box : CheckPop)
         box->SetEnabled(enabled);
 }
 
 void TfmCfg::CheckMouseRevisionClick(TComponent* /*sender*/) {
-    const bool enabled = CfgEnables(ShownSettings()).Revision;
+    const bool enabled = CfgEnables(ShownSettings_()).Revision;
     CheckMouseRevisionTaskBar->SetEnabled(enabled);
     LbRev->SetEnabled(enabled);
     for (forms::TRadioButton* radio : RadioRev)
@@ -658,7 +659,7 @@ void TfmCfg::CheckMouseRevisionClick(TComponent* /*sender*/) {
 }
 
 void TfmCfg::CheckBoxCntUrlClick(TComponent* /*sender*/) {
-    ApplyConnectionRules();
+    ApplyConnectionRules_();
 }
 
 void TfmCfg::TabSheet2Show(TComponent* /*sender*/) {
@@ -670,7 +671,7 @@ void TfmCfg::TabSheet7Show(TComponent* /*sender*/) {
 }
 
 void TfmCfg::TabSheet8Show(TComponent* /*sender*/) {
-    ApplyConnectionRules();
+    ApplyConnectionRules_();
     ComboBoxScm->SetItemIndex(0);
 }
 
@@ -693,7 +694,7 @@ std::string TfmCfg::ShiftStateText(forms::TShiftState shift, bool withWin) {
 
 void TfmCfg::showHotKeyKeyDown(TComponent* /*sender*/, uint16_t& key, forms::TShiftState shift) {
     std::string text = showHotKey->Text();
-    Capture.HotKeyDown(text, key, HeldOf(shift));
+    Capture_.HotKeyDown(text, key, HeldOf(shift));
     showHotKey->SetText(text);
     CaretToEnd(showHotKey);
     key = 0;
@@ -702,7 +703,7 @@ void TfmCfg::showHotKeyKeyDown(TComponent* /*sender*/, uint16_t& key, forms::TSh
 void TfmCfg::showHotKeyKeyUp(TComponent* /*sender*/, uint16_t& /*key*/,
                              forms::TShiftState /*shift*/) {
     std::string text = showHotKey->Text();
-    Capture.HotKeyUp(text);
+    Capture_.HotKeyUp(text);
     showHotKey->SetText(text);
 }
 
@@ -711,7 +712,7 @@ void TfmCfg::Editkey1KeyDown(TComponent* sender, uint16_t& key, forms::TShiftSta
     if (!field)
         return;
     TKeyField value{field->Text(), CodeOf(field)};
-    Capture.KeyFieldDown(value, key);
+    Capture_.KeyFieldDown(value, key);
     field->SetText(value.Text);
     field->SetTag(value.Code);
     // A character key goes on to type its character into the emptied field.
@@ -724,7 +725,7 @@ void TfmCfg::Editkey1KeyUp(TComponent* sender, uint16_t& key, forms::TShiftState
     if (!field)
         return;
     TKeyField value{field->Text(), CodeOf(field)};
-    const TKeyUpEffect effect = Capture.KeyFieldUp(value, key);
+    const TKeyUpEffect effect = Capture_.KeyFieldUp(value, key);
     field->SetText(value.Text);
     field->SetTag(value.Code);
     if (effect.CaretToEnd)
@@ -779,7 +780,7 @@ void TfmCfg::EdUrlEllipsisClick(TComponent* sender) {
 
 // ---- the launcher's shortcut ----
 
-const TRootFolder* TfmCfg::ChosenShortcutFolder() const {
+const TRootFolder* TfmCfg::ChosenShortcutFolder_() const {
     const int index = ComboBoxScm->ItemIndex();
     if (index < 0 || index >= kShortcutFolderCount)
         return nullptr;
@@ -798,14 +799,14 @@ std::string ShortcutFolderPath(TRootFolder folder) {
 } // namespace
 
 void TfmCfg::SBtnScmCClick(TComponent* /*sender*/) {
-    const TRootFolder* folder = ChosenShortcutFolder();
+    const TRootFolder* folder = ChosenShortcutFolder_();
     if (!folder)
         return;
     const std::string path = ShortcutFolderPath(*folder);
     if (path.empty())
         return;
     TVersionStrings launcher;
-    GetFileVersionStrings(LongProgramFolder + kLauncherFileName, launcher);
+    GetFileVersionStrings(LongProgramFolder_ + kLauncherFileName, launcher);
     const TLaunchDataItem item = LauncherShortcutItem(launcher);
     // A link that cannot be written raises: the error box tells why.
     if (!CreateItemShortcut(item, *folder, path))
@@ -816,7 +817,7 @@ void TfmCfg::SBtnScmCClick(TComponent* /*sender*/) {
 }
 
 void TfmCfg::SBtnScmDClick(TComponent* /*sender*/) {
-    const TRootFolder* folder = ChosenShortcutFolder();
+    const TRootFolder* folder = ChosenShortcutFolder_();
     if (!folder)
         return;
     const std::string path = ShortcutFolderPath(*folder);

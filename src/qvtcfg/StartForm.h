@@ -43,7 +43,7 @@ public:
     void IniEditEllipsisClick(forms::TComponent* sender);
 
 private:
-    void BuildDesign();
+    void BuildDesign_();
 
     TCfgEnvironment& environment_;
 };

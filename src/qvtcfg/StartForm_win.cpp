@@ -1,5 +1,6 @@
 #include "qvtcfg/StartForm.h"
 
+#include "forms/base/Method.h"
 #include "forms/base/Paths.h"
 #include "forms/base/ScopeGuard.h"
 #include "forms/win/CommonDialogs.h"
@@ -22,39 +23,39 @@ constexpr int kStyleMode = 1;
 
 TCfgMain::TCfgMain(TComponent* owner, TCfgEnvironment& environment)
     : forms::TForm(owner), environment_(environment) {
-    BuildDesign();
+    BuildDesign_();
 }
 
-void TCfgMain::BuildDesign() {
+void TCfgMain::BuildDesign_() {
     SetBorderStyle(forms::TFormBorderStyle::bsDialog);
     forms::TFont font; // "ＭＳ Ｐゴシック", 12 pixels
     font.SetCharset(SHIFTJIS_CHARSET);
     SetFont(font);
     SetCaption("K+Bandeo Config");
     SetClientSize(kClientWidth, kClientHeight);
-    OnCreate = [this](TComponent* s) { FormCreate(s); };
+    OnCreate = forms::Method(this, &TCfgMain::FormCreate);
 
     // Created in tab order: the windowed ones take their tab positions 0 to 4 from it.
     Label2 = forms::MakeChild<forms::TLabel>(this, Bounds(8, 8, 151, 12));
     Label2->SetCaption("設定ファイル(QVTDOCK.INI)");
     IniEdit = forms::MakeChild<TEllipsisEdit>(this, Bounds(8, 24, 401, 20));
-    IniEdit->OnEllipsisClick = [this](TComponent* s) { IniEditEllipsisClick(s); };
+    IniEdit->OnEllipsisClick = forms::Method(this, &TCfgMain::IniEditEllipsisClick);
     Bevel1 = forms::MakeChild<forms::TBevel>(this, Bounds(8, 56, 289, 57));
     Radio1 = forms::MakeChild<forms::TRadioButton>(this, Bounds(24, 64, 113, 17));
     Radio1->SetTag(kSettingsMode);
     Radio1->SetCaption("環境設定");
     Radio1->SetChecked(true);
-    Radio1->OnClick = [this](TComponent* s) { Radio2Click(s); };
+    Radio1->OnClick = forms::Method(this, &TCfgMain::Radio2Click);
     Radio2 = forms::MakeChild<forms::TRadioButton>(this, Bounds(24, 88, 113, 17));
     Radio2->SetTag(kStyleMode);
     Radio2->SetCaption("スタイルの設定");
-    Radio2->OnClick = [this](TComponent* s) { Radio2Click(s); };
+    Radio2->OnClick = forms::Method(this, &TCfgMain::Radio2Click);
     BtnCfg = forms::MakeChild<forms::TButton>(this, Bounds(184, 64, 97, 41));
     BtnCfg->SetCaption("設定");
-    BtnCfg->OnClick = [this](TComponent* s) { BtnCfgClick(s); };
+    BtnCfg->OnClick = forms::Method(this, &TCfgMain::BtnCfgClick);
     BtnClose = forms::MakeChild<forms::TButton>(this, Bounds(312, 64, 97, 41));
     BtnClose->SetCaption("終了");
-    BtnClose->OnClick = [this](TComponent* s) { BtnCloseClick(s); };
+    BtnClose->OnClick = forms::Method(this, &TCfgMain::BtnCloseClick);
     Label1 = forms::MakeChild<forms::TLabel>(this, Bounds(8, 128, 389, 12));
     Label1->SetCaption("[設定ファイル]を指定した後[[設定]ボタンを押すとダイアログが表示されます。");
 }

@@ -21,6 +21,7 @@
 #include "forms/win/Shape.h"
 #include "forms/win/SpeedButton.h"
 #include "forms/win/SpinEdit.h"
+#include "qvtcfg/EditorBindings.h"
 #include "qvtcfg/StyleList.h"
 #include "qvtcfg/StylePreview.h"
 #include "qvtcfg/StyleSettings.h"
@@ -35,7 +36,8 @@ public:
     // where the colour dialogs keep their custom colours.
     TfmStyle(forms::TComponent* owner, std::string settingsPath);
 
-    // The components, as the form's design names them.
+    // The components, as the form's design names them. The form's own members, which the design
+    // does not name, end in '_'.
     forms::TButton* OkBtn = nullptr; // first in the tab order
     forms::TPageControl* PageControl1 = nullptr;
     forms::TSpeedButton* SBDef = nullptr;
@@ -61,11 +63,11 @@ public:
 
     // Page "表示".
     forms::TTabSheet* TabStyleCfg = nullptr;
-    forms::TBevel* Bevel1 = nullptr;
-    forms::TBevel* Bevel2 = nullptr;
-    forms::TBevel* Bevel3 = nullptr;
-    forms::TBevel* Bevel4 = nullptr;
-    forms::TLabel* ButtonGroupLabel = nullptr;
+    forms::TBevel* Bevel1_ = nullptr;
+    forms::TBevel* Bevel2_ = nullptr;
+    forms::TBevel* Bevel3_ = nullptr;
+    forms::TBevel* Bevel4_ = nullptr;
+    forms::TLabel* ButtonGroupLabel_ = nullptr;
     forms::TLabel* Label2 = nullptr;
     forms::TSpinEdit* SpinIconSize = nullptr;
     forms::TLabel* Label3 = nullptr;
@@ -91,8 +93,8 @@ public:
 
     // Page "サブウィンドウ".
     forms::TTabSheet* TabHint = nullptr;
-    forms::TBevel* Bevel5 = nullptr;
-    forms::TBevel* Bevel6 = nullptr;
+    forms::TBevel* Bevel5_ = nullptr;
+    forms::TBevel* Bevel6_ = nullptr;
     forms::TCheckBox* CBtnPopupHint = nullptr;
     forms::TCheckBox* CheckHintHide = nullptr;
     forms::TPaintBox* PaintBox3 = nullptr;
@@ -131,7 +133,7 @@ public:
     // The settings file the dialog edits and the colour dialogs' custom colours go to.
     std::string StyleIniPath;
     // Where the style files are looked for: the program's folder.
-    std::string StyleFolder;
+    std::string StyleFolder_;
 
     // Reads ChangeFileExt(settingsPath, ".ini") into the controls (StyleSettings.h's rules).
     void LoadIni(const std::string& settingsPath);
@@ -197,18 +199,19 @@ public:
 
     // What the controls show, as the settings they stand for (StyleFile and FontName as they
     // would be written).
-    [[nodiscard]] TStyleSettings ShownSettings() const;
+    [[nodiscard]] TStyleSettings ShownSettings_() const;
     // What the previews are painted from.
-    [[nodiscard]] TStylePreviewInput PreviewInput() const;
+    [[nodiscard]] TStylePreviewInput PreviewInput_() const;
 
 private:
-    void BuildDesign();
-    void BuildStylePage();
-    void BuildDisplayPage();
-    void BuildHintPage();
-    // Shows settings in the controls (the mirrors as given); the date/time box's list and the
-    // font list's selection are left to their callers.
-    void ShowSettings(const TStyleSettings& settings, const TStyleMirrors& mirrors);
-    [[nodiscard]] TStyleMirrors ShownMirrors() const;
-    [[nodiscard]] std::optional<std::string> SelectedFont() const;
+    void BuildDesign_();
+    void BuildStylePage_();
+    void BuildDisplayPage_();
+    void BuildHintPage_();
+    // The controls that show a setting as it is, with the pages that restore them; what no row
+    // says is written beside the walks: the hint's position and font, the colours, the style.
+    [[nodiscard]] TBindingTable<TStylePage> Bindings_(TStyleSettings& s) const;
+    // Each mirror of the style-file page takes its master's state.
+    void ShowMirrors_();
+    [[nodiscard]] std::optional<std::string> SelectedFont_() const;
 };

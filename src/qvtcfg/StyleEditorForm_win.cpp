@@ -1,6 +1,7 @@
 #include "qvtcfg/StyleEditorForm.h"
 
 #include "forms/base/DateTime.h"
+#include "forms/base/Method.h"
 #include "forms/base/Paths.h"
 #include "forms/base/ScopeGuard.h"
 #include "forms/base/SettingsFile.h"
@@ -59,21 +60,21 @@ constexpr const char* kItalicGlyph[16] = {
 
 TfmStyle::TfmStyle(TComponent* owner, std::string settingsPath)
     : forms::TForm(owner), StyleIniPath(std::move(settingsPath)),
-      StyleFolder(ConfigProgramFolder()) {
-    BuildDesign();
+      StyleFolder_(ConfigProgramFolder()) {
+    BuildDesign_();
 }
 
 // ---- the design ----
 
-void TfmStyle::BuildDesign() {
+void TfmStyle::BuildDesign_() {
     SetBorderStyle(forms::TFormBorderStyle::bsDialog);
     SetFont(DialogFont("ＭＳ Ｐゴシック", -12, forms::clWindowText));
     SetColor(forms::clBtnFace);
     SetCaption(kStyleFormCaption);
     SetClientSize(kStyleFormClientWidth, kStyleFormClientHeight);
-    OnCreate = [this](TComponent* s) { FormCreate(s); };
-    OnShow = [this](TComponent* s) { FormShow(s); };
-    OnDestroy = [this](TComponent* s) { FormDestroy(s); };
+    OnCreate = forms::Method(this, &TfmStyle::FormCreate);
+    OnShow = forms::Method(this, &TfmStyle::FormShow);
+    OnDestroy = forms::Method(this, &TfmStyle::FormDestroy);
 
     // Created first: the first windowed control in the tab order.
     OkBtn = MakeChild<forms::TButton>(this, Bounds(224, 360, 89, 21));
@@ -83,7 +84,7 @@ void TfmStyle::BuildDesign() {
     PageControl1->SetAlign(forms::TAlign::alTop);
     SBDef = MakeChild<forms::TSpeedButton>(this, Bounds(8, 360, 113, 21));
     SBDef->SetCaption("初期値に戻す");
-    SBDef->OnClick = [this](TComponent* s) { SBDefClick(s); };
+    SBDef->OnClick = forms::Method(this, &TfmStyle::SBDefClick);
     BtnCancel = MakeChild<forms::TButton>(this, Bounds(320, 360, 89, 21));
     BtnCancel->SetCaption("キャンセル");
     BtnCancel->SetModalResult(forms::mrCancel);
@@ -100,12 +101,12 @@ void TfmStyle::BuildDesign() {
     TabStyle = page("スタイルファイル");
     TabStyleCfg = page("表示");
     TabHint = page("サブウィンドウ");
-    BuildStylePage();
-    BuildDisplayPage();
-    BuildHintPage();
-    TabStyle->OnShow = [this](TComponent* s) { TabStyleShow(s); };
-    TabStyleCfg->OnShow = [this](TComponent* s) { TabStyleCfgShow(s); };
-    TabHint->OnShow = [this](TComponent* s) { TabHintShow(s); };
+    BuildStylePage_();
+    BuildDisplayPage_();
+    BuildHintPage_();
+    TabStyle->OnShow = forms::Method(this, &TfmStyle::TabStyleShow);
+    TabStyleCfg->OnShow = forms::Method(this, &TfmStyle::TabStyleCfgShow);
+    TabHint->OnShow = forms::Method(this, &TfmStyle::TabHintShow);
 }
 
 namespace {
@@ -127,7 +128,7 @@ forms::TBevel* FrameBevel(forms::TWinControl* parent, const forms::TRect& bounds
 
 } // namespace
 
-void TfmStyle::BuildStylePage() {
+void TfmStyle::BuildStylePage_() {
     forms::TTabSheet* p = TabStyle;
     Paback = MakeChild<forms::TPanel>(p, Bounds(8, 8, 266, 201));
     Paback->SetBevelOuter(forms::TBevelCut::bvNone);
@@ -135,34 +136,32 @@ void TfmStyle::BuildStylePage() {
     Paback->SetColor(forms::clBackground);
     Paback->SetFont(DialogFont("ＭＳ Ｐゴシック", -12, forms::clCaptionText));
     PaintBox1 = MakeChild<forms::TPaintBox>(Paback, Bounds(10, 24, 240, 148));
-    PaintBox1->OnPaint = [this](TComponent* s) { PaintBox1Paint(s); };
+    PaintBox1->OnPaint = forms::Method(this, &TfmStyle::PaintBox1Paint);
 
     StyleCBox = MakeChild<forms::TComboBox>(p, Bounds(8, 216, 297, 22));
     StyleCBox->SetStyle(forms::TComboBoxStyle::csOwnerDrawFixed);
     StyleCBox->SetItemHeight(kStyleItemHeight);
     StyleCBox->SetDropDownCount(kStyleDropDownCount);
-    StyleCBox->OnChange = [this](TComponent* s) { StyleCBoxChange(s); };
-    StyleCBox->OnDrawItem = [this](forms::TWinControl* c, int i, const forms::TRect& r,
-                                   forms::TOwnerDrawState st) { StyleCBoxDrawItem(c, i, r, st); };
+    StyleCBox->OnChange = forms::Method(this, &TfmStyle::StyleCBoxChange);
+    StyleCBox->OnDrawItem = forms::Method(this, &TfmStyle::StyleCBoxDrawItem);
     BtnReList = MakeChild<forms::TSpeedButton>(p, Bounds(312, 214, 89, 22));
     BtnReList->SetCaption("一覧更新(&R)");
-    BtnReList->OnClick = [this](TComponent* s) { BtnReListClick(s); };
+    BtnReList->OnClick = forms::Method(this, &TfmStyle::BtnReListClick);
     Memo1 = MakeChild<forms::TListBox>(p, Bounds(8, 242, 393, 79));
     Memo1->SetStyle(forms::TListBoxStyle::lbOwnerDrawFixed);
     Memo1->SetItemHeight(kDescriptionItemHeight);
     Memo1->SetTabStop(false);
     Memo1->SetFont(DialogFont("ＭＳ ゴシック", -13, forms::clWindowText));
-    Memo1->OnDrawItem = [this](forms::TWinControl* c, int i, const forms::TRect& r,
-                               forms::TOwnerDrawState st) { Memo1DrawItem(c, i, r, st); };
+    Memo1->OnDrawItem = forms::Method(this, &TfmStyle::Memo1DrawItem);
 
-    const forms::TNotifyEvent cellCount = [this](TComponent* s) { CheckBoxCellCountClick(s); };
+    const forms::TNotifyEvent cellCount = forms::Method(this, &TfmStyle::CheckBoxCellCountClick);
     CheckBoxColor2 = CheckBox(p, Bounds(280, 8, 113, 17), "表示色を変更(&C)", false, true,
-                              [this](TComponent* s) { CheckBoxColor2Click(s); });
+                              forms::Method(this, &TfmStyle::CheckBoxColor2Click));
     CheckBoxNotTitlescrl =
         CheckBox(p, Bounds(280, 24, 137, 17), "タイトルスクロール(&R)", false, true, cellCount);
     ChVisTitle = CheckBox(p, Bounds(280, 40, 81, 17), "タイトル(&Y)", true, true, cellCount);
     CheckBoxDateTime2 = CheckBox(p, Bounds(280, 56, 225, 17), "日付/時刻を表示(&D)", false, true,
-                                 [this](TComponent* s) { CheckBoxDateTime2Click(s); });
+                                 forms::Method(this, &TfmStyle::CheckBoxDateTime2Click));
     CheckBoxVisPage = CheckBox(p, Bounds(280, 72, 89, 17), "ページ名(&N)", true, true, cellCount);
     ChVisTab = CheckBox(p, Bounds(280, 88, 97, 17), "ページタブ(&T)", true, true, cellCount);
     CheckBoxPageCount =
@@ -170,16 +169,16 @@ void TfmStyle::BuildStylePage() {
     CheckBoxCellCount =
         CheckBox(p, Bounds(280, 120, 105, 17), "ボタンカウント(&L)", true, true, cellCount);
     CBtnPopupHint2 = CheckBox(p, Bounds(280, 136, 113, 17), "サブウィンドウ(&U)", true, true,
-                              [this](TComponent* s) { CBtnPopupHint2Click(s); });
+                              forms::Method(this, &TfmStyle::CBtnPopupHint2Click));
 }
 
-void TfmStyle::BuildDisplayPage() {
+void TfmStyle::BuildDisplayPage_() {
     forms::TTabSheet* p = TabStyleCfg;
-    Bevel1 = FrameBevel(p, Bounds(6, 8, 211, 177));
-    Bevel2 = FrameBevel(p, Bounds(224, 8, 182, 177));
-    Bevel3 = FrameBevel(p, Bounds(8, 198, 396, 35));
-    Bevel4 = FrameBevel(p, Bounds(8, 244, 396, 52));
-    ButtonGroupLabel = Label(p, 16, 4, "ボタン");
+    Bevel1_ = FrameBevel(p, Bounds(6, 8, 211, 177));
+    Bevel2_ = FrameBevel(p, Bounds(224, 8, 182, 177));
+    Bevel3_ = FrameBevel(p, Bounds(8, 198, 396, 35));
+    Bevel4_ = FrameBevel(p, Bounds(8, 244, 396, 52));
+    ButtonGroupLabel_ = Label(p, 16, 4, "ボタン");
 
     SpinIconSize = SpinEdit(p, Bounds(168, 16, 41, 21), kBtnSizeRange, 40);
     Label2 = Label(p, 16, 20, "ボタンサイズ(&S) [24～72] ", SpinIconSize);
@@ -196,7 +195,7 @@ void TfmStyle::BuildDisplayPage() {
         CheckBox(p, Bounds(16, 160, 193, 17), "ボタンが無い部分はダミー描画(&Z) ", true);
 
     CheckBoxColor = CheckBox(p, Bounds(232, 0, 113, 17), "表示色を変更(&C)", false, true,
-                             [this](TComponent* s) { CheckBoxColorClick(s); });
+                             forms::Method(this, &TfmStyle::CheckBoxColorClick));
     CfgColorListBox = MakeChild<forms::TListBox>(p, Bounds(235, 18, 158, 160));
     CfgColorListBox->SetBorderStyle(forms::TBorderStyle::bsNone);
     CfgColorListBox->SetStyle(forms::TListBoxStyle::lbOwnerDrawFixed);
@@ -206,22 +205,16 @@ void TfmStyle::BuildDisplayPage() {
         for (const char* name : kPartColorNames)
             CfgColorListBox->Items().Add(name);
     }
-    CfgColorListBox->OnDrawItem = [this](forms::TWinControl* c, int i, const forms::TRect& r,
-                                         forms::TOwnerDrawState st) {
-        CfgColorListBoxDrawItem(c, i, r, st);
-    };
-    CfgColorListBox->OnMouseMove = [this](TComponent* s, forms::TShiftState sh, int x, int y) {
-        CfgColorListBoxMouseMove(s, sh, x, y);
-    };
-    CfgColorListBox->OnMouseUp = [this](TComponent* s, forms::TMouseButton b, forms::TShiftState sh,
-                                        int x, int y) { CfgColorListBoxMouseUp(s, b, sh, x, y); };
+    CfgColorListBox->OnDrawItem = forms::Method(this, &TfmStyle::CfgColorListBoxDrawItem);
+    CfgColorListBox->OnMouseMove = forms::Method(this, &TfmStyle::CfgColorListBoxMouseMove);
+    CfgColorListBox->OnMouseUp = forms::Method(this, &TfmStyle::CfgColorListBoxMouseUp);
 
     CheckBoxAbv = CheckBox(p, Bounds(16, 192, 181, 17), "ランチャーウィンドウの透過(&A)", true);
     Label5 = Label(p, 16, 210, "0 (完全な透過) ～ 255 (不透明) [Windows2000/XP のみ]");
     SpinAbv = SpinEdit(p, Bounds(328, 204, 65, 21), kAlphaBlendRange, 255);
     CheckBoxDateTime =
         CheckBox(p, Bounds(16, 236, 225, 17), "タイトルのかわりに日付/時刻を表示(&D)", false, true,
-                 [this](TComponent* s) { CheckBoxDateTimeClick(s); });
+                 forms::Method(this, &TfmStyle::CheckBoxDateTimeClick));
     DateTimefmtLabel = Label(p, 16, 256, "");
     DateTimefmtLabel->SetShowAccelChar(false); // a format may hold '&'
     DateTimefmt = MakeChild<forms::TComboBox>(p, Bounds(16, 270, 377, 20));
@@ -233,28 +226,28 @@ void TfmStyle::BuildDisplayPage() {
             DateTimefmt->Items().Add(preset);
     }
     DateTimefmt->SetText(kDateTimePresets[kDefaultDateTimePreset]);
-    DateTimefmt->OnChange = [this](TComponent* s) { DateTimefmtChange(s); };
+    DateTimefmt->OnChange = forms::Method(this, &TfmStyle::DateTimefmtChange);
     SpinTabH = SpinEdit(p, Bounds(128, 300, 41, 21), kTabHeightRange, 24);
     GiveHint(SpinTabH, "ページタブの高さ(24～40) ");
     Label4 = Label(p, 8, 304, "ページタブの高さ(&H)", SpinTabH);
 }
 
-void TfmStyle::BuildHintPage() {
+void TfmStyle::BuildHintPage_() {
     forms::TTabSheet* p = TabHint;
-    Bevel5 = FrameBevel(p, Bounds(5, 56, 204, 105));
-    Bevel6 = FrameBevel(p, Bounds(216, 56, 193, 105));
+    Bevel5_ = FrameBevel(p, Bounds(5, 56, 204, 105));
+    Bevel6_ = FrameBevel(p, Bounds(216, 56, 193, 105));
     CBtnPopupHint = CheckBox(p, Bounds(8, 4, 153, 17), "サブウィンドウを表示(&U)", true, true,
-                             [this](TComponent* s) { CBtnPopupHintClick(s); });
+                             forms::Method(this, &TfmStyle::CBtnPopupHintClick));
     CheckHintHide = CheckBox(p, Bounds(8, 24, 329, 17),
                              "マウスポインタがランチャー外に移動したら非表示にする(&N)", true);
     PaintBox3 = MakeChild<forms::TPaintBox>(p, Bounds(13, 72, 188, 73));
-    PaintBox3->OnPaint = [this](TComponent* s) { PaintBox3Paint(s); };
+    PaintBox3->OnPaint = forms::Method(this, &TfmStyle::PaintBox3Paint);
     Label8 = Label(p, 224, 50, "文字や背景色の設定(&C)");
 
     FontBox = MakeChild<forms::TComboBox>(p, Bounds(224, 68, 177, 20));
     FontBox->SetStyle(forms::TComboBoxStyle::csDropDownList);
     GiveHint(FontBox, "フォント名");
-    FontBox->OnChange = [this](TComponent* s) { FontBoxChange(s); };
+    FontBox->OnChange = forms::Method(this, &TfmStyle::FontBoxChange);
     const auto shape = [&](const forms::TRect& bounds, int tag, const char* hint,
                            forms::TColor color) {
         auto* s = MakeChild<forms::TShape>(p, bounds);
@@ -262,15 +255,14 @@ void TfmStyle::BuildHintPage() {
         s->SetTag(tag);
         GiveHint(s, hint);
         s->Brush().SetColor(color);
-        s->OnMouseUp = [this](TComponent* c, forms::TMouseButton b, forms::TShiftState sh, int x,
-                              int y) { shpFontMouseUp(c, b, sh, x, y); };
+        s->OnMouseUp = forms::Method(this, &TfmStyle::shpFontMouseUp);
         return s;
     };
     shpFont = shape(Bounds(232, 96, 41, 22), kHintTextTag, "文字の色", forms::clInfoText);
     ShpBack = shape(Bounds(232, 128, 41, 22), kHintBackTag, "背景色", forms::clInfoBk);
     HintFontSpin = SpinEdit(p, Bounds(308, 96, 41, 21), kHintFontSizeRange, 9);
     GiveHint(HintFontSpin, "フォントのサイズ（8～48）");
-    HintFontSpin->OnChange = [this](TComponent* s) { HintFontSpinChange(s); };
+    HintFontSpin->OnChange = forms::Method(this, &TfmStyle::HintFontSpinChange);
     const auto toggle = [&](const forms::TRect& bounds, int group, const char* hint,
                             const char* const(&glyph)[16]) {
         auto* b = MakeChild<forms::TSpeedButton>(p, bounds);
@@ -283,12 +275,12 @@ void TfmStyle::BuildHintPage() {
         return b;
     };
     BtnBold = toggle(Bounds(352, 96, 23, 22), 1, "太字", kBoldGlyph);
-    BtnBold->OnClick = [this](TComponent* s) { BtnBoldClick(s); };
+    BtnBold->OnClick = forms::Method(this, &TfmStyle::BtnBoldClick);
     BtnItar = toggle(Bounds(376, 96, 23, 22), 2, "斜字", kItalicGlyph);
-    BtnItar->OnClick = [this](TComponent* s) { BtnItarClick(s); };
+    BtnItar->OnClick = forms::Method(this, &TfmStyle::BtnItarClick);
 
     CheckBoxUseSubStyle = CheckBox(p, Bounds(8, 168, 161, 17), "スタイルファイルを適用(&S)", true,
-                                   true, [this](TComponent* s) { CheckBoxUseSubStyleClick(s); });
+                                   true, forms::Method(this, &TfmStyle::CheckBoxUseSubStyleClick));
     CheckLockWidth = CheckBox(p, Bounds(8, 192, 97, 17), "横幅を固定(&L)", false);
     HintSpinMax = SpinEdit(p, Bounds(120, 216, 57, 21), kHintWidthRange, 240);
     GiveHint(HintSpinMax, "ヒントの横幅の最大値(120 ～ 2000)");
@@ -301,102 +293,71 @@ void TfmStyle::BuildHintPage() {
 
 // ---- values and controls ----
 
-void TfmStyle::ShowSettings(const TStyleSettings& s, const TStyleMirrors& m) {
-    SpinAbv->SetValue(s.AlphaBlendValue);
-    CheckBoxAbv->SetChecked(s.AlphaBlend);
-    SpinIconSize->SetValue(s.BtnSize);
-    SpinVis->SetValue(s.FormSize);
-    SpinVVis->SetValue(s.RowMax);
-    SpinBevel->SetValue(s.BtnBevel);
-    CBtnTrans->SetChecked(s.BtnTrans);
-    CBtnMarkStyle->SetChecked(s.BtnMarkStyle);
-    CIconStretch->SetChecked(s.IconStretch);
-    CheckDummyBtn->SetChecked(s.DummyBtn);
-    ChVisTitle->SetChecked(s.VisTitle);
-    CheckBoxDateTime->SetChecked(s.VisDateTime);
-    DateTimefmt->SetText(s.DateTimeFmt);
-    CBtnPopupHint->SetChecked(s.BtnPopupHint);
-    CheckBoxNotTitlescrl->SetChecked(s.TitleScroll);
-    CheckBoxVisPage->SetChecked(s.TitleInPage);
-    CheckBoxCellCount->SetChecked(s.BtnCounter);
-    CheckBoxPageCount->SetChecked(s.TabCounter);
-    ChVisTab->SetChecked(s.VisTab);
-    SpinTabH->SetValue(s.TabHeight);
+TBindingTable<TStylePage> TfmStyle::Bindings_(TStyleSettings& s) const {
+    using P = TStylePage;
+    return {
+        {Bound(CheckBoxNotTitlescrl), s.TitleScroll, P::StyleFile},
+        {Bound(ChVisTitle), s.VisTitle, P::StyleFile},
+        {Bound(CheckBoxVisPage), s.TitleInPage, P::StyleFile},
+        {Bound(ChVisTab), s.VisTab, P::StyleFile},
+        {Bound(CheckBoxPageCount), s.TabCounter, P::StyleFile},
+        {Bound(CheckBoxCellCount), s.BtnCounter, P::StyleFile},
 
-    HintLoc = s.Loc;
-    HintSpinMax->SetValue(s.MaxWidth);
-    HintLineMax->SetValue(s.MaxLine);
-    BtnBold->SetDown(s.FontBold);
-    BtnItar->SetDown(s.FontItalic);
-    HintFontSpin->SetValue(s.FontSize);
-    shpFont->Brush().SetColor(s.FontColor);
-    ShpBack->Brush().SetColor(s.HintColor);
-    CheckHintHide->SetChecked(s.HintHide);
-    CheckLockWidth->SetChecked(s.LockWidth);
-    CheckBoxUseSubStyle->SetChecked(s.UseStyle);
-    CheckBoxColor->SetChecked(s.ColorCustom);
-    PartColors = s.PartColors;
-    CfgColorListBox->Invalidate();
+        {Bound(SpinIconSize), s.BtnSize, P::Display},
+        {Bound(SpinBevel), s.BtnBevel, P::Display},
+        {Bound(SpinVis), s.FormSize, P::Display},
+        {Bound(SpinVVis), s.RowMax, P::Display},
+        {Bound(CBtnTrans), s.BtnTrans, P::Display},
+        {Bound(CIconStretch), s.IconStretch, P::Display},
+        {Bound(CBtnMarkStyle), s.BtnMarkStyle, P::Display},
+        {Bound(CheckDummyBtn), s.DummyBtn, P::Display},
+        // The three masters that the style-file page mirrors are restored with it too.
+        {Bound(CheckBoxColor), s.ColorCustom, {P::Display, P::StyleFile}},
+        {Bound(CheckBoxAbv), s.AlphaBlend, {}}, // kept by every restore
+        {Bound(SpinAbv), s.AlphaBlendValue, P::Display},
+        {Bound(CheckBoxDateTime), s.VisDateTime, {P::Display, P::StyleFile}},
+        {BoundText(DateTimefmt), s.DateTimeFmt, P::Display},
+        {Bound(SpinTabH), s.TabHeight, P::Display},
 
-    CheckBoxColor2->SetChecked(m.ColorCustom);
-    CheckBoxDateTime2->SetChecked(m.VisDateTime);
-    CBtnPopupHint2->SetChecked(m.BtnPopupHint);
+        {Bound(CBtnPopupHint), s.BtnPopupHint, {P::Hint, P::StyleFile}},
+        {Bound(CheckHintHide), s.HintHide, P::Hint},
+        {Bound(HintFontSpin), s.FontSize, P::Hint},
+        {Bound(BtnBold), s.FontBold, P::Hint},
+        {Bound(BtnItar), s.FontItalic, P::Hint},
+        {Bound(CheckBoxUseSubStyle), s.UseStyle, P::Hint},
+        {Bound(CheckLockWidth), s.LockWidth, P::Hint},
+        {Bound(HintSpinMax), s.MaxWidth, P::Hint},
+        {Bound(HintLineMax), s.MaxLine, P::Hint},
+    };
 }
 
-TStyleSettings TfmStyle::ShownSettings() const {
+void TfmStyle::ShowMirrors_() {
+    CheckBoxColor2->SetChecked(CheckBoxColor->Checked());
+    CheckBoxDateTime2->SetChecked(CheckBoxDateTime->Checked());
+    CBtnPopupHint2->SetChecked(CBtnPopupHint->Checked());
+}
+
+TStyleSettings TfmStyle::ShownSettings_() const {
     TStyleSettings s;
-    s.AlphaBlendValue = SpinAbv->Value();
-    s.AlphaBlend = CheckBoxAbv->Checked();
-    s.BtnSize = SpinIconSize->Value();
-    s.FormSize = SpinVis->Value();
-    s.RowMax = SpinVVis->Value();
-    s.BtnBevel = SpinBevel->Value();
-    s.BtnTrans = CBtnTrans->Checked();
-    s.BtnMarkStyle = CBtnMarkStyle->Checked();
-    s.IconStretch = CIconStretch->Checked();
-    s.DummyBtn = CheckDummyBtn->Checked();
-    s.VisTitle = ChVisTitle->Checked();
-    s.VisDateTime = CheckBoxDateTime->Checked();
-    s.DateTimeFmt = DateTimefmt->Text();
-    s.BtnPopupHint = CBtnPopupHint->Checked();
-    s.TitleScroll = CheckBoxNotTitlescrl->Checked();
-    s.TitleInPage = CheckBoxVisPage->Checked();
-    s.BtnCounter = CheckBoxCellCount->Checked();
-    s.TabCounter = CheckBoxPageCount->Checked();
-    s.VisTab = ChVisTab->Checked();
-    s.TabHeight = SpinTabH->Value();
+    ReadBound(Bindings_(s));
     s.StyleFile = StyleFileToWrite(StyleEntries.empty() || !StyleEntry ? nullptr : &*StyleEntry,
                                    SavedStyleFile);
-
     s.Loc = HintLoc;
-    s.MaxWidth = HintSpinMax->Value();
-    s.MaxLine = HintLineMax->Value();
-    s.FontName = ChosenHintFont(SelectedFont(), HintFontName);
-    s.FontBold = BtnBold->Down();
-    s.FontItalic = BtnItar->Down();
-    s.FontSize = HintFontSpin->Value();
+    s.FontName = ChosenHintFont(SelectedFont_(), HintFontName);
     s.FontColor = shpFont->Brush().Color();
     s.HintColor = ShpBack->Brush().Color();
-    s.HintHide = CheckHintHide->Checked();
-    s.LockWidth = CheckLockWidth->Checked();
-    s.UseStyle = CheckBoxUseSubStyle->Checked();
-    s.ColorCustom = CheckBoxColor->Checked();
     s.PartColors = PartColors;
     return s;
 }
 
-TStyleMirrors TfmStyle::ShownMirrors() const {
-    return {CheckBoxColor2->Checked(), CheckBoxDateTime2->Checked(), CBtnPopupHint2->Checked()};
-}
-
-std::optional<std::string> TfmStyle::SelectedFont() const {
+std::optional<std::string> TfmStyle::SelectedFont_() const {
     const int index = FontBox->ItemIndex();
     if (index < 0)
         return std::nullopt;
     return FontBox->Items().Strings(index);
 }
 
-TStylePreviewInput TfmStyle::PreviewInput() const {
+TStylePreviewInput TfmStyle::PreviewInput_() const {
     TStylePreviewInput in;
     const int index = StyleCBox->ItemIndex();
     if (index >= 0 && index < static_cast<int>(StyleEntries.size())) {
@@ -418,13 +379,13 @@ TStylePreviewInput TfmStyle::PreviewInput() const {
     in.PartColors = PartColors;
     in.CBtnPopupHint = CBtnPopupHint->Checked();
     in.CheckBoxUseSubStyle = CheckBoxUseSubStyle->Checked();
-    in.HintFontName = ChosenHintFont(SelectedFont(), HintFontName);
+    in.HintFontName = ChosenHintFont(SelectedFont_(), HintFontName);
     in.HintFontSpin = HintFontSpin->Value();
     in.BtnBold = BtnBold->Down();
     in.BtnItar = BtnItar->Down();
     in.HintTextColor = shpFont->Brush().Color();
     in.HintBackColor = ShpBack->Brush().Color();
-    in.LauncherFolder = StyleFolder;
+    in.LauncherFolder = StyleFolder_;
     return in;
 }
 
@@ -432,8 +393,14 @@ TStylePreviewInput TfmStyle::PreviewInput() const {
 
 void TfmStyle::LoadIni(const std::string& settingsPath) {
     forms::TSettingsFile ini(forms::ChangeFileExt(settingsPath, kIniExt));
-    const TStyleSettings s = LoadStyleSettings(ini);
-    ShowSettings(s, MirrorsOf(s));
+    TStyleSettings s = LoadStyleSettings(ini);
+    ShowBound(Bindings_(s));
+    HintLoc = s.Loc;
+    shpFont->Brush().SetColor(s.FontColor);
+    ShpBack->Brush().SetColor(s.HintColor);
+    PartColors = s.PartColors;
+    CfgColorListBox->Invalidate();
+    ShowMirrors_();
     {
         const forms::TStringsUpdate update(DateTimefmt->Items());
         DateTimefmt->Items().Insert(0, s.DateTimeFmt);
@@ -447,7 +414,7 @@ void TfmStyle::LoadIni(const std::string& settingsPath) {
 
 void TfmStyle::SaveIni(const std::string& settingsPath) {
     forms::TSettingsFile ini(forms::ChangeFileExt(settingsPath, kIniExt));
-    SaveStyleSettings(ini, ShownSettings());
+    SaveStyleSettings(ini, ShownSettings_());
 }
 
 void TfmStyle::LoadCustomColors(const std::string& section, forms::TStrings& list) {
@@ -464,7 +431,7 @@ void TfmStyle::SaveCustomColors(const std::string& section, const forms::TString
 
 void TfmStyle::ScanStyleFiles() {
     StyleEntries =
-        ScanStyleEntries(StyleFilePaths(StyleFolder), [](const std::string& path, TStiData& data) {
+        ScanStyleEntries(StyleFilePaths(StyleFolder_), [](const std::string& path, TStiData& data) {
             return LoadStyleFile(path, data);
         });
 }
@@ -601,25 +568,25 @@ void TfmStyle::SBDefClick(TComponent* sender) {
 }
 
 void TfmStyle::ResetStyleFilePage() {
-    TStyleSettings s = ShownSettings();
-    TStyleMirrors m = ShownMirrors();
-    RestoreStyleFilePage(s, m);
-    ShowSettings(s, m);
+    TStyleSettings d = DefaultStyleSettings();
+    ShowBoundPage(Bindings_(d), TStylePage::StyleFile);
+    ShowMirrors_();
     PaintBox1->Invalidate();
 }
 
 void TfmStyle::SBtnDef2Click(TComponent* /*sender*/) {
-    TStyleSettings s = ShownSettings();
-    RestoreDisplayPage(s);
-    ShowSettings(s, ShownMirrors());
+    TStyleSettings d = DefaultStyleSettings();
+    ShowBoundPage(Bindings_(d), TStylePage::Display);
+    PartColors = d.PartColors;
     DateTimefmtChange(DateTimefmt);
     CfgColorListBox->Invalidate();
 }
 
 void TfmStyle::SBtnDef3Click(TComponent* /*sender*/) {
-    TStyleSettings s = ShownSettings();
-    RestoreHintPage(s);
-    ShowSettings(s, ShownMirrors());
+    TStyleSettings d = DefaultStyleSettings();
+    ShowBoundPage(Bindings_(d), TStylePage::Hint);
+    shpFont->Brush().SetColor(d.FontColor);
+    ShpBack->Brush().SetColor(d.HintColor);
     FontBox->SetItemIndex(RestoredHintFontIndex(FontBox->Items(), HintFontName));
     PaintBox3->Invalidate();
 }
@@ -628,10 +595,7 @@ void TfmStyle::SBtnDef3Click(TComponent* /*sender*/) {
 
 void TfmStyle::TabStyleShow(TComponent* /*sender*/) {
     SBDef->SetVisible(true);
-    const TStyleMirrors masters = MirrorsOf(ShownSettings());
-    CheckBoxColor2->SetChecked(masters.ColorCustom);
-    CheckBoxDateTime2->SetChecked(masters.VisDateTime);
-    CBtnPopupHint2->SetChecked(masters.BtnPopupHint);
+    ShowMirrors_();
 }
 
 void TfmStyle::TabStyleCfgShow(TComponent* /*sender*/) {
@@ -761,10 +725,10 @@ void TfmStyle::DateTimefmtChange(TComponent* /*sender*/) {
 // ---- the previews ----
 
 void TfmStyle::PaintBox1Paint(TComponent* /*sender*/) {
-    PaintLauncherPreview(PaintBox1->Canvas(), PaintBox1->ClientRect(), PreviewInput(), Glyphs);
+    PaintLauncherPreview(PaintBox1->Canvas(), PaintBox1->ClientRect(), PreviewInput_(), Glyphs);
 }
 
 void TfmStyle::PaintBox3Paint(TComponent* /*sender*/) {
     const forms::TRect r = PaintBox3->ClientRect();
-    PaintHintSample(PaintBox3->Canvas(), r, r.Left, r.Top, PreviewInput(), Glyphs);
+    PaintHintSample(PaintBox3->Canvas(), r, r.Left, r.Top, PreviewInput_(), Glyphs);
 }

@@ -176,12 +176,6 @@ void Write(forms::TSettingsFile& ini, const TStyleKey& k) {
     }
 }
 
-// Copies the named fields of the defaults into settings.
-template <typename... Fields>
-void Reset(TStyleSettings& settings, const TStyleSettings& defaults, Fields... fields) {
-    ((settings.*fields = defaults.*fields), ...);
-}
-
 } // namespace
 
 TStyleSettings DefaultStyleSettings() {
@@ -211,36 +205,6 @@ TStyleSettings LoadStyleSettings(forms::TSettingsFile& ini) {
 void SaveStyleSettings(forms::TSettingsFile& ini, TStyleSettings settings) {
     for (const TStyleKey& k : StyleKeys(settings))
         Write(ini, k);
-}
-
-TStyleMirrors MirrorsOf(const TStyleSettings& settings) {
-    return {settings.ColorCustom, settings.VisDateTime, settings.BtnPopupHint};
-}
-
-void RestoreStyleFilePage(TStyleSettings& s, TStyleMirrors& mirrors) {
-    const TStyleSettings d = DefaultStyleSettings();
-    Reset(s, d, &TStyleSettings::TitleScroll, &TStyleSettings::VisTitle,
-          &TStyleSettings::TitleInPage, &TStyleSettings::TabCounter, &TStyleSettings::BtnCounter,
-          &TStyleSettings::VisTab, &TStyleSettings::BtnPopupHint, &TStyleSettings::ColorCustom,
-          &TStyleSettings::VisDateTime);
-    mirrors = MirrorsOf(s);
-}
-
-void RestoreDisplayPage(TStyleSettings& s) {
-    const TStyleSettings d = DefaultStyleSettings();
-    Reset(s, d, &TStyleSettings::BtnSize, &TStyleSettings::FormSize, &TStyleSettings::BtnBevel,
-          &TStyleSettings::BtnTrans, &TStyleSettings::IconStretch, &TStyleSettings::BtnMarkStyle,
-          &TStyleSettings::DummyBtn, &TStyleSettings::AlphaBlendValue, &TStyleSettings::TabHeight,
-          &TStyleSettings::ColorCustom, &TStyleSettings::RowMax, &TStyleSettings::VisDateTime,
-          &TStyleSettings::DateTimeFmt, &TStyleSettings::PartColors);
-}
-
-void RestoreHintPage(TStyleSettings& s) {
-    const TStyleSettings d = DefaultStyleSettings();
-    Reset(s, d, &TStyleSettings::HintHide, &TStyleSettings::BtnPopupHint,
-          &TStyleSettings::FontColor, &TStyleSettings::HintColor, &TStyleSettings::FontSize,
-          &TStyleSettings::MaxWidth, &TStyleSettings::MaxLine, &TStyleSettings::LockWidth,
-          &TStyleSettings::UseStyle, &TStyleSettings::FontBold, &TStyleSettings::FontItalic);
 }
 
 int HintFontIndex(const forms::TStrings& fonts, std::string_view hintFontName) {

@@ -4,7 +4,7 @@
 // Key names and defaults are the launcher's (AppCfgKeys); the editor adds the ranges of its spin
 // edits, which it holds on reading and on writing, so a hand-edited value out of range is
 // written back inside it. The editor's form shows a TStyleSettings in its controls and reads one
-// back from them; the page restores and the font choice below are its rules on those values.
+// back from them; the font choice below is its rule on those values.
 #include "forms/base/Color.h"
 
 #include <array>
@@ -97,22 +97,11 @@ constexpr char kHintBackColorsSection[] = "PopupHintBackColors";
 // written before it stay written.
 void SaveStyleSettings(forms::TSettingsFile& ini, TStyleSettings settings);
 
-// The three check boxes of the style-file page that repeat one of another page (their masters,
-// ColorCustom, VisDateTime and BtnPopupHint, are what is read and written).
-struct TStyleMirrors {
-    bool ColorCustom = false, VisDateTime = false, BtnPopupHint = false;
-};
-[[nodiscard]] TStyleMirrors MirrorsOf(const TStyleSettings& settings);
-
-// "初期値に戻す" on each page, acting on that page's values only.
-// The style-file page: its display switches and the three masters with their mirrors.
-void RestoreStyleFilePage(TStyleSettings& settings, TStyleMirrors& mirrors);
-// The display page: sizes, switches, opacity, tab height, date format and part colours; the
-// translucency switch (AlphaBlend) keeps its state, and the mirrors are left to the next showing
-// of the style-file page.
-void RestoreDisplayPage(TStyleSettings& settings);
-// The sub-window page, but for the font name (see RestoredHintFontIndex).
-void RestoreHintPage(TStyleSettings& settings);
+// The pages whose "初期値に戻す" each restores its own settings: the style file with its display
+// switches (and the three switches of other pages that it repeats), the display, the sub-window.
+// The translucency switch (AlphaBlend) keeps its state, and the hint font follows its own rule
+// (see RestoredHintFontIndex).
+enum class TStylePage { StyleFile, Display, Hint };
 
 // The font list item shown for the stored hint font: the first item equal to it (letter case
 // ignored), else kDefaultHintFont, else none (-1).

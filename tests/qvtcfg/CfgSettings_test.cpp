@@ -1,7 +1,6 @@
 // The settings editor's keys in qvtdock.ini: the bytes of a new file, other keys left alone,
 // values read as the launcher reads them and values no control shows written back, the enable
-// rules, the page restores, the last launch button, the data editor's folder and the launcher's
-// shortcut.
+// rules, the last launch button, the data editor's folder and the launcher's shortcut.
 #include "qvtcfg/CfgSettings.h"
 
 #include "forms/base/Paths.h"
@@ -153,9 +152,6 @@ TEST_F(CfgSettingsFile, ActionsOutsideTheListSelectNothingAndAreWrittenBack) {
     EXPECT_EQ(ListIndexOf(s.Actions[0], kActionItemCount), -1);
     EXPECT_EQ(ListIndexOf(s.MouseShowPos, kShowPosItemCount), -1);
     EXPECT_EQ(ListIndexOf(14, kActionItemCount), 14);
-    // Without a choice the value read stands; a choice replaces it.
-    EXPECT_EQ(ListValue(-1, s.Actions[3]), 15);
-    EXPECT_EQ(ListValue(4, s.Actions[3]), 4);
     Save(s);
     const std::string after = kbtest::ReadBytes(ini);
     EXPECT_THAT(after, HasSubstr("Btn4=15\r\nBtn5=99\r\nLeft=-1\r\n"));
@@ -229,59 +225,6 @@ TEST(AnyLaunchButton, FalseOnlyWhenNoneOfTheFiveIsChecked) {
         one.*button = true;
         EXPECT_TRUE(AnyLaunchButton(one));
     }
-}
-
-TEST(RestoreCfgPage, EachPageRestoresItsOwnValuesOnly) {
-    const TAppCfg d = DefaultCfgSettings();
-    const TAppCfg c = Changed();
-    TAppCfg s = c;
-    RestoreCfgPage(s, TCfgPage::General, "C:\\p");
-    EXPECT_TRUE(s.InvalidClickDeskTop && s.EffectiveClickTaskBar && s.RunHide && s.DropRunLockOff &&
-                s.TabClickChg);
-    EXPECT_FALSE(s.NotFormMos || s.AutoLock);
-    EXPECT_TRUE(s.RectPopUp); // another page's
-
-    s = c;
-    RestoreCfgPage(s, TCfgPage::Click, "C:\\p");
-    EXPECT_EQ(std::vector<int>(s.Actions.begin(), s.Actions.end()),
-              (std::vector<int>{0, 1, 2, 13, 14, 9, 9, 9, 9, 9, 9, 9, 9}));
-    s = c;
-    RestoreCfgPage(s, TCfgPage::Wheel, "C:\\p");
-    EXPECT_EQ(std::vector<int>(s.Actions.begin(), s.Actions.end()),
-              (std::vector<int>{9, 9, 9, 9, 9, 11, 12, 0, 0, 13, 14, 13, 14}));
-    s = c;
-    RestoreCfgPage(s, TCfgPage::Keyboard, "C:\\p");
-    EXPECT_EQ(s.LauncherKeys, (std::array<uint16_t, 6>{13, 27, 221, 219, 33, 34}));
-    EXPECT_EQ(s.Actions, c.Actions);
-
-    s = c;
-    RestoreCfgPage(s, TCfgPage::Launcher1, "C:\\p");
-    EXPECT_TRUE(s.LMMiddle);
-    EXPECT_FALSE(s.LMLeft || s.LMRight || s.LMMos4 || s.LMMos5);
-    EXPECT_EQ(s.KeyShow, "");
-    EXPECT_EQ(s.MouseShowPos, 1);
-    EXPECT_EQ(s.KeyShowPos, 1);
-    EXPECT_EQ(s.RevisionPoint, 5);
-
-    s = c;
-    RestoreCfgPage(s, TCfgPage::Launcher2, "C:\\p");
-    EXPECT_FALSE(s.RectPopUp);
-    EXPECT_EQ(s.Rect, d.Rect);
-    EXPECT_TRUE(s.Revision && s.RevisionTaskBar);
-    EXPECT_EQ(s.RevisionPoint, 0);
-    EXPECT_EQ(s.MouseShowPos, 2);
-
-    s = c;
-    RestoreCfgPage(s, TCfgPage::Drop, "C:\\p");
-    EXPECT_TRUE(s.Dlg && s.Open);
-    EXPECT_FALSE(s.URL);
-
-    s = c;
-    RestoreCfgPage(s, TCfgPage::Other, "C:\\p");
-    EXPECT_TRUE(s.URL && s.MAIL);
-    EXPECT_EQ(s.URLExe + s.MAILExe + s.URLExeParam + s.MAILExeParam, "");
-    EXPECT_EQ(s.DataEditorPath, "C:\\p\\"); // the folder as given, not its long form
-    EXPECT_FALSE(s.Dlg);
 }
 
 TEST(EditorFolderText, AFolderEndingInABackslashCutByCharacters) {

@@ -228,13 +228,13 @@ TEST_F(SettingsEditorTest, AMissingFileShowsTheDefaultsAndOkWritesThemInOrder) {
     EXPECT_TRUE(form->RadioRev[0]->Checked());
     EXPECT_EQ(form->Editkey[2]->Text(), "]");
     EXPECT_EQ(form->Editkey[2]->Tag(), 221);
-    EXPECT_EQ(form->EdEditorPath->Text(), form->LongProgramFolder);
+    EXPECT_EQ(form->EdEditorPath->Text(), form->LongProgramFolder_);
     EXPECT_TRUE(form->CheckBoxOutClose->Enabled()); // RunHide is on by default
     EXPECT_FALSE(form->CheckPop[0]->Enabled());
     EXPECT_TRUE(form->CheckPop[0]->Checked());
     EXPECT_FALSE(form->EdUrl->Enabled());
     form->SaveIni(ini);
-    EXPECT_EQ(kbtest::ReadBytes(ini), NewCfgIniBytes(form->LongProgramFolder));
+    EXPECT_EQ(kbtest::ReadBytes(ini), NewCfgIniBytes(form->LongProgramFolder_));
 }
 
 TEST_F(SettingsEditorTest, EveryKeyComesBackFromItsOwnControl) {
@@ -248,9 +248,9 @@ TEST_F(SettingsEditorTest, EveryKeyComesBackFromItsOwnControl) {
         SectionKeys("Connection", values,
                     {"URLExe=C:\\u.exe", "MAILExe=C:\\m.exe", "URLExeParam=-u", "MAILExeParam=-m"});
     values =
-        SectionKeys("MouseBtnAction", values, // each off its default
+        SectionKeys("MouseBtnAction", values, // each off its default and off both show positions
                     {"Left=3", "Right=4", "Middle=5", "Btn4=6", "Btn5=7", "UpScr=8", "DnScr=9",
-                     "MUpScr=10", "MDnScr=11", "LUpScr=12", "LDnScr=13", "RUpScr=14", "RDnScr=0"});
+                     "MUpScr=10", "MDnScr=11", "LUpScr=12", "LDnScr=13", "RUpScr=14", "RDnScr=1"});
     std::vector<cfgtest::TRoundTripKey> flags;
     TAppCfg unused;
     const std::vector<TCfgKey> keys = CfgEditorKeys(unused);
@@ -423,7 +423,7 @@ TEST_F(SettingsEditorTest, RestoringTheOtherPagesSetsTheirDefaults) {
     EXPECT_EQ(form->EdMailParam->Text(), "");
     EXPECT_TRUE(form->CheckBoxCntUrl->Checked());
     EXPECT_FALSE(form->EdUrl->Enabled());
-    EXPECT_EQ(form->EdEditorPath->Text(), form->ProgramFolder);
+    EXPECT_EQ(form->EdEditorPath->Text(), form->ProgramFolder_);
     EXPECT_EQ(form->ComboBoxScm->ItemIndex(), 0);
 }
 

@@ -52,7 +52,7 @@ struct StyleEditorTest : WinTest {
     // The editor as ShowStyleForm makes it, shown without a modal loop.
     void Open() {
         form = MakeScoped<TfmStyle>(ini);
-        form->StyleFolder = IncludeTrailingBackslash(dir.Path());
+        form->StyleFolder_ = IncludeTrailingBackslash(dir.Path());
         form->LoadIni(ini);
         form->FillStyleList();
         form->SetBounds(100, 100, form->Width(), form->Height());
@@ -311,8 +311,8 @@ TEST_F(StyleEditorTest, ChoosingAStyleDescribesItAndSetsWhetherColoursMayChange)
     form->StyleCBoxChange(form->StyleCBox);
     EXPECT_FALSE(form->ColorChangeable);
     EXPECT_EQ(form->Memo1->Items().Strings(3), "[タ　イ　プ]：TYPE-5");
-    EXPECT_EQ(form->PreviewInput().StylePath, dir.File("b.sti"));
-    EXPECT_EQ(form->PreviewInput().StyleType, 5);
+    EXPECT_EQ(form->PreviewInput_().StylePath, dir.File("b.sti"));
+    EXPECT_EQ(form->PreviewInput_().StyleType, 5);
 }
 
 TEST_F(StyleEditorTest, ARefreshReturnsToTheStoredStyleAndFindsNewFiles) {
@@ -338,7 +338,7 @@ TEST_F(StyleEditorTest, AnEmptyFolderGreysTheListAndOkKeepsTheStoredStyle) {
     EXPECT_EQ(form->StyleCBox->Color(), clBtnFace);
     EXPECT_EQ(form->Memo1->Color(), clBtnFace);
     EXPECT_EQ(form->Memo1->Items().Count(), 0);
-    EXPECT_FALSE(form->PreviewInput().StyleSelected);
+    EXPECT_FALSE(form->PreviewInput_().StyleSelected);
     form->SaveIni(ini);
     EXPECT_EQ(Key("Visible", "StyleFile"), "mine.sti");
 }
@@ -573,7 +573,7 @@ TEST_F(StyleEditorTest, WithoutASelectedFontTheStoredNameIsWrittenBack) {
     form->FontBox->SetItemIndex(-1);
     form->SaveIni(ini);
     EXPECT_EQ(Key("PopupHint", "FontName"), "No Such Face");
-    EXPECT_EQ(form->PreviewInput().HintFontName, "No Such Face");
+    EXPECT_EQ(form->PreviewInput_().HintFontName, "No Such Face");
 }
 
 TEST_F(StyleEditorTest, AStoredFontIsSelectedInAnyLetterCase) {
@@ -618,7 +618,7 @@ TEST_F(StyleEditorTest, ThePreviewReadsTheControlsAndFields) {
     form->HintFontSpin->SetValue(12);
     form->BtnBold->SetDown(true);
     form->ShpBack->Brush().SetColor(clLime);
-    const TStylePreviewInput in = form->PreviewInput();
+    const TStylePreviewInput in = form->PreviewInput_();
     EXPECT_TRUE(in.StyleSelected);
     EXPECT_EQ(in.StylePath, dir.File("a.sti"));
     EXPECT_EQ(in.StyleType, 0);

@@ -1,6 +1,6 @@
 // The style editor's keys in qvtdock.ini: the bytes of a new file, the held ranges, the obsolete
-// key, the date formats read back by the launcher, the page restores and mirrors, the font choice
-// and the colour dialogs' custom colours.
+// key, the date formats read back by the launcher, the font choice and the colour dialogs' custom
+// colours.
 #include "qvtcfg/StyleSettings.h"
 
 #include "forms/base/Exceptions.h"
@@ -209,115 +209,6 @@ TEST_F(StyleSettingsFile, QuotedAndBlankEndedPresetsReadBackAsWrittenInBothProgr
         TSettingsFile file(ini);
         EXPECT_EQ(LoadStyleSettings(file).DateTimeFmt, s.DateTimeFmt) << preset;
     }
-}
-
-// ---- restores and mirrors ----
-
-namespace {
-// Every value away from its default.
-TStyleSettings AllChanged() {
-    TStyleSettings s = DefaultStyleSettings();
-    s.AlphaBlendValue = 10;
-    s.AlphaBlend = false;
-    s.BtnSize = 30;
-    s.FormSize = 20;
-    s.RowMax = 3;
-    s.BtnBevel = 2;
-    s.BtnTrans = true;
-    s.BtnMarkStyle = s.IconStretch = s.DummyBtn = s.VisTitle = false;
-    s.VisDateTime = true;
-    s.DateTimeFmt = "hh";
-    s.BtnPopupHint = false;
-    s.TitleScroll = true;
-    s.TitleInPage = s.BtnCounter = s.TabCounter = s.VisTab = false;
-    s.TabHeight = 30;
-    s.StyleFile = "x.sti";
-    s.Loc = 4;
-    s.MaxWidth = 500;
-    s.MaxLine = 3;
-    s.FontName = "Arial";
-    s.FontBold = s.FontItalic = true;
-    s.FontSize = 20;
-    s.FontColor = forms::clRed;
-    s.HintColor = forms::clBlue;
-    s.HintHide = false;
-    s.LockWidth = true;
-    s.UseStyle = false;
-    s.ColorCustom = true;
-    s.PartColors.fill(0x010203);
-    return s;
-}
-} // namespace
-
-TEST(StyleRestores, TheStyleFilePageRestoresItsSwitchesAndTheThreeMastersWithTheirMirrors) {
-    TStyleSettings s = AllChanged();
-    TStyleMirrors m{true, true, false};
-    RestoreStyleFilePage(s, m);
-    EXPECT_FALSE(s.TitleScroll);
-    EXPECT_TRUE(s.VisTitle && s.TitleInPage && s.TabCounter && s.BtnCounter && s.VisTab);
-    EXPECT_TRUE(s.BtnPopupHint);
-    EXPECT_FALSE(s.ColorCustom);
-    EXPECT_FALSE(s.VisDateTime);
-    EXPECT_FALSE(m.ColorCustom);
-    EXPECT_FALSE(m.VisDateTime);
-    EXPECT_TRUE(m.BtnPopupHint);
-    // The other pages' values and the style stay.
-    EXPECT_EQ(s.BtnSize, 30);
-    EXPECT_EQ(s.FontSize, 20);
-    EXPECT_EQ(s.StyleFile, "x.sti");
-    EXPECT_EQ(s.PartColors[1], 0x010203);
-}
-
-TEST(StyleRestores, TheDisplayPageKeepsTheTranslucencySwitch) {
-    TStyleSettings s = AllChanged();
-    RestoreDisplayPage(s);
-    const TStyleSettings d = DefaultStyleSettings();
-    EXPECT_FALSE(s.AlphaBlend);
-    EXPECT_EQ(s.AlphaBlendValue, 255);
-    EXPECT_EQ(s.BtnSize, 40);
-    EXPECT_EQ(s.FormSize, 10);
-    EXPECT_EQ(s.RowMax, 1);
-    EXPECT_EQ(s.BtnBevel, 1);
-    EXPECT_FALSE(s.BtnTrans);
-    EXPECT_TRUE(s.BtnMarkStyle && s.IconStretch && s.DummyBtn);
-    EXPECT_EQ(s.TabHeight, 24);
-    EXPECT_FALSE(s.ColorCustom);
-    EXPECT_FALSE(s.VisDateTime);
-    EXPECT_EQ(s.DateTimeFmt, kDateTimePresets[kDefaultDateTimePreset]);
-    EXPECT_EQ(s.PartColors, d.PartColors);
-    // Switches of the style-file page and the sub-window page stay.
-    EXPECT_FALSE(s.VisTitle);
-    EXPECT_FALSE(s.BtnPopupHint);
-    EXPECT_EQ(s.MaxWidth, 500);
-}
-
-TEST(StyleRestores, TheSubWindowPageRestoresTheHintButItsFontName) {
-    TStyleSettings s = AllChanged();
-    RestoreHintPage(s);
-    EXPECT_TRUE(s.HintHide);
-    EXPECT_TRUE(s.BtnPopupHint);
-    EXPECT_EQ(s.FontColor, forms::clInfoText);
-    EXPECT_EQ(s.HintColor, forms::clInfoBk);
-    EXPECT_EQ(s.FontSize, 9);
-    EXPECT_EQ(s.MaxWidth, 240);
-    EXPECT_EQ(s.MaxLine, 0);
-    EXPECT_FALSE(s.LockWidth);
-    EXPECT_TRUE(s.UseStyle);
-    EXPECT_FALSE(s.FontBold || s.FontItalic);
-    EXPECT_EQ(s.FontName, "Arial");
-    EXPECT_EQ(s.Loc, 4);
-    EXPECT_TRUE(s.ColorCustom);
-}
-
-TEST(StyleRestores, MirrorsRepeatTheirMasters) {
-    TStyleSettings s = DefaultStyleSettings();
-    s.ColorCustom = true;
-    s.VisDateTime = false;
-    s.BtnPopupHint = true;
-    const TStyleMirrors m = MirrorsOf(s);
-    EXPECT_TRUE(m.ColorCustom);
-    EXPECT_FALSE(m.VisDateTime);
-    EXPECT_TRUE(m.BtnPopupHint);
 }
 
 // ---- the hint font ----

@@ -4,11 +4,13 @@
 // shortcut.
 #include "qvtcfg/CfgSettings.h"
 
+#include "forms/base/Exceptions.h"
 #include "forms/base/Paths.h"
 #include "forms/base/SettingsFile.h"
 #include "shared/Settings.h"
 
 #include "qvtcfg/CfgIniBytes.h"
+#include "support/SaveFaults.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -110,6 +112,11 @@ TEST_F(CfgSettingsFile, Save_LeavesEveryOtherLineByteForByte) {
     EXPECT_EQ(launcher.BtnSize, 48);
     EXPECT_EQ(launcher.Loc, 4);
     EXPECT_EQ(launcher.PartColors[1], forms::clRed);
+}
+
+TEST_F(CfgSettingsFile, Save_AFailedWriteLeavesTheFileAsItWas) {
+    kbtest::WriteBytes(ini, "[Mouse]\r\nLMLeft=0\r\n");
+    kbtest::ExpectEachFaultKeepsTheFile<forms::EIniWriteError>(ini, [&] { Save(Changed()); });
 }
 
 TEST_F(CfgSettingsFile, WhatItWritesTheLauncherReadsAsTheValuesGiven) {

@@ -501,24 +501,28 @@ TEST_F(StyleEditorTest, CustomColoursThatCannotBeKeptAreShownOnceAndTheNextColou
     WriteIni(before);
     Open();
     Page(form->TabStyleCfg);
-    const auto pickColour = [this] {
-        kbtest::WindowDriver driver(L"#32770", [&](HWND d) { AnswerColour(d, 16, 32, 48); });
-        kbtest::ClickAt(form->CfgColorListBox->Handle(), 60, 2 * 20 + 10);
+    const HWND list = form->CfgColorListBox->Handle();
+    const auto pickColour = [&](int red) {
+        kbtest::WindowDriver driver(L"#32770", [&](HWND d) { AnswerColour(d, red, 32, 48); });
+        kbtest::ClickAt(list, 60, 2 * 20 + 10);
         EXPECT_TRUE(kbtest::PumpUntil([&] { return driver.Acted(); }, 10000));
         kbtest::PumpPosted();
     };
+    int red = 16;
     for (const kbtest::SaveFault fault : kbtest::kSaveFaults) {
         SCOPED_TRACE(kbtest::Name(fault));
         errors.clear();
         kbtest::Inflict(fault, ini);
-        pickColour();
+        pickColour(++red);
         EXPECT_TRUE(kbtest::PumpUntil([this] { return !errors.empty(); }));
         kbtest::Clear(fault, ini);
         ASSERT_EQ(errors.size(), 1u);
         EXPECT_THAT(errors[0], HasSubstr(ini));
         EXPECT_EQ(kbtest::ReadBytes(ini), before);
-        EXPECT_TRUE(IsWindowVisible(form->Handle()));
-        pickColour();
+        // The colour chosen is the part's and shows, kept or not.
+        EXPECT_TRUE(kbtest::PumpUntil(
+            [&] { return kbtest::ReadPixel(list, 20, 2 * 20 + 9) == RGB(red, 32, 48); }));
+        pickColour(red);
         EXPECT_TRUE(kbtest::PumpUntil([this] { return Key("PartsColors", "ColorP") == "000000"; }));
         EXPECT_EQ(errors.size(), 1u);
         WriteIni(before);

@@ -92,8 +92,10 @@ TAppCfg LoadCfgSettings(const forms::TSettingsFile& ini) {
 
 void SaveCfgSettings(forms::TSettingsFile& ini, const TAppCfg& s) {
     TAppCfg copy = s;
+    ini.BeginUpdate();
     for (const TCfgKey& k : CfgEditorKeys(copy))
         Write(ini, k);
+    ini.UpdateFile();
 }
 
 int ListIndexOf(int32_t value, int count) {

@@ -35,8 +35,8 @@ class TSettingsFile;
 // and the launcher keys their low 16. The record's other fields are left zero.
 [[nodiscard]] TAppCfg LoadCfgSettings(const forms::TSettingsFile& ini);
 // Writes every key of the editor in order: Booleans "1" or "0", numbers in decimal (the launcher
-// keys unsigned), texts so that they read back as written. No other key is touched. A failed
-// write raises forms::EIniWriteError; the keys written before it stay written.
+// keys unsigned), texts so that they read back as written. No other key is touched. The file is
+// written once, at the end; a failed write raises forms::EIniWriteError and leaves it as it was.
 void SaveCfgSettings(forms::TSettingsFile& ini, const TAppCfg& s);
 
 // ---- lists ----

@@ -673,11 +673,13 @@ void TfmStyle::CfgColorListBoxMouseUp(TComponent* /*sender*/, forms::TMouseButto
     LoadCustomColors(kPartsColorsSection, dialog->CustomColors());
     const size_t part = static_cast<size_t>(index) + 1;
     dialog->SetColor(PartColors[part]);
-    if (dialog->Execute()) {
+    const bool chosen = dialog->Execute();
+    if (chosen)
         PartColors[part] = dialog->Color();
-        SaveCustomColors(kPartsColorsSection, dialog->CustomColors());
-    }
+    // The chosen colour shows also when the dialog's custom colours cannot be kept.
     CfgColorListBox->Invalidate();
+    if (chosen)
+        SaveCustomColors(kPartsColorsSection, dialog->CustomColors());
 }
 
 void TfmStyle::shpFontMouseUp(TComponent* sender, forms::TMouseButton /*button*/,
@@ -692,8 +694,8 @@ void TfmStyle::shpFontMouseUp(TComponent* sender, forms::TMouseButton /*button*/
     if (!ColorDialog1->Execute())
         return;
     shape->Brush().SetColor(ColorDialog1->Color());
+    PaintBox3->Invalidate(); // before the custom colours, which may fail to be kept
     SaveCustomColors(section, ColorDialog1->CustomColors());
-    PaintBox3->Invalidate();
 }
 
 // ---- the hint sample's controls and the date format ----

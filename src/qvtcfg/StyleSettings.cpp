@@ -203,8 +203,10 @@ TStyleSettings LoadStyleSettings(forms::TSettingsFile& ini) {
 }
 
 void SaveStyleSettings(forms::TSettingsFile& ini, TStyleSettings settings) {
+    ini.BeginUpdate();
     for (const TStyleKey& k : StyleKeys(settings))
         Write(ini, k);
+    ini.UpdateFile();
 }
 
 int HintFontIndex(const forms::TStrings& fonts, std::string_view hintFontName) {
@@ -241,8 +243,10 @@ void LoadCustomColorSection(const forms::TSettingsFile& ini, std::string_view se
 void SaveCustomColorSection(forms::TSettingsFile& ini, std::string_view section,
                             const forms::TStrings& list) {
     const forms::TCustomColors colors = forms::ReadCustomColors(list);
+    ini.BeginUpdate();
     for (int i = 0; i < forms::kCustomColorCount; ++i) {
         const std::string line = forms::CustomColorLine(i, colors[static_cast<size_t>(i)]);
         ini.WriteString(section, forms::CustomColorName(i), line.substr(line.find('=') + 1));
     }
+    ini.UpdateFile();
 }

@@ -93,8 +93,8 @@ constexpr char kHintBackColorsSection[] = "PopupHintBackColors";
 [[nodiscard]] TStyleSettings LoadStyleSettings(forms::TSettingsFile& ini);
 // Writes the keys in order: Booleans "1" or "0", integers in decimal (spin values held in their
 // ranges first), colours by name or "$" and eight hex digits, texts so that they read back as
-// written. Never [PopupHint] X, Y or IsIcon. A failed write raises forms::EIniWriteError; the keys
-// written before it stay written.
+// written. Never [PopupHint] X, Y or IsIcon. The file is written once, at the end; a failed write
+// raises forms::EIniWriteError and leaves it as it was.
 void SaveStyleSettings(forms::TSettingsFile& ini, TStyleSettings settings);
 
 // The pages whose "初期値に戻す" each restores its own settings: the style file with its display
@@ -122,6 +122,7 @@ enum class TStylePage { StyleFile, Display, Hint };
 void LoadCustomColorSection(const forms::TSettingsFile& ini, std::string_view section,
                             forms::TStrings& list);
 // Writes the sixteen keys of the list to the section, each as six upper-case hex digits (a
-// missing or malformed line as "000000").
+// missing or malformed line as "000000"), in one write; a failed write raises
+// forms::EIniWriteError and leaves the file as it was.
 void SaveCustomColorSection(forms::TSettingsFile& ini, std::string_view section,
                             const forms::TStrings& list);

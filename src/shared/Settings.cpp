@@ -184,10 +184,12 @@ void LoadAppCfg(const std::string& basePath, TAppCfg& cfg) {
 
 void SaveAppCfgGeometry(const std::string& basePath, const TAppCfg& cfg) {
     forms::TSettingsFile ini(forms::ChangeFileExt(basePath, kIniExt));
+    ini.BeginUpdate();
     ini.WriteInteger("Bounds", "Left", cfg.Left);
     ini.WriteInteger("Bounds", "Top", cfg.Top);
     ini.WriteInteger("Visible", "BtnSize", cfg.BtnSize);
     ini.WriteInteger("Visible", "FormSize", cfg.FormSize);
     ini.WriteInteger("Visible", "RowMax", cfg.RowMax);
     ini.WriteBool("Visible", "IconStretch", cfg.IconStretch);
+    ini.UpdateFile();
 }

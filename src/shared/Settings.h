@@ -90,8 +90,8 @@ void ReadCfgKey(const forms::TSettingsFile& ini, const TCfgKey& k);
 void LoadAppCfg(const std::string& basePath, TAppCfg& cfg);
 
 // Writes [Bounds] Left, Top and [Visible] BtnSize, FormSize, RowMax, IconStretch of cfg, in this
-// order, changing only their lines. A failed write raises forms::EIniWriteError with the file
-// name; the keys written before it stay written.
+// order, changing only their lines, in one write. A failed write raises forms::EIniWriteError with
+// the file name and leaves the file as it was.
 void SaveAppCfgGeometry(const std::string& basePath, const TAppCfg& cfg);
 
 // The folder of the launcher's file (programPath) in its long form, with a trailing backslash:

@@ -3,11 +3,13 @@
 // rules, the last launch button, the data editor's folder and the launcher's shortcut.
 #include "qvtcfg/CfgSettings.h"
 
+#include "forms/base/Exceptions.h"
 #include "forms/base/Paths.h"
 #include "forms/base/SettingsFile.h"
 #include "shared/Settings.h"
 
 #include "qvtcfg/CfgIniBytes.h"
+#include "support/SaveFaults.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -109,6 +111,11 @@ TEST_F(CfgSettingsFile, Save_LeavesEveryOtherLineByteForByte) {
     EXPECT_EQ(launcher.BtnSize, 48);
     EXPECT_EQ(launcher.Loc, 4);
     EXPECT_EQ(launcher.PartColors[1], forms::clRed);
+}
+
+TEST_F(CfgSettingsFile, Save_AFailedWriteLeavesTheFileAsItWas) {
+    kbtest::WriteBytes(ini, "[Mouse]\r\nLMLeft=0\r\n");
+    kbtest::ExpectEachFaultKeepsTheFile<forms::EIniWriteError>(ini, [&] { Save(Changed()); });
 }
 
 TEST_F(CfgSettingsFile, WhatItWritesTheLauncherReadsAsTheValuesGiven) {

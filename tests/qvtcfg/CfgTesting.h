@@ -18,16 +18,19 @@ class RecordingEnvironment : public TSystemCfgEnvironment {
 public:
     std::optional<std::vector<std::string>> programPaths;
     std::function<void()> editorFails;
+    bool realEditors = false; // recorded and then shown for real
     std::vector<EditorCall> editors;
 
     std::vector<std::string> ProgramPaths() override {
         return programPaths ? *programPaths : TSystemCfgEnvironment::ProgramPaths();
     }
     bool ShowCfgForm(int x, int y, bool centre, const std::string& path) override {
-        return Edit("cfg", x, y, centre, path);
+        return Edit("cfg", x, y, centre, path) &&
+               (!realEditors || TSystemCfgEnvironment::ShowCfgForm(x, y, centre, path));
     }
     bool ShowStyleForm(int x, int y, bool centre, const std::string& path) override {
-        return Edit("style", x, y, centre, path);
+        return Edit("style", x, y, centre, path) &&
+               (!realEditors || TSystemCfgEnvironment::ShowStyleForm(x, y, centre, path));
     }
 
 private:

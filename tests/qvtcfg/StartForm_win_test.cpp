@@ -9,6 +9,7 @@
 #include "forms/base/Codepage.h"
 #include "forms/base/Paths.h"
 #include "forms/win/Screen.h"
+#include "support/SaveFaults.h"
 #include "support/TempDir.h"
 #include "support/WinTest.h"
 #include "support/WinTesting.h"
@@ -212,6 +213,37 @@ TEST_F(StartFormTest, AnEditorsErrorIsShownAndTheFormStays) {
     ASSERT_THAT(errors, ElementsAre("設定ファイルを保存できません"));
     EXPECT_TRUE(form->Visible());
     EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
+TEST_F(StartFormTest, AnEditorsSaveThatFailsIsShownOnceKeepsTheFileAndTheNextOkWrites) {
+    const std::string ini = MakeIni();
+    form->IniEdit->SetText(ini);
+    env.realEditors = true;
+    const auto pressOk = [this](const wchar_t* editor) {
+        kbtest::WindowDriver driver(editor, [](HWND e) {
+            PostMessageW(kbtest::FindChildWindow(e, L"TButton", "OK"), BM_CLICK, 0, 0);
+        });
+        PressCfg();
+        EXPECT_TRUE(driver.Acted());
+    };
+    for (const int mode : {0, 1})
+        for (const kbtest::SaveFault fault : kbtest::kSaveFaults) {
+            SCOPED_TRACE(std::to_string(mode) + ", " + kbtest::Name(fault));
+            const wchar_t* editor = mode == 0 ? L"TfmCfg" : L"TfmStyle";
+            form->Mode = mode;
+            errors.clear();
+            kbtest::Inflict(fault, ini);
+            pressOk(editor);
+            kbtest::Clear(fault, ini);
+            ASSERT_EQ(errors.size(), 1u);
+            EXPECT_THAT(errors[0], HasSubstr(ini));
+            EXPECT_EQ(kbtest::ReadBytes(ini), "[Bounds]\r\n");
+            EXPECT_TRUE(IsWindowVisible(form->Handle()));
+            pressOk(editor);
+            EXPECT_EQ(errors.size(), 1u);
+            EXPECT_NE(kbtest::ReadBytes(ini), "[Bounds]\r\n");
+            kbtest::WriteBytes(ini, "[Bounds]\r\n");
+        }
 }
 
 // ---- the refusal ----

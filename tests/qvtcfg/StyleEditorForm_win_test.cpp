@@ -13,6 +13,7 @@
 #include "shared/DateFormat.h"
 #include "shared/Settings.h"
 #include "shared/StyleFiles.h"
+#include "support/SaveFaults.h"
 #include "support/TempDir.h"
 #include "support/WinTest.h"
 
@@ -493,6 +494,39 @@ TEST_F(StyleEditorTest, ALeftClickEditsThePartColourAndKeepsTheCustomColoursAtOn
     EXPECT_EQ(Key("Color", "3"), "<none>"); // only OK writes the part colours
     form->SaveIni(ini);
     EXPECT_EQ(Key("Color", "3"), "$00302010");
+}
+
+TEST_F(StyleEditorTest, CustomColoursThatCannotBeKeptAreShownOnceAndTheNextColourKeepsThem) {
+    const std::string before = "[Visible]\r\nBtnSize=30\r\n";
+    WriteIni(before);
+    Open();
+    Page(form->TabStyleCfg);
+    const HWND list = form->CfgColorListBox->Handle();
+    const auto pickColour = [&](int red) {
+        kbtest::WindowDriver driver(L"#32770", [&](HWND d) { AnswerColour(d, red, 32, 48); });
+        kbtest::ClickAt(list, 60, 2 * 20 + 10);
+        EXPECT_TRUE(kbtest::PumpUntil([&] { return driver.Acted(); }, 10000));
+        kbtest::PumpPosted();
+    };
+    int red = 16;
+    for (const kbtest::SaveFault fault : kbtest::kSaveFaults) {
+        SCOPED_TRACE(kbtest::Name(fault));
+        errors.clear();
+        kbtest::Inflict(fault, ini);
+        pickColour(++red);
+        EXPECT_TRUE(kbtest::PumpUntil([this] { return !errors.empty(); }));
+        kbtest::Clear(fault, ini);
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_THAT(errors[0], HasSubstr(ini));
+        EXPECT_EQ(kbtest::ReadBytes(ini), before);
+        // The colour chosen is the part's and shows, kept or not.
+        EXPECT_TRUE(kbtest::PumpUntil(
+            [&] { return kbtest::ReadPixel(list, 20, 2 * 20 + 9) == RGB(red, 32, 48); }));
+        pickColour(red);
+        EXPECT_TRUE(kbtest::PumpUntil([this] { return Key("PartsColors", "ColorP") == "000000"; }));
+        EXPECT_EQ(errors.size(), 1u);
+        WriteIni(before);
+    }
 }
 
 TEST_F(StyleEditorTest, TheShapesOpenTheExpandedDialogOnAnyButton) {

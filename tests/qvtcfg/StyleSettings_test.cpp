@@ -10,6 +10,7 @@
 #include "shared/Settings.h"
 
 #include "qvtcfg/StyleIniBytes.h"
+#include "support/SaveFaults.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -237,6 +238,17 @@ TEST(HintFont, WithoutASelectionTheStoredNameIsKept) {
 }
 
 // ---- custom colours ----
+
+TEST_F(StyleSettingsFile, SavesThatFailLeaveTheFileAsItWas) {
+    kbtest::WriteBytes(ini, "[Visible]\r\nBtnSize=30\r\n");
+    kbtest::ExpectEachFaultKeepsTheFile<forms::EIniWriteError>(
+        ini, [&] { Save(DefaultStyleSettings()); });
+    const TStringList colours{"ColorA=123456"};
+    kbtest::ExpectEachFaultKeepsTheFile<forms::EIniWriteError>(ini, [&] {
+        TSettingsFile file(ini);
+        SaveCustomColorSection(file, kPartsColorsSection, colours);
+    });
+}
 
 TEST_F(StyleSettingsFile, CustomColours_AreSixteenLinesMissingAndMalformedAsBlack) {
     kbtest::WriteBytes(ini, "[PartsColors]\r\nColorA=zz\r\nColorB=00ff80\r\nColorC=1234567\r\n"

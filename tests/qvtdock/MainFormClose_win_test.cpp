@@ -5,6 +5,7 @@
 #include "forms/base/Paths.h"
 #include "shared/LaunchItems.h"
 #include "shared/LaunchListTesting.h"
+#include "support/SaveFaults.h"
 
 #include <gmock/gmock.h>
 
@@ -67,34 +68,31 @@ TEST_F(MainFormTest, Close_ShownForm_HidesItFirst) {
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
 }
 
-TEST_F(MainFormTest, Close_ReadOnlySettings_ErrorShownAndTheDataStillSaved) {
-    Prepare({2});
-    kbtest::WriteBytes(IniFile(), kIni);
-    kbtest::SetReadOnly(IniFile(), true);
-    Start();
-    form->LaunchList().Items(0, 1)->Title = "kept";
-    Close(*form);
-    kbtest::SetReadOnly(IniFile(), false);
-    ASSERT_EQ(errors.size(), 1u);
-    const std::string& error = errors[0];
-    const size_t first = error.find(IniFile());
-    ASSERT_NE(first, std::string::npos) << error;
-    EXPECT_NE(error.find(IniFile(), first + 1), std::string::npos) << error;
-    EXPECT_EQ(kbtest::ReadBytes(IniFile()), kIni);
-    EXPECT_THAT(TitlesOf(DataFile()), ElementsAre("1.1", "kept"));
-}
-
-TEST_F(MainFormTest, Close_ReadOnlyDataFile_ErrorShownAndTheSettingsStillWritten) {
-    Prepare({1});
-    kbtest::WriteBytes(IniFile(), kIni);
-    const std::string data = kbtest::ReadBytes(DataFile());
-    kbtest::SetReadOnly(DataFile(), true);
-    Start();
-    Close(*form);
-    kbtest::SetReadOnly(DataFile(), false);
-    EXPECT_EQ(errors.size(), 1u);
-    EXPECT_EQ(kbtest::ReadBytes(DataFile()), data);
-    EXPECT_EQ(kbtest::ReadBytes(IniFile()), kIniAfterClose);
+TEST_F(MainFormTest, Close_AFileThatCannotBeWritten_OneErrorTheOtherSavedAndTheNextCloseWrites) {
+    kbtest::MakeDir(UserFolder());
+    for (const bool settings : {true, false})
+        for (const kbtest::SaveFault fault : kbtest::kSaveFaults) {
+            SCOPED_TRACE(std::string(settings ? "settings, " : "data, ") + kbtest::Name(fault));
+            WriteList(DataFile(), {2});
+            kbtest::WriteBytes(IniFile(), kIni);
+            const std::string file = settings ? IniFile() : DataFile();
+            const std::string before = kbtest::ReadBytes(file);
+            Start();
+            form->LaunchList().Items(0, 1)->Title = "kept";
+            errors.clear();
+            kbtest::Inflict(fault, file, settings ? 1 : 2); // the geometry is written first
+            Close(*form);
+            kbtest::Clear(fault, file);
+            ASSERT_EQ(errors.size(), 1u);
+            EXPECT_NE(errors[0].find(file), std::string::npos) << errors[0];
+            EXPECT_EQ(kbtest::ReadBytes(file), before);
+            EXPECT_EQ(kbtest::ReadBytes(IniFile()) == kIniAfterClose, !settings);
+            EXPECT_EQ(TitlesOf(DataFile()) == std::vector<std::string>({"1.1", "kept"}), settings);
+            Close(*form);
+            EXPECT_EQ(errors.size(), 1u);
+            EXPECT_EQ(kbtest::ReadBytes(IniFile()), kIniAfterClose);
+            EXPECT_THAT(TitlesOf(DataFile()), ElementsAre("1.1", "kept"));
+        }
 }
 
 TEST_F(MainFormTest, CloseCommand_ClosesAndSaves) {

@@ -8,6 +8,7 @@
 #include "forms/base/Files.h"
 #include "forms/base/Streams.h"
 #include "shared/LaunchListTesting.h"
+#include "support/SaveFaults.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -273,6 +274,12 @@ TEST_F(DataFile, Save_IntoAMissingFolderRaisesTheFileCreationError) {
     } catch (const forms::EFileCreateError& e) {
         EXPECT_NE(e.Message().find("を作成できません"), std::string::npos);
     }
+}
+
+TEST_F(DataFile, Save_AFailedWriteLeavesTheFileAsItWas) {
+    Write("old contents");
+    kbtest::ExpectEachFaultKeepsTheFile<forms::EFileCreateError>(list.FileName(),
+                                                                 [&] { list.SaveToFile(); });
 }
 
 TEST_F(DataFile, Save_ModelOutOfStepWritesNothing) {

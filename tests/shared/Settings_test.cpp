@@ -5,6 +5,7 @@
 #include "forms/base/Paths.h"
 #include "forms/base/SettingsFile.h"
 
+#include "support/SaveFaults.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -606,14 +607,12 @@ TEST_F(AppCfgTest, SaveGeometry_FailureRaisesWithTheFileName) {
     }
 }
 
-TEST_F(AppCfgTest, SaveGeometry_ReadOnlyFileRaisesAndStaysAsItWas) {
+TEST_F(AppCfgTest, SaveGeometry_AFailedWriteLeavesTheFileAsItWas) {
     Given("[Bounds]\r\nLeft=1\r\n");
-    kbtest::SetReadOnly(ini, true);
     TAppCfg cfg;
     cfg.Left = 5;
-    EXPECT_THROW(SaveAppCfgGeometry(base, cfg), EIniWriteError);
-    EXPECT_EQ(OnDisk(), "[Bounds]\r\nLeft=1\r\n");
-    kbtest::SetReadOnly(ini, false);
+    kbtest::ExpectEachFaultKeepsTheFile<EIniWriteError>(ini,
+                                                        [&] { SaveAppCfgGeometry(base, cfg); });
 }
 
 // --- the key table

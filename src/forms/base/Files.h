@@ -3,6 +3,7 @@
 // converts them at the call, the host build uses the bytes as they are.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,17 @@ std::string ReadFileBytes(std::string_view path);
 // replaced (as Windows refuses, also where the process could override it). Raises
 // EFileCreateError (and leaves the old file byte-identical) on any failure.
 void WriteFileReplacing(std::string_view path, std::string_view bytes);
+
+// For tests only, which cannot fill a disk or, running as root, lock a folder: the n-th
+// WriteFileReplacing from this call on (counted from 1) fails once as the fault makes it fail; n 0
+// disarms. A full disk takes part of the bytes and refuses the rest; a read-only folder refuses
+// the temporary file. The programs never arm it.
+enum class TWriteFault { DiskFull, ReadOnlyFolder };
+void ArmWriteFault(TWriteFault fault, int n);
+namespace detail {
+// Counts one WriteFileReplacing and tells the fault that strikes it, if any.
+std::optional<TWriteFault> NextWriteFault();
+} // namespace detail
 
 // An open file for TFileStream.
 class FileHandle {

@@ -136,14 +136,19 @@ void WriteFileReplacing(std::string_view path, std::string_view bytes) {
     const size_t slash = std::string_view(path).rfind('/');
     if (dir.empty() && slash != std::string_view::npos)
         dir = std::string(path.substr(0, slash + 1));
+    const std::optional<TWriteFault> fault = detail::NextWriteFault();
+    if (fault == TWriteFault::ReadOnlyFolder)
+        throw EFileCreateError(path, SysErrorMessage(EACCES));
     std::string temp = dir + ".kb-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         throw EFileCreateError(path, SysErrorMessage(errno));
     ::fchmod(fd, 0644);
     PosixFile file(fd);
-    const bool written = file.Write(bytes.data(), bytes.size()) == bytes.size() && ::fsync(fd) == 0;
-    const int err = errno;
+    const size_t taken = fault ? bytes.size() / 2 : bytes.size();
+    const bool written =
+        file.Write(bytes.data(), taken) == bytes.size() && !fault && ::fsync(fd) == 0;
+    const int err = fault ? ENOSPC : errno;
     if (!written || ::rename(temp.c_str(), Str(path).c_str()) != 0) {
         const int failure = written ? errno : err;
         ::unlink(temp.c_str());

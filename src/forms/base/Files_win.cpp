@@ -155,6 +155,9 @@ void WriteFileReplacing(std::string_view path, std::string_view bytes) {
     std::string dir = ExtractFilePath(path);
     if (dir.empty())
         dir = ".";
+    const std::optional<TWriteFault> fault = detail::NextWriteFault();
+    if (fault == TWriteFault::ReadOnlyFolder)
+        throw EFileCreateError(path, SysErrorMessage(ERROR_ACCESS_DENIED));
     wchar_t temp[MAX_PATH + 1] = {};
     if (!GetTempFileNameW(cp932::Wide(dir).c_str(), L"kb~", 0, temp))
         throw EFileCreateError(path, SysErrorMessage(static_cast<int>(GetLastError())));
@@ -166,8 +169,11 @@ void WriteFileReplacing(std::string_view path, std::string_view bytes) {
             failure = GetLastError();
         } else {
             WinFile file(h);
-            if (file.Write(bytes.data(), bytes.size()) != bytes.size() || !FlushFileBuffers(h))
-                failure = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+            const size_t taken = fault ? bytes.size() / 2 : bytes.size();
+            if (file.Write(bytes.data(), taken) != bytes.size() || fault || !FlushFileBuffers(h))
+                failure = fault            ? ERROR_DISK_FULL
+                          : GetLastError() ? GetLastError()
+                                           : ERROR_WRITE_FAULT;
         }
     }
     if (!failure && !MoveFileExW(temp, cp932::Wide(path).c_str(),

@@ -169,7 +169,25 @@ void TSettingsFile::DeleteKey(std::string_view section, std::string_view key) {
     Commit(std::move(lines));
 }
 
+void TSettingsFile::BeginUpdate() {
+    holding_ = true;
+}
+
+void TSettingsFile::UpdateFile() {
+    holding_ = false;
+    try {
+        Commit(lines_);
+    } catch (...) {
+        holding_ = true;
+        throw;
+    }
+}
+
 void TSettingsFile::Commit(Lines lines) {
+    if (holding_) {
+        lines_ = std::move(lines);
+        return;
+    }
     std::string bytes;
     for (const Line& line : lines)
         bytes += line.text + line.eol;

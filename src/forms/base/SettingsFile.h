@@ -12,7 +12,8 @@
 //
 // Writing is write-through: each change rewrites the file (a temporary file beside it, then
 // replace) when its bytes differ, and only then. A failed write raises EIniWriteError and leaves
-// both the file and this object as they were.
+// both the file and this object as they were. Between BeginUpdate and UpdateFile the changes are
+// held and written in one go, so that a save of many keys never leaves a file half-written.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -53,6 +54,12 @@ public:
     // Removes the first occurrence of the key; a missing key, section or file changes nothing.
     void DeleteKey(std::string_view section, std::string_view key);
 
+    // Holds the following changes in this object (reads see them) until UpdateFile.
+    void BeginUpdate();
+    // Writes the held changes when they differ from the file, and ends holding. A failed write
+    // raises EIniWriteError and leaves the file as it was; the changes stay held for another try.
+    void UpdateFile();
+
 private:
     struct Line {
         std::string text; // without its terminator
@@ -64,13 +71,15 @@ private:
     [[nodiscard]] size_t SectionEnd(size_t header) const;
     [[nodiscard]] std::optional<size_t> FindKey(std::string_view section,
                                                 std::string_view key) const;
-    // Writes lines to the file when they differ from what it holds, then adopts them.
+    // While an update is open, adopts lines; otherwise writes them to the file when they differ
+    // from what it holds, then adopts them.
     void Commit(Lines lines);
 
     std::string fileName_;
     Lines lines_;
-    std::string bytes_;       // the file's bytes as they are on disk (lines_ joined)
+    std::string bytes_;       // the file's bytes as they are on disk
     std::string readFailure_; // why an existing file could not be read; writes then refuse
+    bool holding_ = false;    // between BeginUpdate and UpdateFile
 };
 
 } // namespace forms

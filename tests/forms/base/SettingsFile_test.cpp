@@ -1,4 +1,5 @@
 #include "forms/base/Exceptions.h"
+#include "forms/base/Files.h"
 #include "forms/base/SettingsFile.h"
 
 #include "support/TempDir.h"
@@ -280,6 +281,23 @@ TEST_F(SettingsFileTest, Write_ReadOnlyFileRaisesAndKeepsFileAndObject) {
     kbtest::SetReadOnly(path, false);
     ini.WriteString("S", "k", "new"); // writable again: the same object writes
     EXPECT_EQ(OnDisk(), "[S]\r\nk=new\r\n");
+}
+
+TEST_F(SettingsFileTest, Update_HoldsTheChangesUntilUpdateFileWritesThemInOneGo) {
+    Given("[S]\r\nk=old\r\n");
+    TSettingsFile ini(path);
+    ini.BeginUpdate();
+    ini.WriteString("S", "k", "new");
+    ini.WriteInteger("T", "t", 1);
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "new");
+    EXPECT_EQ(OnDisk(), "[S]\r\nk=old\r\n");
+    ArmWriteFault(TWriteFault::DiskFull, 1);
+    EXPECT_THROW(ini.UpdateFile(), EIniWriteError);
+    EXPECT_EQ(OnDisk(), "[S]\r\nk=old\r\n");
+    ini.UpdateFile(); // the held changes, tried again
+    EXPECT_EQ(OnDisk(), "[S]\r\nk=new\r\n[T]\r\nt=1\r\n");
+    ini.DeleteKey("T", "t"); // written through again
+    EXPECT_EQ(OnDisk(), "[S]\r\nk=new\r\n[T]\r\n");
 }
 
 TEST_F(SettingsFileTest, Write_LeavesNoTemporaryFileBehind) {

@@ -28,4 +28,8 @@ inline std::string Bytes(const uint8_t* data, size_t size) {
             ::fuzz::Fail(#condition, __FILE__, __LINE__);                                          \
     } while (false)
 
+#ifdef KB_FUZZ_ENGINE
+// Under libFuzzer the target's function runs inside Engine.cpp's, which times it.
+#define LLVMFuzzerTestOneInput KbFuzzTarget
+#endif
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);

@@ -142,9 +142,11 @@ private:
                 Copy(1);
                 return;
             }
-            if (c == '\\')
-                Copy(i_ + 1 < in_.size() && static_cast<unsigned char>(in_[i_ + 1]) < 0x80 ? 2 : 1);
-            else if (c >= 0x80 && narrow)
+            if (c == '\\') {
+                if (i_ + 1 < in_.size() && static_cast<unsigned char>(in_[i_ + 1]) >= 0x80)
+                    throw Error("backslash before a non-ASCII character");
+                Copy(2);
+            } else if (c >= 0x80 && narrow)
                 EscapeCharacter();
             else
                 Copy(1);

@@ -18,13 +18,21 @@ function(kb_sources out dir)
             list(APPEND picked ${f})
         endif()
     endforeach()
+    if(KB_FUZZ)
+        list(TRANSFORM picked REPLACE "^${PROJECT_SOURCE_DIR}" "${KB_ESCAPED_DIR}")
+    endif()
     set(${out} ${picked} PARENT_SCOPE)
 endfunction()
 
 function(kb_target_options target)
     # C++ only: resource scripts go to the resource compiler, which knows none of these.
     target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${KB_WARNINGS};${KB_CHARSET}>")
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    if(KB_FUZZ)
+        target_include_directories(${target} PUBLIC ${KB_ESCAPED_DIR}/src)
+        add_dependencies(${target} kb_escaped)
+    else()
+        target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    endif()
 endfunction()
 
 # A static library of one source folder.
@@ -58,4 +66,25 @@ function(kb_test name dir)
     if(T_GUI AND WIN32)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
     endif()
+endfunction()
+
+# The fuzzing build's sources: clang has no -fexec-charset=CP932, and converting only the literals
+# (with the C library's codec that g++ uses) keeps the bytes g++ builds while the code under test
+# stays the very code the programs run. Every source and header of src and tests/fuzz is copied
+# into KB_ESCAPED_DIR by the escaper, one file per rule so that an edit re-escapes one file.
+function(kb_escape_sources escaper)
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}
+         ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
+         ${PROJECT_SOURCE_DIR}/tests/fuzz/*.cpp ${PROJECT_SOURCE_DIR}/tests/fuzz/*.h)
+    set(outputs)
+    foreach(f IN LISTS files)
+        set(out ${KB_ESCAPED_DIR}/${f})
+        get_filename_component(dir ${out} DIRECTORY)
+        add_custom_command(OUTPUT ${out}
+                           COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+                           COMMAND ${escaper} ${PROJECT_SOURCE_DIR}/${f} ${out}
+                           DEPENDS ${PROJECT_SOURCE_DIR}/${f} ${escaper} VERBATIM)
+        list(APPEND outputs ${out})
+    endforeach()
+    add_custom_target(kb_escaped DEPENDS ${outputs})
 endfunction()

@@ -6,6 +6,7 @@ packages=(
     wine wine64 fonts-wine xvfb xauth xdotool
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
     googletest
+    clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

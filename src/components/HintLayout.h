@@ -52,7 +52,8 @@ struct THintMetrics {
     int FontSize = 9;
     int PixelsPerInch = 96;
 
-    // lines x the character height in pixels (without leading) of the font.
+    // lines x the character height in pixels (without leading) of the font, held to the range of
+    // int. The sizes below saturate likewise.
     [[nodiscard]] int LineHeight(int lines) const;
 };
 

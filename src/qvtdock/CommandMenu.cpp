@@ -80,15 +80,17 @@ std::string CommentLine(std::string_view comment) {
 }
 
 // Every match of find in text, in order; after each match the text goes on one character past
-// its end.
+// its end. A whole character: stepping one byte would leave a trail byte to start the rest, which
+// then reads as a letter of its own or swallows the next one.
 std::vector<std::string> AllMatches(std::string text, bool (*find)(std::string_view, int&, int&)) {
     std::vector<std::string> found;
     int start = 0;
     int length = 0;
     while (find(text, start, length) && length > 0) {
-        found.push_back(
-            forms::Trim(text.substr(static_cast<size_t>(start - 1), static_cast<size_t>(length))));
-        text.erase(0, std::min(text.size(), static_cast<size_t>(start - 1 + length + 1)));
+        const size_t first = static_cast<size_t>(start - 1);
+        const size_t end = first + static_cast<size_t>(length);
+        found.push_back(forms::Trim(text.substr(first, end - first)));
+        text.erase(0, end < text.size() ? forms::NextChar(text, end) : text.size());
     }
     return found;
 }

@@ -103,7 +103,7 @@ THintValues HintValuesOf(const TAppCfg& cfg) {
     v.BkColor = cfg.HintColor;
     v.LockWidth = cfg.LockWidth;
     v.IsIcon = cfg.IsIcon;
-    v.MaxLine = cfg.MaxLine;
+    v.MaxLine = std::clamp(cfg.MaxLine, 0, kMaxHintMaxLine);
     v.MaxWidth = Usable(cfg.MaxWidth, kDefaultHintMaxWidth, kMaxHintMaxWidth);
     v.Locate = static_cast<THintLocate>(cfg.Loc);
     v.XMargin = cfg.X;

@@ -78,10 +78,12 @@ struct TLauncherColors {
 [[nodiscard]] TWindowDrawStyle HintDrawStyle(uint8_t drawMode);
 
 // The pop-up hint's values that the settings give. The font size and the widest hint outside the
-// editors' ranges are used as the default below 1 and the maximum above it; a placement number
-// outside the known ones places the hint below the window.
+// editors' ranges are used as the default below 1 and the maximum above it, and the line limit is
+// held to the editor's 0..10 (the hint is sized for that many lines); a placement number outside
+// the known ones places the hint below the window.
 constexpr int kDefaultHintFontSize = 9, kMaxHintFontSize = 48;
 constexpr int kDefaultHintMaxWidth = 240, kMaxHintMaxWidth = 2000;
+constexpr int kMaxHintMaxLine = 10;
 constexpr int kHintMargin = 10;
 
 struct THintValues {

@@ -471,6 +471,33 @@ bool LoadListFromText(TLaunchList& list, std::string_view fileName) {
     return true;
 }
 
+namespace {
+// This product, this version or a later one. "unknown" sorts after "3.00" but is refused: the text
+// form takes that version for the mark of a file that is not text, so a model holding it would
+// save into a file that no reader loads again.
+bool AcceptableOlderStatus(const TDataStatus& status) {
+    return status.ProductName == kDataFileProduct && status.Version >= kDataFileVersion &&
+           status.Version != kUnknown;
+}
+
+// The older form's texts as the text form holds them (line breaks, 1A and NUL as blanks), so that
+// the model loaded is the one its saved file loads back as.
+void KeepOnOneLine(TDataStatus& status, std::vector<std::unique_ptr<TPageItem>>& pages,
+                   std::vector<std::unique_ptr<TLaunchDataItem>>& slots) {
+    const auto keep = [](std::string& text) {
+        std::transform(text.begin(), text.end(), text.begin(), OnOneLine);
+    };
+    for (std::string* text : {&status.ProductName, &status.Version, &status.Notice})
+        keep(*text);
+    for (auto& page : pages)
+        keep(page->Caption);
+    for (auto& slot : slots)
+        for (std::string* text : {&slot->Title, &slot->Path, &slot->LinkFile, &slot->Params,
+                                  &slot->WorkDir, &slot->IconFile, &slot->Comment})
+            keep(*text);
+}
+} // namespace
+
 // The older binary form: a header of 22 little-endian 32-bit entries, section sizes at 0-10 and
 // their offsets at 11-21; sections 0 (status), 1 (pages) and 2 (slots) hold filer values. Sizes,
 // offsets, counts and text lengths are checked against the file before anything is allocated
@@ -506,8 +533,7 @@ bool TLaunchList::LoadOlderForm() {
         forms::TMemoryStream status = section(0);
         model.status = std::make_unique<TDataStatus>();
         model.status->LoadFromStream(status);
-        if (model.status->Version < kDataFileVersion ||
-            model.status->ProductName != kDataFileProduct)
+        if (!AcceptableOlderStatus(*model.status))
             return false;
         forms::TMemoryStream pages = section(1);
         model.pages = ReadRecords<TPageItem>(pages, kMinPageBytes);
@@ -518,6 +544,7 @@ bool TLaunchList::LoadOlderForm() {
     }
     if (!MakeCountsConsistent(model.pages, model.slots))
         return false;
+    KeepOnOneLine(*model.status, model.pages, model.slots);
     TakeOver(model);
     return true;
 }

@@ -11,7 +11,8 @@
 #include <string_view>
 
 // What a data file's status names: a new model carries them, and a file of the older form is read
-// only when it names this product and this version or a later one.
+// only when it names this product and this version or a later one, "unknown" excepted (the text
+// form keeps that version for the mark of a file that is not text).
 constexpr char kDataFileProduct[] = "K+Bandeo";
 constexpr char kDataFileVersion[] = "3.00";
 

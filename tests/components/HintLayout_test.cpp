@@ -256,6 +256,15 @@ TEST(ShownHintRect, NegativeMarginsAndSizesGiveARectangleWithoutFailing) {
     EXPECT_EQ(r.Width(), -5); // the caller's width is the larger one
 }
 
+// A line limit of 200 million overflowed the line height, a hint near the end of int its corner.
+TEST(HintSizes, SaturateAtTheEndsOfInt) {
+    ByteMeasurer meter;
+    THintMetrics m = Metrics();
+    EXPECT_EQ(ShownHintRect(m, meter, INT32_MAX - 5, 0, 0, 0, "abc").Right, INT32_MAX);
+    m.MaxLine = 200000000;
+    EXPECT_EQ(HintRect(m, meter, 0, "abc").Bottom, INT32_MAX);
+}
+
 // ---- text rectangle ----
 
 TEST(HintTextRect, LiesInsideTheMarginsAndTwoPixels) {

@@ -151,6 +151,19 @@ TEST(AddCommentLinks, TheSameUrlTwiceGivesTwoEntries) {
     EXPECT_EQ(entries.size(), 2u);
 }
 
+// After a match the search goes on one character later, not one byte: 、 is 81 41.
+TEST(AddCommentLinks, TheSearchGoesOnOneCharacterPastEachMatch) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
+        {"a@b.jp、c@d.jp", {"MAIL: a@b.jp", "MAIL: c@d.jp"}},
+        {"ftp:\x82http:", {"URL: ftp:"}},
+        {"http://a.jp/\x82\xE2http://b.jp/", {"URL: http://a.jp/", "URL: http://b.jp/"}}};
+    for (const auto& [comment, captions] : cases) {
+        std::vector<TCommandEntry> entries;
+        AddCommentLinks(entries, comment);
+        EXPECT_EQ(Captions(entries), captions) << comment;
+    }
+}
+
 // ---- Drives ----
 
 TEST(DriveNames, TheShellsNameOrElseTheRoot) {

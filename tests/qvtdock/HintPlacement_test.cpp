@@ -64,6 +64,13 @@ TEST(CalcHintPos, OtherValue_StandsAtTheBarsLeftEdgeClearOfTheTabs) {
     EXPECT_EQ(CalcHintPos(hlNone, 7, kW, kH, bar), (TPoint{0, 66}));
 }
 
+// Offsets from the settings file at the ends of int: X=2147483647 with Loc=3 overflowed.
+TEST(CalcHintPos, OffsetsAtTheEndsOfIntSaturate) {
+    EXPECT_EQ(CalcHintPos(hlRtop, 7, kW, kH, Bar(INT32_MAX, 0)), (TPoint{INT32_MAX, 40 - kH}));
+    EXPECT_EQ(CalcHintPos(hlLtop, 7, kW, kH, Bar(INT32_MIN, INT32_MIN)),
+              (TPoint{INT32_MIN, INT32_MIN + 40 - kH}));
+}
+
 // ---- below the window ----
 
 namespace {

@@ -196,6 +196,15 @@ TEST(HintValuesOf, FontSizeAndWidth_DefaultBelowOne_MaximumAbove) {
     }
 }
 
+// 10000 lines made every hint 120,020 pixels high.
+TEST(HintValuesOf, LineLimitHeldToZeroToTen) {
+    TAppCfg cfg;
+    for (const auto& [in, out] : {std::pair{INT32_MIN, 0}, {0, 0}, {10, 10}, {10000, 10}}) {
+        cfg.MaxLine = in;
+        EXPECT_EQ(HintValuesOf(cfg).MaxLine, out) << in;
+    }
+}
+
 TEST(HintValuesOf, Placement_EveryNumberAsItIs_AnUnknownOneAtTheBarsLeftEdge) {
     TAppCfg cfg;
     for (int loc = hlNone; loc <= hlLeft; ++loc) {

@@ -594,6 +594,20 @@ TEST_F(DataFile, Older_EarlierVersionOrOtherProductIsRefusedAndChangesNothing) {
     }
 }
 
+// The older reader loads only what saves into a text form that loads back the same: the text
+// reader takes the version "unknown" for the older form's mark, and holds no line break in a text.
+TEST_F(DataFile, Older_LoadsOnlyWhatItsSavedTextFormLoadsBackTheSame) {
+    Load(OlderFile(OlderStatus("K+Bandeo", "unknown"), OlderPages(), OlderSlots()));
+    EXPECT_FALSE(list.Loaded());
+    Load(OlderFile(OlderStatus("K+Bandeo", "unknown\n"), OlderPages(),
+                   FInt8(1) + OlderSlot(1, std::string("a\r\n\x1A\0b", 6), 1, 0)));
+    for (int round = 0; round < 2; ++round, list.SaveToFile(), list.LoadFromFile()) {
+        ASSERT_TRUE(list.Loaded()) << round;
+        EXPECT_EQ(list.Status().Version, "unknown ") << round;
+        EXPECT_EQ(list.Items(0)->Title, "a    b") << round;
+    }
+}
+
 TEST_F(DataFile, Older_Utf16AndUtf8TextsAreReadInCodePage932) {
     const std::string pages = FInt8(1) + FUtf16(u"表示") + FInt8(2) + FInt8(0);
     const std::string slots = FInt8(2) + OlderSlot(1, "a", 1, 0) + FInt8(1) + FInt8(0) +

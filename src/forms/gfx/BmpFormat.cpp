@@ -2,6 +2,7 @@
 
 #include "forms/base/Exceptions.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace forms {
@@ -194,47 +195,63 @@ void ReadUncompressed(const Reader& in, const Header& h, size_t offBits, PixelBu
 
 // Run-length data: every code is read through the bounded reader, and pixels that fall outside
 // the picture are dropped. The data must end with the end-of-bitmap code or after the last row.
-void ReadRunLength(const Reader& in, const Header& h, size_t offBits, PixelBuffer& out) {
+// Without a view the codes are only walked. The result is how many pixels the codes cover at most:
+// every pixel of a run (each code holds at most 255), and those that a line end, a delta or the
+// end code skips (the end code finishes its row, as some writers end the last row with it).
+int64_t ReadRunLength(const Reader& in, const Header& h, size_t offBits, const PixelView* view) {
     const bool four = h.compression == kRle4;
-    const PixelView view = out.View();
+    const int64_t width = h.width;
     size_t at = offBits;
-    int x = 0, y = 0; // y counts file rows from the bottom
+    int64_t covered = 0;
+    int64_t x = 0, y = 0; // y counts file rows from the bottom
     auto put = [&](uint32_t index) {
         if (x < h.width && y < h.height)
-            view.SetRaw(x, TargetRow(h, y), index);
+            view->SetRaw(static_cast<int>(x), TargetRow(h, static_cast<int>(y)), index);
         ++x;
     };
     while (y < h.height) {
         const uint8_t count = in.U8(at), value = in.U8(at + 1);
         at += 2;
         if (count > 0) {
-            for (int i = 0; i < count; ++i)
-                put(four ? (i % 2 == 0 ? value >> 4 : value & 0x0F) : value);
+            covered += count;
+            if (!view)
+                x += count;
+            else
+                for (int i = 0; i < count; ++i)
+                    put(four ? (i % 2 == 0 ? value >> 4 : value & 0x0F) : value);
             continue;
         }
         switch (value) {
         case 0: // end of line
+            covered += std::max<int64_t>(width - x, 0);
             x = 0;
             ++y;
             break;
         case 1: // end of bitmap
-            return;
+            return covered + std::max<int64_t>(width - x, 0);
         case 2: { // delta
-            x += in.U8(at);
-            y += in.U8(at + 1);
+            const int64_t dx = in.U8(at), dy = in.U8(at + 1);
+            covered += dx + dy * width;
+            x += dx;
+            y += dy;
             at += 2;
             break;
         }
         default: { // absolute run of 'value' pixels, padded to a 16-bit boundary
             const size_t bytes = four ? (value + 1u) / 2u : value;
             const uint8_t* p = in.Bytes(at, bytes);
-            for (int i = 0; i < value; ++i)
-                put(four ? (i % 2 == 0 ? p[i / 2] >> 4 : p[i / 2] & 0x0F) : p[i]);
+            covered += value;
+            if (!view)
+                x += value;
+            else
+                for (int i = 0; i < value; ++i)
+                    put(four ? (i % 2 == 0 ? p[i / 2] >> 4 : p[i / 2] & 0x0F) : p[i]);
             at += bytes + (bytes & 1);
             break;
         }
         }
     }
+    return covered;
 }
 
 void PutU16(std::string& s, uint32_t v) {
@@ -255,19 +272,25 @@ PixelBuffer DecodeBmp(std::string_view file) {
     const uint32_t offBits = in.U32(10);
     if (offBits < h.paletteAt || offBits > in.Size())
         throw EBitmapError();
-    // Uncompressed pixels must all be there before the picture is allocated.
-    if (h.compression != kRle8 && h.compression != kRle4)
+    // The pixels must all be there before the picture is allocated: uncompressed ones in full,
+    // run-length codes enough to cover the picture (a few bytes must not claim 16 MiB).
+    const bool runLength = h.compression == kRle8 || h.compression == kRle4;
+    if (!runLength)
         in.Need(offBits, static_cast<size_t>(DibStride(h.width, h.bitCount)) *
                              static_cast<size_t>(h.height));
+    else if (ReadRunLength(in, h, offBits, nullptr) < int64_t{h.width} * h.height)
+        throw EBitmapError();
     const bool widened =
         h.compression == kBitFields &&
         !(h.bitCount == 16 && h.masks[0] == 0x7C00 && h.masks[1] == 0x03E0 && h.masks[2] == 0x001F);
     PixelBuffer out(h.width, h.height, widened ? 32 : h.bitCount);
     ReadPalette(in, h, offBits, out);
-    if (h.compression == kRle8 || h.compression == kRle4)
-        ReadRunLength(in, h, offBits, out);
-    else
+    if (runLength) {
+        const PixelView view = out.View();
+        ReadRunLength(in, h, offBits, &view);
+    } else {
         ReadUncompressed(in, h, offBits, out);
+    }
     return out;
 }
 

@@ -15,8 +15,8 @@ constexpr int64_t kMaxBmpPixels = int64_t{1} << 24;
 // A whole .bmp file (file header first) in a top-down buffer. Headers: core (12 bytes), info
 // (40), its mask variants (52, 56), V4 (108), V5 (124); 1, 4, 8, 16, 24, 32 bits; uncompressed,
 // RLE8, RLE4, or bit fields (16 and 32 bits). Up to 8 bits keep their depth and palette (padded to
-// 2^bits entries); bit fields other than 5-5-5 become 32 bits. Anything else, or data that ends
-// early, raises EBitmapError.
+// 2^bits entries); bit fields other than 5-5-5 become 32 bits. Anything else, data that ends
+// early, or run-length codes too few to cover the picture, raises EBitmapError.
 PixelBuffer DecodeBmp(std::string_view file);
 
 // A packed DIB (a bitmap resource: info header, palette, pixels, without the file header).

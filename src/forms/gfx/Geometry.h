@@ -2,8 +2,17 @@
 // Points, sizes and rectangles in pixels. A rectangle excludes its Right column and Bottom row,
 // as GDI fills them.
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace forms {
+
+// A coordinate or extent worked out in 64 bits, held to the range of int: settings and files can
+// give numbers whose sums and products leave it.
+constexpr int SaturatedInt(int64_t v) {
+    return static_cast<int>(
+        std::clamp<int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 struct TPoint {
     int X = 0, Y = 0;

@@ -324,6 +324,24 @@ TEST(BmpFormat, RunLengthWithoutEndIsRefused) {
     ExpectBad(Build(b));
 }
 
+// 60 bytes claimed a 4096 x 4096 picture: the codes must reach every pixel. Line ends and deltas
+// cover what they skip, and the end code finishes its row.
+TEST(BmpFormat, RunLengthCodesMustCoverThePicture) {
+    const std::string end("\x00\x01", 2);
+    BmpSpec b;
+    b.bitCount = 8;
+    b.compression = 1;
+    b.palette.assign(256, 0);
+    b.width = b.height = 4096;
+    b.pixels = end;
+    ExpectBad(Build(b));
+    b.width = b.height = 64;
+    for (const std::string& rows63 : {std::string(63 * 2, '\0'), std::string("\0\x02\0\x3F", 4)}) {
+        b.pixels = rows63 + end;
+        EXPECT_EQ(DecodeBmp(Build(b)).Height(), 64);
+    }
+}
+
 TEST(BmpFormat, OverlappingOrEmptyMasksAreRefused) {
     BmpSpec b;
     b.width = 1;

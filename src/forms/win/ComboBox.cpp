@@ -255,26 +255,15 @@ LRESULT TComboBox::Colors(HDC dc) {
 }
 
 void TComboBox::WndProc(TMessage& m) {
+    if (HandleOwnerDrawMessage(m, *this, items_.Count(), Color(),
+                               forms::Method(this, &TComboBox::DrawItem),
+                               forms::Method(this, &TComboBox::MeasureItem), itemHeight_))
+        return;
     switch (m.Msg) {
     case CN_COMMAND:
         HandleCommand(HIWORD(m.WParam));
         m.Result = 0;
         return;
-    case CN_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
-        DrawOwnerItem(*this, item, items_.Count(), Color(),
-                      forms::Method(this, &TComboBox::DrawItem));
-        m.Result = TRUE;
-        return;
-    }
-    case CN_MEASUREITEM: {
-        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-        int height = itemHeight_;
-        MeasureItem(static_cast<int>(measure.itemID), height);
-        measure.itemHeight = static_cast<UINT>(std::max(height, 1));
-        m.Result = TRUE;
-        return;
-    }
     // The field (reflected) and the edit and list inside (sent to the combo box itself).
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORLISTBOX:

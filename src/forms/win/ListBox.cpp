@@ -132,27 +132,16 @@ void TListBox::MeasureItem(int /*index*/, int& height) {
 }
 
 void TListBox::WndProc(TMessage& m) {
+    if (HandleOwnerDrawMessage(m, *this, items_.Count(), BackgroundColor(),
+                               forms::Method(this, &TListBox::DrawItem),
+                               forms::Method(this, &TListBox::MeasureItem), itemHeight_))
+        return;
     switch (m.Msg) {
     case CN_COMMAND:
         if (HIWORD(m.WParam) == LBN_SELCHANGE)
             Click();
         m.Result = 0;
         return;
-    case CN_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
-        DrawOwnerItem(*this, item, items_.Count(), BackgroundColor(),
-                      forms::Method(this, &TListBox::DrawItem));
-        m.Result = TRUE;
-        return;
-    }
-    case CN_MEASUREITEM: {
-        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-        int height = itemHeight_;
-        MeasureItem(static_cast<int>(measure.itemID), height);
-        measure.itemHeight = static_cast<UINT>(std::max(height, 1));
-        m.Result = TRUE;
-        return;
-    }
     case CN_CTLCOLORLISTBOX:
         m.Result = ControlColors(reinterpret_cast<HDC>(m.WParam), brush_, BackgroundColor(),
                                  Font().Color());

@@ -2,6 +2,8 @@
 
 #include "forms/base/Codepage.h"
 
+#include <algorithm>
+
 namespace forms {
 
 ETextNotInCodePage::ETextNotInCodePage()
@@ -134,6 +136,24 @@ void TControlItems::SetUpdateState(bool updating) {
 void DrawItemText(TCanvas& canvas, const TRect& rect, std::string_view text) {
     const int y = rect.Top + (rect.Height() - canvas.TextHeight("Ag")) / 2;
     canvas.TextRect(rect, rect.Left + 2, y, text);
+}
+
+bool HandleOwnerDrawMessage(TMessage& m, TWinControl& control, int count, TColor background,
+                            const std::function<void(int, const TRect&, TOwnerDrawState)>& draw,
+                            const std::function<void(int, int&)>& measure, int itemHeight) {
+    if (m.Msg == CN_DRAWITEM) {
+        DrawOwnerItem(control, *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), count,
+                      background, draw);
+    } else if (m.Msg == CN_MEASUREITEM) {
+        auto& measured = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+        int height = itemHeight;
+        measure(static_cast<int>(measured.itemID), height);
+        measured.itemHeight = static_cast<UINT>(std::max(height, 1));
+    } else {
+        return false;
+    }
+    m.Result = TRUE;
+    return true;
 }
 
 void DrawOwnerItem(TWinControl& control, const DRAWITEMSTRUCT& item, int count, TColor background,

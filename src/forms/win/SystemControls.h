@@ -93,6 +93,11 @@ using TDrawItemEvent =
 // background) and draws the focus rectangle. draw may free the control.
 void DrawOwnerItem(TWinControl& control, const DRAWITEMSTRUCT& item, int count, TColor background,
                    const std::function<void(int, const TRect&, TOwnerDrawState)>& draw);
+// Answers the owner-draw messages of a list or combo box: CN_DRAWITEM through DrawOwnerItem,
+// CN_MEASUREITEM with measure's height (from itemHeight, at least 1). False for any other message.
+bool HandleOwnerDrawMessage(TMessage& m, TWinControl& control, int count, TColor background,
+                            const std::function<void(int, const TRect&, TOwnerDrawState)>& draw,
+                            const std::function<void(int, int&)>& measure, int itemHeight);
 // The default look of an item: background and the text, vertically centred.
 void DrawItemText(TCanvas& canvas, const TRect& rect, std::string_view text);
 

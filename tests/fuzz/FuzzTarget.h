@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 namespace fuzz {
 
@@ -19,6 +22,30 @@ inline std::string Bytes(const uint8_t* data, size_t size) {
     std::fprintf(stderr, "%s:%d: fuzz check failed: %s\n", file, line, what);
     std::abort();
 }
+
+// A file for parsers that read files: one per process, rewritten for each input, removed at exit.
+class ScratchFile {
+public:
+    explicit ScratchFile(const char* suffix)
+        : path_((std::filesystem::temp_directory_path() /
+                 ("kb_fuzz_" + std::to_string(getpid()) + suffix))
+                    .string()) {}
+    ~ScratchFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    const std::string& Write(std::string_view bytes) const {
+        std::ofstream(path_, std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return path_;
+    }
+
+private:
+    std::string path_;
+};
 
 } // namespace fuzz
 

@@ -25,9 +25,9 @@ void CheckAnyLine(const std::string& line) {
     const TCfgCommandLine parsed = ParseCommandLine(arguments);
     FUZZ_CHECK(parsed.NoPos == (parsed.X == -1 || parsed.Y == -1));
     const forms::TRect workArea{0, 0, 1024, 738};
-    const forms::TPoint p = EditorPosition(SaturatedAdd(parsed.X, kEditorOffset),
-                                           SaturatedAdd(parsed.Y, kEditorOffset), parsed.NoPos,
-                                           500, 400, {1024, 768}, workArea);
+    const forms::TPoint p =
+        EditorPosition(SaturatedAdd(parsed.X, kEditorOffset), SaturatedAdd(parsed.Y, kEditorOffset),
+                       parsed.NoPos, 500, 400, {1024, 768}, workArea);
     if (!parsed.NoPos)
         FUZZ_CHECK(p.X >= 0 && p.Y >= 0 && p.X + 500 <= 1024 && p.Y + 400 <= 738);
 }

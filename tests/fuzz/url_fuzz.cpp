@@ -3,16 +3,51 @@
 // reaches the program as one argument of its own, unchanged but for its escapes.
 #include "FuzzTarget.h"
 
-#include "../support/FakeShell.h"
 #include "forms/base/StrUtils.h"
 #include "qvtcfg/ProgramArguments.h"
 #include "qvtdock/Launching.h"
+#include "shared/FileUtils.h"
 #include "shared/LaunchItems.h"
 #include "shared/UrlText.h"
 
 namespace {
 
 constexpr char kFile[] = "C:\\データ\\サイト.url";
+
+// A shell that holds the one file, knows a handler for http and records what it is asked to run.
+class UrlShell : public TShell {
+public:
+    std::string file;
+    std::vector<TShellRun> runs;
+
+    std::optional<std::string> ReadFileText(std::string_view path) override {
+        return path == kFile ? std::optional(file) : std::nullopt;
+    }
+    std::string ShellOpenCommand(std::string_view url) override {
+        return forms::SameText(ShellOpenCommandKey(url), "http\\shell\\open\\command")
+                   ? "\"C:\\Program Files\\Web\\web.exe\" -osint -url \"%1\""
+                   : "";
+    }
+    int32_t Execute(const TShellRun& run) override {
+        runs.push_back(run);
+        return 42;
+    }
+    std::optional<std::string> DisplayName(std::string_view) override { return std::nullopt; }
+    std::optional<std::string> DisplayNameOf(const TShellPidl&) override { return std::nullopt; }
+    int DriveKind(char) override { return -1; }
+    std::optional<std::string> AssociatedExe(std::string_view) override { return std::nullopt; }
+    bool IsDirectory(std::string_view) override { return false; }
+    bool FileExists(std::string_view path) override { return path == kFile; }
+    TShellPidlPtr ParseDisplayName(std::string_view) override { return nullptr; }
+    TShellPidlPtr SpecialFolder(int) override { return nullptr; }
+    std::optional<std::string> PathOf(const TShellPidl&) override { return std::nullopt; }
+    std::optional<TLoadedLink> LoadLink(std::string_view) override { return std::nullopt; }
+    void SaveLink(const TShellLink&, std::string_view) override {}
+    int32_t Invoke(const TShellPidl&, const TShellInvoke&) override { return 0; }
+    TShellIconPtr IconOf(const TShellPidl&) override { return nullptr; }
+    TShellIconPtr FileIcon(std::string_view, int) override { return nullptr; }
+    TShellIconPtr ProgramIcon(std::string_view) override { return nullptr; }
+};
 
 // The URL is the last argument of the run's parameters, or the file the shell opens.
 void CheckOneArgument(const TShellRun& run, const std::string& url) {
@@ -24,9 +59,8 @@ void CheckOneArgument(const TShellRun& run, const std::string& url) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    kbtest::FakeShell shell;
-    shell.files[kFile] = fuzz::Bytes(data, size);
-    shell.SetOpenCommand("http", "\"C:\\Program Files\\Web\\web.exe\" -osint -url \"%1\"");
+    UrlShell shell;
+    shell.file = fuzz::Bytes(data, size);
     TLaunchDataItem item;
     if (!ReadUrlShortcut(kFile, item, shell))
         return 0;

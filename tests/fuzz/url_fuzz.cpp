@@ -61,6 +61,10 @@ void CheckOneArgument(const TShellRun& run, const std::string& url) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     UrlShell shell;
     shell.file = fuzz::Bytes(data, size);
+    // The bytes as a registered open command too: the URL always reaches its parameters.
+    if (const std::optional<TOpenCommand> command = SplitOpenCommand(shell.file, "http://h/"))
+        FUZZ_CHECK(command->Params.find("http://h/") != std::string::npos);
+
     TLaunchDataItem item;
     if (!ReadUrlShortcut(kFile, item, shell))
         return 0;

@@ -32,8 +32,15 @@ inline auto FieldsOf(const TLaunchDataItem& i) {
                       OnOneLine(i.IconFile), i.ShowCmd, i.IconIndex, OnOneLine(i.Comment));
 }
 
+// Models of at most this many slots make the round trip: a few bytes of page counts may give a
+// hundred thousand empty slots, whose saving and reading again would take a second each time
+// and show nothing that a small model does not.
+constexpr int kMaxRoundTripSlots = 2000;
+
 inline void CheckSavedFileLoadsAlike(const TLaunchList& loaded) {
     static const ScratchFile saved("-saved.lst");
+    if (loaded.Count() > kMaxRoundTripSlots)
+        return;
     TLaunchList copy;
     copy.SetFileName(saved.Write(""));
     SaveListAsText(loaded, copy.FileName());

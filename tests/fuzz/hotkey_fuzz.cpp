@@ -7,59 +7,21 @@
 #include "qvtcfg/KeyCapture.h"
 #include "shared/HotKeyText.h"
 
+#include <map>
+
 namespace {
 
+// Some of the names a Japanese keyboard layout gives the keys without a fixed name.
 std::string LayoutName(uint8_t code) {
-    switch (code) {
-    case 16:
-        return "Shift";
-    case 17:
-        return "Ctrl";
-    case 18:
-        return "Alt";
-    case 20:
-        return "Caps Lock";
-    case 28:
-        return "変換";
-    case 29:
-        return "無変換";
-    case 91:
-        return "Left Windows";
-    case 92:
-        return "Right Windows";
-    case 93:
-        return "Application";
-    case 106:
-        return "Num *";
-    case 107:
-        return "Num +";
-    case 144:
-        return "Num Lock";
-    case 165:
-        return "Right Alt";
-    case 186:
-        return ":";
-    case 187:
-        return ";";
-    case 188:
-        return ",";
-    case 189:
-        return "-";
-    case 191:
-        return "/";
-    case 192:
-        return "@";
-    case 219:
-        return "[";
-    case 220:
-        return "\\";
-    case 226:
-        return "\\";
-    case 243:
-        return "半角/全角";
-    default:
-        return {};
-    }
+    static const std::map<uint8_t, std::string> names = {
+        {16, "Shift"},       {17, "Ctrl"},   {18, "Alt"},          {20, "Caps Lock"},
+        {28, "変換"},        {29, "無変換"}, {91, "Left Windows"}, {92, "Right Windows"},
+        {93, "Application"}, {106, "Num *"}, {107, "Num +"},       {144, "Num Lock"},
+        {165, "Right Alt"},  {186, ":"},     {187, ";"},           {188, ","},
+        {189, "-"},          {191, "/"},     {192, "@"},           {219, "["},
+        {220, "\\"},         {226, "\\"},    {243, "半角/全角"}};
+    const auto it = names.find(code);
+    return it == names.end() ? std::string() : it->second;
 }
 
 uint32_t ModifiersOf(bool shift, bool ctrl, bool alt) {

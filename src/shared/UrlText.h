@@ -6,6 +6,8 @@
 #include <string_view>
 
 // The URL with every byte up to 20h (blanks, tabs, line ends and the other control bytes), the
-// double quote and 7Fh written as '%' and two upper-case hexadecimal digits. Every other byte
-// stays, so an ordinary URL (its "%20" and its double-byte characters too) comes back unchanged.
+// double quote, 7Fh and a lead byte without its trail byte written as '%' and two upper-case
+// hexadecimal digits (a lone lead byte would take the closing quote or blank after the URL for
+// its second byte). Every other byte stays, so an ordinary URL (its "%20" and its double-byte
+// characters too) comes back unchanged.
 [[nodiscard]] std::string EscapeUrl(std::string_view url);

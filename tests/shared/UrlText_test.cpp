@@ -19,6 +19,12 @@ TEST(EscapeUrl, ControlBytesBlanksQuotesAndDeleteAreEncoded) {
     EXPECT_EQ(EscapeUrl(std::string(1, '\0')), "%00");
 }
 
+TEST(EscapeUrl, ALeadByteWithoutItsTrailByteIsEncodedSoItCannotTakeTheClosingQuote) {
+    EXPECT_EQ(EscapeUrl("http://h/\x81"), "http://h/%81");
+    EXPECT_EQ(EscapeUrl("a\x81 b"), "a%81%20b");
+    EXPECT_EQ(EscapeUrl("\x81\x81\x81"), "\x81\x81%81"); // one whole character, then a lone lead
+}
+
 TEST(EscapeUrl, EscapingTwiceChangesNothingMore) {
     const std::string once = EscapeUrl("http://h/a b\"c");
     EXPECT_EQ(EscapeUrl(once), once);

@@ -6,6 +6,8 @@
 // splitter gives exactly those arguments back.
 #include "qvtcfg/ProgramArguments.h"
 
+#include "support/Rounds.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -113,7 +115,7 @@ std::string Separators(Random& r) {
 
 TEST(ProgramArgumentsRandom, AnyBytesGiveArgumentsMadeOfTheLinesBytes) {
     Random r(20250122);
-    for (int round = 0; round < 20000; ++round) {
+    for (int round = 0; round < kbtest::Rounds(20000); ++round) {
         const std::string line = r.Bytes(round % 5 == 0 ? 300 : 40);
         const std::vector<std::string> args = SplitArguments(line);
         std::string all;
@@ -134,7 +136,7 @@ TEST(ProgramArgumentsRandom, LinesOfKnownArgumentsSplitBackIntoThem) {
     const std::vector<std::string> programs = {"C:\\KB\\qvtcfg.exe",
                                                "C:\\Program Files\\KB\\qvtcfg.exe",
                                                "C:\\\x97\x5C\x92\xE8 \x83\x7C\\qvtcfg.exe"};
-    for (int round = 0; round < 20000; ++round) {
+    for (int round = 0; round < kbtest::Rounds(20000); ++round) {
         const std::string program = programs[r.Below(static_cast<uint32_t>(programs.size()))];
         std::vector<std::string> args(r.Below(5));
         for (std::string& a : args)

@@ -63,11 +63,6 @@ struct SettingsEditorTest : WinTest {
         c->SetFocus();
         ASSERT_TRUE(kbtest::PumpUntil([c] { return GetFocus() == c->Handle(); }));
     }
-    // A key pressed and released by real input.
-    static void Press(WORD vk) {
-        kbtest::PressKey(vk);
-        kbtest::PumpPosted();
-    }
     std::string Key(const char* section, const char* key) {
         return TSettingsFile(ini).ReadString(section, key, "<none>");
     }
@@ -435,30 +430,30 @@ TEST_F(SettingsEditorTest, TheKeyFieldsTakeTheLastKeyPressedByItsNameOrCharacter
     ClickTab(form->PageControl2, form->TabSheet6);
     TEdit* field = form->Editkey[0];
     EXPECT_TRUE(kbtest::PumpUntil([&] { return GetFocus() == field->Handle(); }));
-    Press(VK_F5);
+    kbtest::Press(VK_F5);
     EXPECT_EQ(field->Text(), "F5");
     EXPECT_EQ(field->Tag(), 116);
-    Press('A');
+    kbtest::Press('A');
     EXPECT_EQ(field->Text(), "A");
     EXPECT_EQ(field->Tag(), 65);
-    Press(VK_SPACE);
+    kbtest::Press(VK_SPACE);
     EXPECT_EQ(field->Text(), "Space");
     EXPECT_EQ(field->Tag(), 32);
-    Press(VK_OEM_4);
+    kbtest::Press(VK_OEM_4);
     EXPECT_EQ(field->Text(), "[");
     EXPECT_EQ(field->Tag(), 219);
-    Press(VK_NUMPAD5); // what it types depends on Num Lock; the code is kept
+    kbtest::Press(VK_NUMPAD5); // what it types depends on Num Lock; the code is kept
     EXPECT_EQ(field->Tag(), 101);
     // Tab and Shift+Tab leave the field as any other; Enter and Esc stay its keys.
-    Press(VK_TAB);
+    kbtest::Press(VK_TAB);
     EXPECT_EQ(GetFocus(), form->Editkey[1]->Handle());
     kbtest::PressKey(VK_TAB, true);
     kbtest::PumpPosted();
     EXPECT_EQ(GetFocus(), field->Handle());
     EXPECT_EQ(field->Tag(), 101);
-    Press(VK_ESCAPE);
+    kbtest::Press(VK_ESCAPE);
     EXPECT_EQ(field->Text(), "Esc");
-    Press(VK_RETURN);
+    kbtest::Press(VK_RETURN);
     EXPECT_EQ(field->Text(), "Enter");
     EXPECT_EQ(field->Tag(), 13);
     EXPECT_EQ(form->ModalResult(), mrNone);
@@ -467,7 +462,7 @@ TEST_F(SettingsEditorTest, TheKeyFieldsTakeTheLastKeyPressedByItsNameOrCharacter
     EXPECT_EQ(form->CancelButton(), nullptr);
 
     Focus(form->Editkey[5]);
-    Press(VK_SHIFT);
+    kbtest::Press(VK_SHIFT);
     EXPECT_EQ(form->Editkey[5]->Tag(), 16);
     form->SaveIni(ini);
     EXPECT_EQ(Key("Key", "0"), "13");
@@ -483,7 +478,7 @@ TEST_F(SettingsEditorTest, LeavingTheKeyboardPageMakesEnterAndEscTheDialogsKeysA
     EXPECT_EQ(form->DefaultButton(), form->OkBtn);
     EXPECT_EQ(form->CancelButton(), form->BtnCancel);
     Focus(form->CheckBoxDeskOnly);
-    Press(VK_RETURN);
+    kbtest::Press(VK_RETURN);
     EXPECT_TRUE(kbtest::PumpUntil([this] { return form->ModalResult() == mrOk; }));
 }
 
@@ -563,8 +558,8 @@ TEST_F(HotKeyTest, ANamedKeyShowsWhileHeldAndIsGoneWhenReleased) {
 }
 
 TEST_F(HotKeyTest, TabAndShiftTabLeaveTheFieldWithItsHotKey) {
-    Press('Q');
-    Press(VK_TAB);
+    kbtest::Press('Q');
+    kbtest::Press(VK_TAB);
     EXPECT_NE(GetFocus(), form->showHotKey->Handle());
     EXPECT_TRUE(IsChild(form->Handle(), GetFocus()));
     kbtest::PressKey(VK_TAB, true);
@@ -574,12 +569,12 @@ TEST_F(HotKeyTest, TabAndShiftTabLeaveTheFieldWithItsHotKey) {
 }
 
 TEST_F(HotKeyTest, EscRemovesTheHotKeyAndACtrlAloneStaysAsItsName) {
-    Press('Q');
+    kbtest::Press('Q');
     EXPECT_EQ(Text(), "Q");
-    Press(VK_ESCAPE);
+    kbtest::Press(VK_ESCAPE);
     EXPECT_EQ(Text(), "");
     EXPECT_EQ(form->ModalResult(), mrNone);
-    Press(VK_CONTROL);
+    kbtest::Press(VK_CONTROL);
     EXPECT_EQ(Text(), "Ctrl");
     form->SaveIni(ini);
     EXPECT_EQ(Key("Key", "Show"), "Ctrl");

@@ -74,13 +74,6 @@ protected:
         PostMessageW(b, BM_CLICK, 0, 0);
     }
     void ExpectExit() { EXPECT_EQ(process->WaitForExit(kWaitMs), 0u); }
-    // A key pressed and released by real input, taken by the editor before the next step.
-    void Key(HWND editor, WORD vk) {
-        kbtest::PressKey(vk);
-        // A message sent to the editor's thread returns after the keys before it were handled.
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(editor, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &ignored);
-    }
     static HWND Pages(HWND editor) {
         return FindWindowExW(editor, nullptr, L"TPageControl", nullptr);
     }
@@ -169,9 +162,9 @@ protected:
 TEST_F(SettingsProgramTest, EnterAtOpeningDoesNothingAndEscCancels) {
     const HWND editor = Open(kForeign);
     ASSERT_NE(editor, nullptr);
-    Key(editor, VK_RETURN);
+    kbtest::PressFor(editor, VK_RETURN);
     EXPECT_TRUE(IsWindowVisible(editor));
-    Key(editor, VK_ESCAPE);
+    kbtest::PressFor(editor, VK_ESCAPE);
     ExpectExit();
     EXPECT_EQ(kbtest::ReadBytes(ini), kForeign); // Enter pressed no OK
 }
@@ -184,15 +177,15 @@ TEST_F(SettingsProgramTest, KeysAreCapturedOnTheKeyboardPageAndEnterIsOkAfterLea
     const HWND field = Visible(editor, L"TKeyEdit");
     ASSERT_NE(field, nullptr);
     EXPECT_TRUE(Shows(field, "Enter"));
-    Key(editor, VK_ESCAPE);
+    kbtest::PressFor(editor, VK_ESCAPE);
     EXPECT_TRUE(Shows(field, "Esc"));
-    Key(editor, VK_RETURN);
+    kbtest::PressFor(editor, VK_RETURN);
     EXPECT_TRUE(Shows(field, "Enter"));
-    Key(editor, VK_F7);
+    kbtest::PressFor(editor, VK_F7);
     EXPECT_TRUE(Shows(field, "F7"));
     EXPECT_TRUE(IsWindowVisible(editor));
     ShowPage(editor, kGeneralPage);
-    Key(editor, VK_RETURN);
+    kbtest::PressFor(editor, VK_RETURN);
     ExpectExit();
     EXPECT_THAT(kbtest::ReadBytes(ini),
                 HasSubstr("[Key]\r\nShow=\r\nShowPos=1\r\n0=118\r\n1=27\r\n"));
@@ -208,14 +201,14 @@ TEST_F(SettingsProgramTest, TheHotKeyFieldTakesEnterAndEsc) {
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(TextOf(field), "Ctrl+Q");
     kbtest::ClickAt(field, 10, 5);
-    Key(editor, VK_RETURN);
+    kbtest::PressFor(editor, VK_RETURN);
     EXPECT_TRUE(Shows(field, "")); // a named key is gone when released
-    Key(editor, 'W');
+    kbtest::PressFor(editor, 'W');
     EXPECT_TRUE(Shows(field, "W"));
     EXPECT_TRUE(IsWindowVisible(editor));
-    Key(editor, VK_ESCAPE);
+    kbtest::PressFor(editor, VK_ESCAPE);
     EXPECT_TRUE(Shows(field, ""));
-    Key(editor, 'E');
+    kbtest::PressFor(editor, 'E');
     EXPECT_TRUE(Shows(field, "E"));
     EXPECT_TRUE(IsWindowVisible(editor));
     Press(editor, "OK");
@@ -236,7 +229,7 @@ TEST_F(SettingsProgramTest, CancelEscTheCloseBoxAndTheSessionsEndAfterEditsLeave
         if (way == 0)
             Press(editor, "キャンセル");
         else if (way == 1)
-            Key(editor, VK_ESCAPE);
+            kbtest::PressFor(editor, VK_ESCAPE);
         else if (way == 2)
             ProcessDriver::PostClose(editor);
         else {

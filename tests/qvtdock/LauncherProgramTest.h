@@ -5,6 +5,7 @@
 #include "forms/base/Codepage.h"
 #include "forms/base/Files.h"
 #include "forms/base/Paths.h"
+#include "qvtdock/MainFormTesting.h"
 #include "shared/FileUtils.h"
 #include "support/GuiTest.h"
 #include "support/ProcessDriver.h"
@@ -14,14 +15,25 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // How long the tray's menu may take to open or close.
 constexpr int kTrayWaitMs = 15000;
+// How long the launcher may take to start or to end.
+constexpr int kLauncherWaitMs = 15000;
 
 template <typename Base = ::testing::Test> class LauncherProgramTest : public Base {
 protected:
+    // How a started launcher goes at the end of the test: closed as the user closes it, which it
+    // must end with exit code 0, or killed.
+    enum class Ending { close, kill };
+    // Without userFolder the data folder is left to the first start.
+    explicit LauncherProgramTest(bool userFolder = true, Ending ending = Ending::close)
+        : userFolder_(userFolder), ending_(ending) {}
+
     void SetUp() override {
         Base::SetUp();
         const std::string built =
@@ -30,6 +42,51 @@ protected:
             << built;
         user = GetLogonUserName();
         ASSERT_FALSE(user.empty());
+        if (userFolder_)
+            kbtest::MakeDir(UserFolder());
+    }
+    void TearDown() override {
+        if (process && ending_ == Ending::kill) {
+            if (process->Running())
+                process->Kill();
+        } else if (process) {
+            if (const HWND main = process->FirstWindow(L"TfmMain"))
+                kbtest::ProcessDriver::PostClose(main);
+            EXPECT_EQ(process->WaitForExit(kLauncherWaitMs), 0u);
+        }
+        Base::TearDown();
+    }
+
+    // A data file of pages with these slot counts (see WriteList) and this settings file.
+    void WriteData(const std::vector<int>& counts, const std::string& ini) {
+        qvttest::WriteList(DataFile(), counts);
+        kbtest::WriteBytes(IniFile(), ini);
+    }
+    // Starts the launcher in its program folder, with these changes to its environment, and
+    // waits for its main window; nullptr when none came.
+    HWND
+    StartLauncher(std::vector<std::pair<std::string, std::optional<std::string>>> variables = {}) {
+        kbtest::ProcessOptions o;
+        o.program = Program();
+        o.currentDir = dir.Path();
+        o.environment = std::move(variables);
+        process = std::make_unique<kbtest::ProcessDriver>(o);
+        return process->WaitForWindow(L"TfmMain", kLauncherWaitMs);
+    }
+    // Start-up has laid out the title bar, which it does last: the close button stands 24 pixels
+    // from the right edge of the client area.
+    static bool TitleBarLaidOut(HWND main) {
+        RECT client{};
+        GetClientRect(main, &client);
+        for (HWND h = GetWindow(main, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+            if (kbtest::ClassNameOf(h) != L"TMarkBtn")
+                continue;
+            RECT r = kbtest::ScreenRectOf(h);
+            MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
+            if (r.left == client.right - 24)
+                return true;
+        }
+        return false;
     }
 
     std::string Program() const { return dir.File("qvtdock.exe"); }
@@ -73,6 +130,9 @@ protected:
     std::unique_ptr<kbtest::ProcessDriver> process;
 
 private:
+    bool userFolder_;
+    Ending ending_;
+
     // The entry's MFS_ state; a missing entry fails the test and reads as disabled.
     static UINT EntryState(const std::vector<kbtest::MenuItemView>& items,
                            const std::string& text) {

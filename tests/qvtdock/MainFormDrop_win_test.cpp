@@ -120,11 +120,8 @@ class DropTest : public MainFormTest {
 protected:
     // One page of four empty slots and these settings; the first slot selected.
     void StartWith(std::initializer_list<std::string_view> ini, bool systemShell = false) {
-        Prepare({4});
-        kbtest::WriteBytes(IniFile(), Lines(ini));
         env->shell = systemShell ? nullptr : &shell;
-        Start();
-        ASSERT_FALSE(EndedEarly());
+        ASSERT_NO_FATAL_FAILURE(MainFormTest::StartWith({4}, ini));
         form->BtnBar->SetBtnIndex(0);
     }
     TLaunchDataItem& Slot(int s) { return *form->LaunchList().Items(0, s); }

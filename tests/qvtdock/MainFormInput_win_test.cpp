@@ -20,13 +20,6 @@ constexpr int kTitleX = 4, kTitleY = 14;
 
 class InputTest : public MainFormTest {
 protected:
-    // The launcher on pages of these sizes with these settings lines, hidden and ready.
-    void StartWith(const std::vector<int>& counts, std::initializer_list<std::string_view> ini) {
-        Prepare(counts);
-        kbtest::WriteBytes(IniFile(), Lines(ini));
-        Start();
-        ASSERT_FALSE(EndedEarly());
-    }
     // Shown, in front, with the bar focused.
     void ShowInFront() {
         form->Show();

@@ -26,12 +26,9 @@ protected:
     // The launcher over the recording shell (or the system's, with realShell), with one page of
     // three slots and these settings lines.
     void StartWith(std::initializer_list<std::string_view> ini, bool realShell = false) {
-        Prepare({3});
-        kbtest::WriteBytes(IniFile(), Lines(ini));
         if (!realShell)
             env->shell = &shell;
-        Start();
-        ASSERT_FALSE(EndedEarly());
+        MainFormTest::StartWith({3}, ini);
     }
     TLaunchDataItem& Slot(int slot) { return *form->LaunchList().Items(0, slot); }
     void SetSlot(int slot, TItemKind kind, const std::string& path,

@@ -419,6 +419,8 @@ TEST_F(StyleTest, RepeatedLoads_NoBitmapOrFontLeft) {
             form->LoadStyle(dir.File(i % 2 ? "plain.sti" : "format.sti"));
     };
     load(4);
+    if (!kbtest::ObjectsCounted())
+        GTEST_SKIP() << "no GDI or user object counts here";
     const DWORD gdi = kbtest::GdiObjects();
     const DWORD user = kbtest::UserObjects();
     load(200);

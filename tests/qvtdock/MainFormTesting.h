@@ -176,6 +176,14 @@ protected:
     }
 
     void Start() { form = forms::MakeScoped<TfmMain>(env); }
+    // The launcher on pages of these sizes with these settings lines, hidden and ready.
+    void StartWith(const std::vector<int>& counts, std::initializer_list<std::string_view> ini) {
+        Prepare(counts);
+        kbtest::WriteBytes(IniFile(), Lines(ini));
+        Start();
+        ASSERT_FALSE(EndedEarly());
+        ASSERT_FALSE(form->Visible());
+    }
     // Start-up ended: the application was told to terminate.
     static bool EndedEarly() { return forms::Application.Terminated(); }
     // The pop-up hint shown away from the window, with or without its icon, ready for a click.

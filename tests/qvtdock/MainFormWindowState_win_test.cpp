@@ -21,14 +21,6 @@ constexpr uint32_t kNoneIconColour = 0x30C060;
 
 class WindowStateTest : public MainFormTest {
 protected:
-    // The launcher with one page and these settings lines, hidden and ready.
-    void StartWith(std::initializer_list<std::string_view> ini) {
-        Prepare({10});
-        kbtest::WriteBytes(IniFile(), Lines(ini));
-        Start();
-        ASSERT_FALSE(EndedEarly());
-        ASSERT_FALSE(form->Visible());
-    }
     HWND Window() { return form->Handle(); }
     bool HasExStyle(DWORD style) {
         return (static_cast<DWORD>(GetWindowLongW(Window(), GWL_EXSTYLE)) & style) != 0;
@@ -64,7 +56,7 @@ protected:
 // ---- Placement with the real pointer -----------------------------------------------------------
 
 TEST_F(WindowStateTest, ShowAtThePointer_TheTitleBarComesUnderThePointer) {
-    StartWith({"[Mouse]", "ShowPos=1", "Revision=1", "RevisionPoint=0"});
+    StartWith({10}, {"[Mouse]", "ShowPos=1", "Revision=1", "RevisionPoint=0"});
     wintest::PointAt(300, 300);
     form->Show();
     EXPECT_EQ(form->Left(), 296);
@@ -77,7 +69,7 @@ TEST_F(WindowStateTest, ShowAtThePointer_TheTitleBarComesUnderThePointer) {
 }
 
 TEST_F(WindowStateTest, ShowNearTheRightEdge_ClampedAndThePointerJumpsOntoTheTitleBar) {
-    StartWith({"[Mouse]", "ShowPos=1", "Revision=1", "RevisionPoint=0"});
+    StartWith({10}, {"[Mouse]", "ShowPos=1", "Revision=1", "RevisionPoint=0"});
     const RECT area = wintest::WorkArea();
     wintest::PointAt(area.right - 3, 200);
     form->Show();
@@ -89,7 +81,7 @@ TEST_F(WindowStateTest, ShowNearTheRightEdge_ClampedAndThePointerJumpsOntoTheTit
 }
 
 TEST_F(WindowStateTest, LastPositionOffScreen_ShownInsideTheWorkAreaPointerUntouched) {
-    StartWith({"[Bounds]", "Left=-500", "Top=5000", "[Mouse]", "ShowPos=0", "Revision=0"});
+    StartWith({10}, {"[Bounds]", "Left=-500", "Top=5000", "[Mouse]", "ShowPos=0", "Revision=0"});
     wintest::PointAt(500, 400);
     form->Show();
     const RECT area = wintest::WorkArea();
@@ -100,7 +92,7 @@ TEST_F(WindowStateTest, LastPositionOffScreen_ShownInsideTheWorkAreaPointerUntou
 }
 
 TEST_F(WindowStateTest, PointerOnTheTaskbarAndSpared_WindowMovesPointerStays) {
-    StartWith({"[Mouse]", "ShowPos=1", "Revision=1", "RevisionTaskBar=0", "RevisionPoint=4"});
+    StartWith({10}, {"[Mouse]", "ShowPos=1", "Revision=1", "RevisionTaskBar=0", "RevisionPoint=4"});
     const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
     RECT bar{};
     if (!taskbar || !GetWindowRect(taskbar, &bar) || bar.right - bar.left < 10 ||
@@ -118,7 +110,7 @@ TEST_F(WindowStateTest, PointerOnTheTaskbarAndSpared_WindowMovesPointerStays) {
 // ---- Foreground and focus ----------------------------------------------------------------------
 
 TEST_F(WindowStateTest, Show_TakesTheForegroundAndFocusesTheButtonGrid) {
-    StartWith({"[Mouse]", "ShowPos=2"});
+    StartWith({10}, {"[Mouse]", "ShowPos=2"});
     auto other = ShownForm();
     kbtest::BringToFront(other->Handle());
     ASSERT_EQ(GetForegroundWindow(), other->Handle());
@@ -130,7 +122,7 @@ TEST_F(WindowStateTest, Show_TakesTheForegroundAndFocusesTheButtonGrid) {
 }
 
 TEST_F(WindowStateTest, Activation_ShowsTitleAndCountersAsTheSettingsSay) {
-    StartWith({"[Visible]", "VisTitle=0", "BtnCounter=0"});
+    StartWith({10}, {"[Visible]", "VisTitle=0", "BtnCounter=0"});
     form->Show();
     kbtest::BringToFront(Window());
     EXPECT_TRUE(kbtest::PumpUntil([&] { return !form->LbBtn->Visible(); }));
@@ -139,7 +131,7 @@ TEST_F(WindowStateTest, Activation_ShowsTitleAndCountersAsTheSettingsSay) {
 }
 
 TEST_F(WindowStateTest, Hide_DisarmsAndHidesThePopupHint) {
-    StartWith({"[Visible]", "BtnPopupHint=1"});
+    StartWith({10}, {"[Visible]", "BtnPopupHint=1"});
     form->Show();
     form->HintSetter()->SetHintStr("ヒント");
     form->HintSetter()->ShowHintAt(10, 10, 0, 0);
@@ -152,7 +144,7 @@ TEST_F(WindowStateTest, Hide_DisarmsAndHidesThePopupHint) {
 // ---- Topmost and the bracket -------------------------------------------------------------------
 
 TEST_F(WindowStateTest, MovedOutOfTheTopmostBand_ComesBackAtOnce) {
-    StartWith({});
+    StartWith({10}, {});
     form->Show();
     SetWindowPos(Window(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     EXPECT_TRUE(HasExStyle(WS_EX_TOPMOST));
@@ -160,7 +152,7 @@ TEST_F(WindowStateTest, MovedOutOfTheTopmostBand_ComesBackAtOnce) {
 }
 
 TEST_F(WindowStateTest, InsideTheBracket_AnotherWindowMayCoverIt_AfterItIsTopmostAndArmed) {
-    StartWith({"[Mouse]", "ShowPos=2"});
+    StartWith({10}, {"[Mouse]", "ShowPos=2"});
     form->Show();
     {
         TAutoHideSuspension bracket(*form);
@@ -181,7 +173,7 @@ TEST_F(WindowStateTest, InsideTheBracket_AnotherWindowMayCoverIt_AfterItIsTopmos
 }
 
 TEST_F(WindowStateTest, ErrorInsideTheBracket_LeavesTheWindowTopmostAndArmed) {
-    StartWith({});
+    StartWith({10}, {});
     form->Show();
     EXPECT_THROW(
         {
@@ -196,7 +188,7 @@ TEST_F(WindowStateTest, ErrorInsideTheBracket_LeavesTheWindowTopmostAndArmed) {
 }
 
 TEST_F(WindowStateTest, NestedBrackets_OnlyTheOutermostResumes) {
-    StartWith({});
+    StartWith({10}, {});
     form->Show();
     {
         TAutoHideSuspension outer(*form);
@@ -209,7 +201,7 @@ TEST_F(WindowStateTest, NestedBrackets_OnlyTheOutermostResumes) {
 }
 
 TEST_F(WindowStateTest, BracketForASystemDialog_DisablesTheLauncherUntilItEnds) {
-    StartWith({});
+    StartWith({10}, {});
     form->Show();
     {
         TAutoHideSuspension bracket(*form, TSuspendFor::SystemDialog);
@@ -222,7 +214,7 @@ TEST_F(WindowStateTest, BracketForASystemDialog_DisablesTheLauncherUntilItEnds) 
 // ---- Focus loss --------------------------------------------------------------------------------
 
 TEST_F(WindowStateTest, FocusLoss_WithRunHide_Hides) {
-    StartWith({"[Mouse]", "RunHide=1"});
+    StartWith({10}, {"[Mouse]", "RunHide=1"});
     form->Show();
     kbtest::BringToFront(Window());
     LoseFocusToAnotherProgram();
@@ -231,7 +223,7 @@ TEST_F(WindowStateTest, FocusLoss_WithRunHide_Hides) {
 }
 
 TEST_F(WindowStateTest, FocusLoss_WithoutRunHide_TheTitleShowsTheClockAndTheWindowStays) {
-    StartWith({"[Mouse]", "RunHide=0", "[Visible]", "VisTitle=1", "VisDateTime=0"});
+    StartWith({10}, {"[Mouse]", "RunHide=0", "[Visible]", "VisTitle=1", "VisDateTime=0"});
     form->Show();
     kbtest::BringToFront(Window());
     ASSERT_FALSE(form->LbTitle->ShowTime());
@@ -244,7 +236,7 @@ TEST_F(WindowStateTest, FocusLoss_WithoutRunHide_TheTitleShowsTheClockAndTheWind
 // ---- The lock ----------------------------------------------------------------------------------
 
 TEST_F(WindowStateTest, LockByAClick_SignsShowAndFocusLossKeepsTheWindow) {
-    StartWith({"[Mouse]", "RunHide=1", "ShowPos=2"});
+    StartWith({10}, {"[Mouse]", "RunHide=1", "ShowPos=2"});
     form->Show();
     kbtest::BringToFront(Window());
     ASSERT_EQ(TrayColour(), kMainIconColour);
@@ -270,7 +262,7 @@ TEST_F(WindowStateTest, LockByAClick_SignsShowAndFocusLossKeepsTheWindow) {
 }
 
 TEST_F(WindowStateTest, LockMenuItem_TogglesAndIsChecked) {
-    StartWith({});
+    StartWith({10}, {});
     EXPECT_EQ(form->mnLock->Caption(), "ランチャーをロック(&L)");
     form->mnLock->Click();
     EXPECT_TRUE(form->mnLock->Checked());
@@ -282,7 +274,7 @@ TEST_F(WindowStateTest, LockMenuItem_TogglesAndIsChecked) {
 }
 
 TEST_F(WindowStateTest, AutoLock_ThePointerOntoTheLockButtonLocks) {
-    StartWith({"[Mouse]", "AutoLock=1", "ShowPos=2"});
+    StartWith({10}, {"[Mouse]", "AutoLock=1", "ShowPos=2"});
     form->Show();
     kbtest::BringToFront(Window());
     const POINT lock = MiddleOf(*form->LockBtn);
@@ -294,7 +286,7 @@ TEST_F(WindowStateTest, AutoLock_ThePointerOntoTheLockButtonLocks) {
 // ---- Calling disabled --------------------------------------------------------------------------
 
 TEST_F(WindowStateTest, CallingDisabled_StopsTheTimerAndShowsItsIcon_AndBack) {
-    StartWith({});
+    StartWith({10}, {});
     EXPECT_EQ(form->mnNotuse->Caption(), "ランチャー呼び出し不可(&N)");
     ASSERT_TRUE(form->LTimer->Enabled());
     form->mnNotuse->Click();
@@ -311,7 +303,7 @@ TEST_F(WindowStateTest, CallingDisabled_StopsTheTimerAndShowsItsIcon_AndBack) {
 // ---- Pointer leave -----------------------------------------------------------------------------
 
 TEST_F(WindowStateTest, PointerLeave_AfterThePointerCameIn_Hides) {
-    StartWith({"[Mouse]", "ShowPos=1", "RunHide=1", "NotFormMos=1"});
+    StartWith({10}, {"[Mouse]", "ShowPos=1", "RunHide=1", "NotFormMos=1"});
     // The trigger timer runs the rule too: here only the test asks.
     form->LTimer->SetEnabled(false);
     wintest::PointAt(300, 300);
@@ -323,7 +315,7 @@ TEST_F(WindowStateTest, PointerLeave_AfterThePointerCameIn_Hides) {
 }
 
 TEST_F(WindowStateTest, PointerLeave_ShownAwayFromThePointer_WaitsForThePointerToComeIn) {
-    StartWith({"[Mouse]", "ShowPos=2", "Revision=0", "RunHide=1", "NotFormMos=1"});
+    StartWith({10}, {"[Mouse]", "ShowPos=2", "Revision=0", "RunHide=1", "NotFormMos=1"});
     // The trigger timer runs the rule too: here only the test asks.
     form->LTimer->SetEnabled(false);
     wintest::PointAt(5, 5);
@@ -338,7 +330,8 @@ TEST_F(WindowStateTest, PointerLeave_ShownAwayFromThePointer_WaitsForThePointerT
 }
 
 TEST_F(WindowStateTest, PointerLeave_OntoThePopupHint_Stays) {
-    StartWith({"[Mouse]", "ShowPos=1", "RunHide=1", "NotFormMos=1", "[Visible]", "BtnPopupHint=1"});
+    StartWith({10},
+              {"[Mouse]", "ShowPos=1", "RunHide=1", "NotFormMos=1", "[Visible]", "BtnPopupHint=1"});
     // The trigger timer runs the rule too: here only the test asks.
     form->LTimer->SetEnabled(false);
     wintest::PointAt(300, 300);
@@ -358,7 +351,7 @@ TEST_F(WindowStateTest, PointerLeave_OntoThePopupHint_Stays) {
 }
 
 TEST_F(WindowStateTest, IsCursorOnHintWindow_OnlyForTheHintsClass) {
-    StartWith({});
+    StartWith({10}, {});
     wintest::StandIn other(L"TRvHintNot", {600, 500, 700, 560});
     SetWindowPos(other.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     wintest::PointAt(650, 530);
@@ -369,8 +362,8 @@ TEST_F(WindowStateTest, IsCursorOnHintWindow_OnlyForTheHintsClass) {
 // ---- Settings ----------------------------------------------------------------------------------
 
 TEST_F(WindowStateTest, Settings_PositionAndTranslucency) {
-    StartWith(
-        {"[Bounds]", "Left=123", "Top=45", "[Visible]", "AlphaBlend=1", "AlphaBlendValue=200"});
+    StartWith({10}, {"[Bounds]", "Left=123", "Top=45", "[Visible]", "AlphaBlend=1",
+                     "AlphaBlendValue=200"});
     EXPECT_EQ(form->Left(), 123);
     EXPECT_EQ(form->Top(), 45);
     EXPECT_TRUE(HasExStyle(WS_EX_LAYERED));
@@ -382,7 +375,7 @@ TEST_F(WindowStateTest, Settings_PositionAndTranslucency) {
 }
 
 TEST_F(WindowStateTest, Settings_TranslucencyOff_NotLayered) {
-    StartWith({"[Visible]", "AlphaBlend=0", "AlphaBlendValue=200"});
+    StartWith({10}, {"[Visible]", "AlphaBlend=0", "AlphaBlendValue=200"});
     EXPECT_FALSE(form->AlphaBlend());
     EXPECT_FALSE(HasExStyle(WS_EX_LAYERED));
 }

@@ -27,17 +27,9 @@ constexpr char kCfgItem[] = "環境設定(&S)...";
 
 class ProgramChildrenTest : public LauncherProgramTest<WinTest> {
 protected:
-    void SetUp() override {
-        LauncherProgramTest::SetUp();
-        kbtest::MakeDir(UserFolder());
-    }
     void TearDown() override {
-        if (process) {
-            kbtest::WriteBytes(dir.File("go"), "");
-            if (const HWND h = process->FirstWindow(L"TfmMain"))
-                ProcessDriver::PostClose(h);
-            EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
-        }
+        if (process)
+            kbtest::WriteBytes(dir.File("go"), ""); // lets a held child end
         LauncherProgramTest::TearDown();
     }
 
@@ -49,14 +41,8 @@ protected:
     // Starts the launcher (one page, buttons of 32 pixels, 10 to a row) with these variables
     // added to its environment, and waits for its window.
     void Start(std::vector<std::pair<std::string, std::optional<std::string>>> variables = {}) {
-        WriteList(UserFolder() + "\\qvtdock.lst", {10});
-        kbtest::WriteBytes(IniFile(), Lines({"[Visible]", "BtnSize=32", "FormSize=10"}));
-        kbtest::ProcessOptions o;
-        o.program = Program();
-        o.currentDir = dir.Path();
-        o.environment = std::move(variables);
-        process = std::make_unique<ProcessDriver>(o);
-        main = process->WaitForWindow(L"TfmMain", kWaitMs);
+        WriteData({10}, Lines({"[Visible]", "BtnSize=32", "FormSize=10"}));
+        main = StartLauncher(std::move(variables));
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(kbtest::PumpUntil([&] { return ClientWidth() == 320; }, kWaitMs));
     }

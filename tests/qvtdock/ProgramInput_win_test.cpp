@@ -22,14 +22,6 @@ constexpr int kWaitMs = 15000;
 // A point of the title bar left of the lock button, in the window's client coordinates.
 constexpr POINT kTitlePoint{4, 14};
 
-// The child's left edge in its parent's client area.
-long LeftIn(HWND child) {
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r.left;
-}
-
 void SendButton(DWORD flags) {
     INPUT in{};
     in.type = INPUT_MOUSE;
@@ -51,37 +43,15 @@ bool InMoveLoop(DWORD thread) {
 
 class ProgramInputTest : public LauncherProgramTest<> {
 protected:
-    void SetUp() override {
-        LauncherProgramTest::SetUp();
-        kbtest::MakeDir(UserFolder());
-    }
-    void TearDown() override {
-        if (process && process->Running())
-            process->Kill();
-    }
+    ProgramInputTest() : LauncherProgramTest(true, Ending::kill) {}
 
-    // Starts the launcher on these pages and settings and waits until its title bar is laid out
-    // (the close button 24 pixels from the right edge), which start-up does last.
+    // Starts the launcher on these pages and settings and waits until its title bar is laid out.
     HWND StartLaidOut(const std::vector<int>& counts, const std::string& ini) {
-        WriteList(UserFolder() + "\\qvtdock.lst", counts);
-        kbtest::WriteBytes(IniFile(), ini);
-        kbtest::ProcessOptions o;
-        o.program = Program();
-        o.currentDir = dir.Path();
-        process = std::make_unique<ProcessDriver>(o);
-        const HWND main = process->WaitForWindow(L"TfmMain", kWaitMs);
+        WriteData(counts, ini);
+        const HWND main = StartLauncher();
         if (!main)
             return nullptr;
-        const bool laidOut = kbtest::WaitUntil(
-            [&] {
-                RECT client{};
-                GetClientRect(main, &client);
-                for (HWND h = GetWindow(main, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
-                    if (kbtest::ClassNameOf(h) == L"TMarkBtn" && LeftIn(h) == client.right - 24)
-                        return true;
-                return false;
-            },
-            kWaitMs);
+        const bool laidOut = kbtest::WaitUntil([&] { return TitleBarLaidOut(main); }, kWaitMs);
         return laidOut ? main : nullptr;
     }
 };

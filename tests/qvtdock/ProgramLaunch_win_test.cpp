@@ -24,14 +24,7 @@ constexpr int kWaitMs = 15000;
 
 class ProgramLaunchTest : public LauncherProgramTest<> {
 protected:
-    void SetUp() override {
-        LauncherProgramTest::SetUp();
-        kbtest::MakeDir(UserFolder());
-    }
-    void TearDown() override {
-        if (process && process->Running())
-            process->Kill();
-    }
+    ProgramLaunchTest() : LauncherProgramTest(true, Ending::kill) {}
 
     // One page whose first slot runs program; the left button runs the selected button.
     HWND StartWithProgram(const std::string& program) {
@@ -46,11 +39,7 @@ protected:
         list.SaveToFile();
         kbtest::WriteBytes(UserFolder() + "\\qvtdock.ini",
                            Lines({"[MouseBtnAction]", "Left=2", "[Mouse]", "RunHide=0"}));
-        kbtest::ProcessOptions o;
-        o.program = Program();
-        o.currentDir = dir.Path();
-        process = std::make_unique<ProcessDriver>(o);
-        return process->WaitForWindow(L"TfmMain", kWaitMs);
+        return StartLauncher();
     }
     int SavedCount() {
         TLaunchList saved;

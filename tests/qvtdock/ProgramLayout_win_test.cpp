@@ -58,43 +58,16 @@ std::vector<HWND> ChildrenOf(HWND parent, const std::wstring& className) {
 
 class ProgramLayoutTest : public LauncherProgramTest<> {
 protected:
-    void SetUp() override {
-        LauncherProgramTest::SetUp();
-        kbtest::MakeDir(UserFolder());
-    }
-
     // Starts the launcher on these pages and settings and waits until its window has this client
-    // size and its title bar is laid out for it (the close button 24 pixels from the right edge),
-    // which start-up does last.
+    // size and its title bar is laid out for it.
     HWND StartLaidOut(const std::vector<int>& counts, const std::string& ini, Box client) {
-        WriteList(UserFolder() + "\\qvtdock.lst", counts);
-        kbtest::WriteBytes(UserFolder() + "\\qvtdock.ini", ini);
-        kbtest::ProcessOptions o;
-        o.program = Program();
-        o.currentDir = dir.Path();
-        process = std::make_unique<ProcessDriver>(o);
-        const HWND main = process->WaitForWindow(L"TfmMain", kWaitMs);
+        WriteData(counts, ini);
+        const HWND main = StartLauncher();
         if (!main)
             return nullptr;
-        kbtest::WaitUntil(
-            [&] {
-                if (!(ClientOf(main) == client))
-                    return false;
-                for (HWND button : ChildrenOf(main, L"TMarkBtn"))
-                    if (RectIn(button).left == client.width - 24)
-                        return true;
-                return false;
-            },
-            kWaitMs);
+        kbtest::WaitUntil([&] { return ClientOf(main) == client && TitleBarLaidOut(main); },
+                          kWaitMs);
         return main;
-    }
-
-    void TearDown() override {
-        if (!process)
-            return;
-        if (const HWND main = process->FirstWindow(L"TfmMain"))
-            ProcessDriver::PostClose(main);
-        EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
     }
 };
 

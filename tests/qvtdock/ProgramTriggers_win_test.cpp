@@ -36,48 +36,20 @@ class ProgramTriggersTest : public LauncherProgramTest<WinTest> {
 protected:
     void SetUp() override {
         LauncherProgramTest::SetUp();
-        kbtest::MakeDir(UserFolder());
         wintest::PointAt(512, 300);
     }
 
-    void TearDown() override {
-        if (process) {
-            if (const HWND main = process->FirstWindow(L"TfmMain"))
-                ProcessDriver::PostClose(main);
-            EXPECT_EQ(process->WaitForExit(kWaitMs), 0u);
-        }
-        LauncherProgramTest::TearDown();
-    }
-
     // Starts the launcher with one page and these settings lines (the window 320 pixels wide) and
-    // waits until start-up has laid out the title bar, which it does last: the close button 24
-    // pixels from the right edge.
+    // waits until start-up has laid out the title bar.
     void Start(std::initializer_list<std::string_view> ini) {
-        WriteList(UserFolder() + "\\qvtdock.lst", {10});
-        std::string text = Lines({"[Visible]", "BtnSize=32", "FormSize=10"});
-        text += Lines(ini);
-        kbtest::WriteBytes(UserFolder() + "\\qvtdock.ini", text);
-        kbtest::ProcessOptions o;
-        o.program = Program();
-        o.currentDir = dir.Path();
-        process = std::make_unique<ProcessDriver>(o);
-        main = process->WaitForWindow(L"TfmMain", kWaitMs);
+        WriteData({10}, Lines({"[Visible]", "BtnSize=32", "FormSize=10"}) + Lines(ini));
+        main = StartLauncher();
         ASSERT_NE(main, nullptr);
         const bool laidOut = kbtest::PumpUntil(
             [&] {
                 RECT client{};
                 GetClientRect(main, &client);
-                if (client.right != kClientWidth)
-                    return false;
-                for (HWND h = GetWindow(main, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
-                    if (kbtest::ClassNameOf(h) != L"TMarkBtn")
-                        continue;
-                    RECT r = kbtest::ScreenRectOf(h);
-                    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
-                    if (r.left == kClientWidth - 24)
-                        return true;
-                }
-                return false;
+                return client.right == kClientWidth && TitleBarLaidOut(main);
             },
             kWaitMs);
         ASSERT_TRUE(laidOut);

@@ -25,6 +25,8 @@ constexpr int kWaitMs = 15000;
 
 class ProgramTest : public LauncherProgramTest<> {
 protected:
+    ProgramTest() : LauncherProgramTest(false) {}
+
     std::string SeedFile() const { return dir.File("qvtdock.lst"); }
     void Prepare(const std::vector<int>& counts) {
         kbtest::MakeDir(UserFolder());

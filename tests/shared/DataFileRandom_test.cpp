@@ -6,6 +6,7 @@
 
 #include "forms/base/Exceptions.h"
 #include "shared/LaunchListTesting.h"
+#include "support/Rounds.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -150,7 +151,7 @@ std::string ValidOlder() {
 
 TEST_F(ReaderFuzz, RandomBytes) {
     Fuzz fuzz(20240601);
-    for (int i = 0; i < 400 && !HasFatalFailure(); ++i)
+    for (int i = 0; i < kbtest::Rounds(400) && !HasFatalFailure(); ++i)
         Round(fuzz.RandomBytes(i % 4 == 0 ? 120 : 600));
 }
 
@@ -159,7 +160,7 @@ TEST_F(ReaderFuzz, MutatedTextFiles) {
     Round(valid);
     ASSERT_TRUE(list.Loaded());
     Fuzz fuzz(1102);
-    for (int i = 0; i < 1200 && !HasFatalFailure(); ++i)
+    for (int i = 0; i < kbtest::Rounds(1200) && !HasFatalFailure(); ++i)
         Round(fuzz.Mutate(valid));
     // Both outcomes were reached, so the checks of each ran.
     EXPECT_GT(loaded, 100);

@@ -3,6 +3,7 @@
 // result keeps its promise.
 #include "shared/LaunchItems.h"
 
+#include "support/Rounds.h"
 #include "support/FakeShell.h"
 #include "forms/base/Codepage.h"
 #include "forms/base/StrUtils.h"
@@ -48,7 +49,7 @@ TLaunchDataItem Marked() {
 
 TEST(LaunchItemsRandom, AnyUrlFileReadsToAUrlSlotOrLeavesTheSlot) {
     Random random(1103);
-    for (int round = 0; round < 20000; ++round) {
+    for (int round = 0; round < kbtest::Rounds(20000); ++round) {
         kbtest::FakeShell shell;
         shell.files["C:\\x.url"] = random.Text(
             24, {"URL", "url", "=", "IconFile", "IconIndex", "\r\n", "\n", "\r", "http://a/", "表",
@@ -70,7 +71,7 @@ TEST(LaunchItemsRandom, AnyUrlFileReadsToAUrlSlotOrLeavesTheSlot) {
 TEST(LaunchItemsRandom, AnyOpenCommandSplitsIntoAnExeAndTheUrl) {
     Random random(2103);
     const std::string url = "http://u/%1";
-    for (int round = 0; round < 50000; ++round) {
+    for (int round = 0; round < kbtest::Rounds(50000); ++round) {
         const std::string command = random.Text(16, {"\"", ".exe", ".EXE", " ", "%1", "%L", "%l",
                                                      "%", "C:\\表\\", "ソ", "-x", "%*", "e"});
         const std::optional<TOpenCommand> split = SplitOpenCommand(command, url);
@@ -86,7 +87,7 @@ TEST(LaunchItemsRandom, AnyOpenCommandSplitsIntoAnExeAndTheUrl) {
 
 TEST(LaunchItemsRandom, AnyTitleMakesANameInsideTheFolder) {
     Random random(3103);
-    for (int round = 0; round < 50000; ++round) {
+    for (int round = 0; round < kbtest::Rounds(50000); ++round) {
         const std::string title =
             random.Text(12, {"\\", "/", ":", "..", "表", "ソ", "ポ", "\x83", "a", " ", "CON", "."});
         const std::string name = ShortcutFileName(title);

@@ -7,6 +7,7 @@
 #include "forms/base/Exceptions.h"
 #include "forms/gfx/BmpFormat.h"
 
+#include "support/Rounds.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -124,7 +125,7 @@ TEST_F(StyleBmpTest, MutatedBitmaps_DecodeOrRaiseTheBitmapError) {
                                            0x7FFFFFFF, INT32_MIN, 40, 12, 124, 54,  62};
     const std::string path = dir.File("m.sti");
     int runs = 0, decoded = 0;
-    for (; runs < 600; ++runs) {
+    for (; runs < kbtest::Rounds(600); ++runs) {
         std::string bmp = seeds[rng() % seeds.size()];
         const int changes = std::uniform_int_distribution<int>(1, 4)(rng);
         for (int k = 0; k < changes; ++k) {

@@ -7,6 +7,7 @@
 #include "forms/base/Exceptions.h"
 #include "forms/base/StyleText.h"
 
+#include "support/Rounds.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -140,7 +141,7 @@ TEST(StyleFileRandom, RandomContainers_FailOnlyAsDocumentedAndReadOnlyInside) {
     TempDir dir;
     const std::string path = dir.File("r.sti");
     int runs = 0, styles = 0, loads = 0;
-    for (; runs < 400; ++runs) {
+    for (; runs < kbtest::Rounds(400); ++runs) {
         const std::string file = RandomContainer(rng);
         WriteBytes(path, file);
         const bool isStyle = IsStyleFile(path, "1");
@@ -184,7 +185,7 @@ TEST(StyleFileRandom, RandomContainers_FailOnlyAsDocumentedAndReadOnlyInside) {
 TEST(StyleFileRandom, RandomStyleTexts_ReadOrRaiseConversionError) {
     std::mt19937 rng(1109);
     int runs = 0;
-    for (; runs < 4000; ++runs) {
+    for (; runs < kbtest::Rounds(4000); ++runs) {
         const std::string text = RandomText(rng);
         TStiData data;
         try {

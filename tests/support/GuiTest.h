@@ -52,6 +52,17 @@ void DoubleClickAt(HWND window, int x, int y);
 void WheelAt(HWND window, int x, int y, int delta);
 void PressKey(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
 void TypeChar(wchar_t ch);
+// Runs the loop until the real input sent so far has been consumed: none is left in this
+// thread's queue, and what handling it posted (a key's characters, a control's notifications) has
+// been handled too. Input for a window of this thread; paints may still be pending.
+void SettleInput();
+// A key pressed and released by real input, with the modifiers held, then SettleInput.
+void Press(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
+// Text typed by real input, then SettleInput.
+void Type(const std::wstring& text);
+// A key pressed by real input for a window of another thread or process: returns once that
+// thread has answered a message sent after the key (or the time is up).
+void PressFor(HWND window, WORD vk, int timeoutMs = 15000);
 // Posted messages (no focus needed): a click or a key to the window itself.
 void PostClick(HWND window, int x, int y, bool right = false);
 void PostKey(HWND window, WORD vk);
@@ -131,6 +142,9 @@ bool AnswerDialog(HWND dialog, int buttonId);
 // GDI objects and user objects of this process (for leak checks).
 DWORD GdiObjects();
 DWORD UserObjects();
+// The system counts them: Wine reads 0 for every process, so that a leak check has nothing to
+// compare there and is skipped (it runs on Windows).
+bool ObjectsCounted();
 
 } // namespace kbtest
 #endif

@@ -471,6 +471,31 @@ void TypeChar(wchar_t ch) {
     SendInput(2, in, sizeof in[0]);
 }
 
+void SettleInput() {
+    // SendInput has queued the input by the time it returns, but a posted message is taken
+    // before it: first the queue must be rid of the input, then the markers come after what
+    // handling it posted.
+    PumpUntil([] { return HIWORD(GetQueueStatus(QS_KEY | QS_MOUSE)) == 0; });
+    PumpPosted();
+}
+
+void Press(WORD vk, bool shift, bool ctrl, bool alt) {
+    PressKey(vk, shift, ctrl, alt);
+    SettleInput();
+}
+
+void Type(const std::wstring& text) {
+    for (wchar_t ch : text)
+        TypeChar(ch);
+    SettleInput();
+}
+
+void PressFor(HWND window, WORD vk, int timeoutMs) {
+    PressKey(vk);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &ignored);
+}
+
 void PostClick(HWND window, int x, int y, bool right) {
     const LPARAM pos = MAKELPARAM(x, y);
     PostMessageW(window, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON,
@@ -645,7 +670,7 @@ std::string WithoutAmpersand(std::string text) {
 
 // Posted as the button's own notification would come, so that a dialog of another thread or
 // process takes it in its own loop.
-bool Press(HWND dialog, HWND button) {
+bool PressButton(HWND dialog, HWND button) {
     return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                         reinterpret_cast<LPARAM>(button));
 }
@@ -677,14 +702,14 @@ bool AnswerDialog(HWND dialog, const std::string& buttonText) {
     for (HWND b : DialogButtons(dialog)) {
         const std::string text = WindowText(b);
         if (text == buttonText || WithoutAmpersand(text) == buttonText)
-            return Press(dialog, b);
+            return PressButton(dialog, b);
     }
     return false;
 }
 
 bool AnswerDialog(HWND dialog, int buttonId) {
     HWND b = GetDlgItem(dialog, buttonId);
-    return b && IsWindowVisible(b) && Press(dialog, b);
+    return b && IsWindowVisible(b) && PressButton(dialog, b);
 }
 
 std::string SaveWindowPicture(HWND window, const std::string& name) {
@@ -709,6 +734,10 @@ DWORD GdiObjects() {
 
 DWORD UserObjects() {
     return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+}
+
+bool ObjectsCounted() {
+    return GdiObjects() != 0 || UserObjects() != 0;
 }
 
 } // namespace kbtest

@@ -64,7 +64,7 @@ public:
         for (auto it = ups_.rbegin(); it != ups_.rend(); ++it)
             (*it)();
         ups_.clear();
-        kbtest::Pump(30);
+        kbtest::SettleInput();
     }
 
 private:
@@ -91,7 +91,7 @@ private:
 inline void PointAt(int x, int y) {
     for (int attempt = 0; attempt < 10; ++attempt) {
         kbtest::MovePointerTo(x, y);
-        kbtest::Pump(30);
+        kbtest::SettleInput();
         POINT p{};
         if (GetCursorPos(&p) && p.x == x && p.y == y)
             return;

@@ -3,6 +3,7 @@
 #include "forms/base/SettingsFile.h"
 #include "forms/base/StrUtils.h"
 
+#include "support/Rounds.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -157,7 +158,7 @@ TEST(SettingsFileRandom, ReadingNeverFailsAndChangesKeepEveryOtherLine) {
     const std::string path = dir.File("random.ini");
     Generator gen(20240611);
     int rounds = 0;
-    for (; rounds < 150; ++rounds) {
+    for (; rounds < kbtest::Rounds(150); ++rounds) {
         const std::string original = gen.Below(4) == 0 ? gen.RandomBytes() : gen.MutatedIni();
         kbtest::WriteBytes(path, original);
         TSettingsFile ini(path);

@@ -37,8 +37,7 @@ struct Fixture : WinTest {
     }
     void ClickOn(TControl* c) {
         kbtest::ClickAt(c->Handle(), 6, c->Height() / 2);
-        kbtest::Pump(30);
-        kbtest::PumpPosted();
+        kbtest::SettleInput();
     }
 
     Scoped<TForm> form;

@@ -32,17 +32,6 @@ struct Fixture : WinTest {
         c->SetFocus();
         ASSERT_TRUE(kbtest::PumpUntil([c] { return c->Focused(); }));
     }
-    static void Press(WORD vk) {
-        kbtest::PressKey(vk);
-        kbtest::Pump(30);
-        kbtest::PumpPosted();
-    }
-    static void Type(const std::wstring& text) {
-        for (wchar_t ch : text)
-            kbtest::TypeChar(ch);
-        kbtest::Pump(30);
-        kbtest::PumpPosted();
-    }
     // The dropped list's window.
     static HWND ListOf(TComboBox* c) {
         COMBOBOXINFO info{};
@@ -92,7 +81,7 @@ TEST_F(ComboBoxTest, ItemIndexOutsideTheItemsSelectsNoneAndNothingFires) {
 
 TEST_F(ComboBoxTest, TypingFiresOncePerCharacterAndASameTextSetNothing) {
     Focus(combo);
-    Type(L"yy");
+    kbtest::Type(L"yy");
     EXPECT_EQ(combo->Text(), "yy");
     EXPECT_EQ(changes, 2);
     combo->SetText("yy");
@@ -119,7 +108,7 @@ TEST_F(ComboBoxTest, DropDownListFiresOnTheUsersChoiceOnly) {
     combo->SetStyle(TComboBoxStyle::csDropDownList);
     combo->SetItemIndex(0);
     Focus(combo);
-    Press(VK_DOWN);
+    kbtest::Press(VK_DOWN);
     EXPECT_EQ(combo->ItemIndex(), 1);
     EXPECT_EQ(combo->Text(), "hh:nn");
     EXPECT_EQ(changes, 1);
@@ -156,8 +145,8 @@ TEST_F(ComboBoxTest, StyleChangeKeepsItemsSelectionAndText) {
 
 TEST_F(ComboBoxTest, TypedTextTheCodePageCannotHoldIsRefused) {
     Focus(combo);
-    Type(L"a");
-    Type(L"\u00e9");
+    kbtest::Type(L"a");
+    kbtest::Type(L"\u00e9");
     EXPECT_EQ(combo->Text(), "a");
     EXPECT_EQ(changes, 1);
     ASSERT_EQ(errors.size(), 1u);

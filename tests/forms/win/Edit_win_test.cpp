@@ -44,13 +44,6 @@ struct Fixture : WinTest {
         c->SetFocus();
         ASSERT_TRUE(kbtest::PumpUntil([c] { return c->Focused(); }));
     }
-    // Types text with real keys and waits until the edit shows it all.
-    void Type(const std::wstring& text) {
-        for (wchar_t ch : text)
-            kbtest::TypeChar(ch);
-        kbtest::Pump(30);
-        kbtest::PumpPosted();
-    }
 
     Scoped<TForm> form;
     TEdit *edit = nullptr, *other = nullptr;
@@ -92,7 +85,7 @@ TEST_F(EditTest, SettingTextWithoutAWindowFiresAndReachesTheWindowLater) {
 
 TEST_F(EditTest, TypingFiresOncePerCharacter) {
     Focus(edit);
-    Type(L"ab表");
+    kbtest::Type(L"ab表");
     EXPECT_EQ(edit->Text(), "ab表");
     EXPECT_EQ(changes, 3);
     kbtest::PressKey(VK_BACK);
@@ -105,14 +98,14 @@ TEST_F(EditTest, TextTheCodePageCannotHoldIsRefusedAndReported) {
     changes = 0;
     Focus(edit);
     edit->SetSelStart(1);
-    Type(L"\u00e9"); // e with acute: not in code page 932
+    kbtest::Type(L"\u00e9"); // e with acute: not in code page 932
     EXPECT_EQ(edit->Text(), "ab");
     EXPECT_EQ(kbtest::WindowText(edit->Handle()), "ab");
     EXPECT_EQ(changes, 0);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("932"), std::string::npos);
     EXPECT_EQ(edit->SelStart(), 1); // the caret stays where the input was refused
-    Type(L"c");
+    kbtest::Type(L"c");
     EXPECT_EQ(edit->Text(), "acb");
 }
 
@@ -160,20 +153,20 @@ TEST_F(EditTest, WithoutAutoSelectTheFocusSelectsNothing) {
 TEST_F(EditTest, ReadOnlyEditIgnoresTypingButTakesSetText) {
     edit->SetReadOnly(true);
     Focus(edit);
-    Type(L"x");
+    kbtest::Type(L"x");
     EXPECT_EQ(edit->Text(), "");
     edit->SetText("set");
     EXPECT_EQ(edit->Text(), "set");
     edit->SetReadOnly(false);
     edit->SetSelStart(3);
-    Type(L"y");
+    kbtest::Type(L"y");
     EXPECT_EQ(edit->Text(), "sety");
 }
 
 TEST_F(EditTest, MaxLengthLimitsTypingNotTheProgram) {
     edit->SetMaxLength(3);
     Focus(edit);
-    Type(L"abcde");
+    kbtest::Type(L"abcde");
     EXPECT_EQ(edit->Text(), "abc");
     edit->SetText("longer text");
     EXPECT_EQ(edit->Text(), "longer text");
@@ -212,7 +205,7 @@ TEST_F(EditTest, DerivedEditKeepsItsMarginsThroughSizeAndFont) {
 
 TEST_F(EditTest, TextSurvivesAWindowMadeAnew) {
     Focus(edit);
-    Type(L"kept");
+    kbtest::Type(L"kept");
     edit->DestroyHandle();
     EXPECT_EQ(edit->Text(), "kept");
     EXPECT_EQ(kbtest::WindowText(edit->Handle()), "kept");

@@ -29,17 +29,6 @@ struct Fixture : WinTest {
         c->SetFocus();
         ASSERT_TRUE(kbtest::PumpUntil([c] { return c->Focused(); }));
     }
-    static void Press(WORD vk) {
-        kbtest::PressKey(vk);
-        kbtest::Pump(30);
-        kbtest::PumpPosted();
-    }
-    void Type(const std::wstring& text) {
-        for (wchar_t ch : text)
-            kbtest::TypeChar(ch);
-        kbtest::Pump(30);
-        kbtest::PumpPosted();
-    }
 
     Scoped<TForm> form;
     TSpinEdit *spin = nullptr, *next = nullptr;
@@ -78,7 +67,7 @@ TEST_F(SpinEditTest, ASetValueIsPulledToTheNearestBound) {
 TEST_F(SpinEditTest, ATypedValueIsPulledInWhenTheFocusLeaves) {
     Focus(spin);
     spin->SelectAll();
-    Type(L"99");
+    kbtest::Type(L"99");
     EXPECT_EQ(spin->Text(), "99");
     EXPECT_EQ(spin->Value(), 72); // held in the range already
     kbtest::PressKey(VK_TAB);
@@ -86,7 +75,7 @@ TEST_F(SpinEditTest, ATypedValueIsPulledInWhenTheFocusLeaves) {
     EXPECT_EQ(spin->Text(), "72");
     Focus(spin);
     spin->SelectAll();
-    Type(L"5");
+    kbtest::Type(L"5");
     Focus(next);
     EXPECT_EQ(spin->Text(), "24");
 }
@@ -110,10 +99,10 @@ TEST_F(SpinEditTest, TextThatIsNoIntegerCountsAsTheMinimum) {
 TEST_F(SpinEditTest, OnlyDigitsAndSignsCanBeTyped) {
     Focus(spin);
     spin->SelectAll();
-    Type(L"4x5");
+    kbtest::Type(L"4x5");
     EXPECT_EQ(spin->Text(), "45");
     spin->SelectAll();
-    Type(L"-3");
+    kbtest::Type(L"-3");
     EXPECT_EQ(spin->Text(), "-3");
 }
 
@@ -121,16 +110,16 @@ TEST_F(SpinEditTest, UpAndDownKeysStepByTheIncrementAndStopAtTheBounds) {
     spin->SetIncrement(10);
     Focus(spin);
     changes = 0;
-    Press(VK_UP);
+    kbtest::Press(VK_UP);
     EXPECT_EQ(spin->Value(), 50);
-    Press(VK_UP);
-    Press(VK_UP);
+    kbtest::Press(VK_UP);
+    kbtest::Press(VK_UP);
     EXPECT_EQ(spin->Value(), 70);
-    Press(VK_UP);
+    kbtest::Press(VK_UP);
     EXPECT_EQ(spin->Value(), 72);
-    Press(VK_UP); // at the bound: no change, no event
+    kbtest::Press(VK_UP); // at the bound: no change, no event
     EXPECT_EQ(changes, 4);
-    Press(VK_DOWN);
+    kbtest::Press(VK_DOWN);
     EXPECT_EQ(spin->Value(), 62);
     EXPECT_TRUE(spin->Focused()); // the arrows never leave the field
 }
@@ -169,11 +158,11 @@ TEST_F(SpinEditTest, StepsNeverOverflow) {
     spin->SetValue(INT_MAX - 1);
     spin->SetIncrement(INT_MAX);
     Focus(spin);
-    Press(VK_UP);
+    kbtest::Press(VK_UP);
     EXPECT_EQ(spin->Value(), INT_MAX);
     spin->SetMinValue(INT_MIN);
     spin->SetValue(INT_MIN + 1);
-    Press(VK_DOWN);
+    kbtest::Press(VK_DOWN);
     EXPECT_EQ(spin->Value(), INT_MIN);
 }
 

@@ -62,12 +62,6 @@ struct Fixture : WinTest {
         c->SetFocus();
         ASSERT_TRUE(kbtest::PumpUntil([c] { return c->Focused(); }));
     }
-    // Presses a key and waits until every message it made has been handled.
-    static void Press(WORD vk, bool shift = false, bool alt = false) {
-        kbtest::PressKey(vk, shift, false, alt);
-        kbtest::Pump(30);
-        kbtest::PumpPosted();
-    }
 
     Scoped<TForm> form;
     TEdit *edit = nullptr, *inner = nullptr;
@@ -104,8 +98,8 @@ TEST_F(StandardKeysTest, TabWalksEveryKindInTabOrderAndShiftTabWalksBack) {
 
 TEST_F(StandardKeysTest, EnterAndEscapeFromAnEditReachTheDefaultAndCancelButtons) {
     Focus(edit);
-    Press(VK_RETURN);
-    Press(VK_ESCAPE);
+    kbtest::Press(VK_RETURN);
+    kbtest::Press(VK_ESCAPE);
     EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel"}));
     EXPECT_TRUE(edit->Focused());
 }
@@ -113,8 +107,8 @@ TEST_F(StandardKeysTest, EnterAndEscapeFromAnEditReachTheDefaultAndCancelButtons
 TEST_F(StandardKeysTest, EnterAndEscapeFromAComboWithAnEditReachTheButtons) {
     Focus(editCombo);
     ASSERT_NE(GetFocus(), editCombo->Handle()); // the edit field inside has it
-    Press(VK_RETURN);
-    Press(VK_ESCAPE);
+    kbtest::Press(VK_RETURN);
+    kbtest::Press(VK_ESCAPE);
     EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel"}));
 }
 
@@ -122,8 +116,8 @@ TEST_F(StandardKeysTest, EnterAndEscapeFromADropDownListReachTheButtons) {
     for (TComboBox* c : {list, drawn}) {
         clicks.clear();
         Focus(c);
-        Press(VK_RETURN);
-        Press(VK_ESCAPE);
+        kbtest::Press(VK_RETURN);
+        kbtest::Press(VK_ESCAPE);
         EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel"})) << c->ClassName();
     }
 }
@@ -133,12 +127,12 @@ TEST_F(StandardKeysTest, ADroppedListTakesEnterAndEscapeItself) {
         Focus(c);
         c->SetDroppedDown(true);
         ASSERT_TRUE(kbtest::PumpUntil([c] { return c->DroppedDown(); }));
-        Press(VK_DOWN);
-        Press(VK_RETURN);
+        kbtest::Press(VK_DOWN);
+        kbtest::Press(VK_RETURN);
         EXPECT_FALSE(c->DroppedDown());
         c->SetDroppedDown(true);
         ASSERT_TRUE(kbtest::PumpUntil([c] { return c->DroppedDown(); }));
-        Press(VK_ESCAPE);
+        kbtest::Press(VK_ESCAPE);
         EXPECT_FALSE(c->DroppedDown());
     }
     EXPECT_TRUE(clicks.empty());
@@ -148,7 +142,7 @@ TEST_F(StandardKeysTest, KeyEventsOfAComboWithAnEditFireOnTheCombo) {
     std::vector<uint16_t> downs;
     editCombo->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) { downs.push_back(key); };
     Focus(editCombo);
-    Press('A');
+    kbtest::Press('A');
     EXPECT_EQ(downs, (std::vector<uint16_t>{'A'}));
 }
 
@@ -160,9 +154,9 @@ TEST_F(StandardKeysTest, ALabelsAcceleratorFocusesAnEditOrACombo) {
     choice->SetCaption("選択(&L)");
     choice->SetFocusControl(editCombo);
     Focus(edit);
-    Press('N', false, true);
+    kbtest::Press('N', false, false, true);
     EXPECT_TRUE(spin->Focused());
-    Press('L', false, true);
+    kbtest::Press('L', false, false, true);
     EXPECT_TRUE(editCombo->Focused());
 }
 
@@ -170,17 +164,17 @@ TEST_F(StandardKeysTest, AcceleratorsClickCheckBoxesAndRadioButtons) {
     int checkClicks = 0;
     check->OnClick = [&](TComponent*) { ++checkClicks; };
     Focus(edit);
-    Press('C', false, true);
+    kbtest::Press('C', false, false, true);
     EXPECT_TRUE(check->Checked());
     EXPECT_EQ(checkClicks, 1);
-    Press('T', false, true);
+    kbtest::Press('T', false, false, true);
     EXPECT_TRUE(other->Checked());
     EXPECT_FALSE(radio->Checked());
 }
 
 TEST_F(StandardKeysTest, AGroupsAcceleratorFocusesTheFirstControlInside) {
     Focus(edit);
-    Press('G', false, true);
+    kbtest::Press('G', false, false, true);
     EXPECT_TRUE(inner->Focused());
 }
 
@@ -195,7 +189,7 @@ TEST_F(StandardKeysTest, EnterAndEscapeReachButtonsInsideAGroup) {
     nestedOk->OnClick = [this](TComponent*) { clicks.push_back("nested ok"); };
     nestedCancel->OnClick = [this](TComponent*) { clicks.push_back("nested cancel"); };
     Focus(inner);
-    Press(VK_RETURN);
-    Press(VK_ESCAPE);
+    kbtest::Press(VK_RETURN);
+    kbtest::Press(VK_ESCAPE);
     EXPECT_EQ(clicks, (std::vector<std::string>{"nested ok", "nested cancel"}));
 }

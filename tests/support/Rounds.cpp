@@ -8,7 +8,6 @@
 
 namespace kbtest {
 
-namespace {
 bool UnderWine() {
 #ifdef _WIN32
     // Wine's own export, which Windows' ntdll lacks.
@@ -19,7 +18,6 @@ bool UnderWine() {
     return false;
 #endif
 }
-} // namespace
 
 int Rounds(int native) {
     return UnderWine() ? std::max(1, native / 4) : native;

@@ -4,6 +4,9 @@
 // deeper anyway.
 namespace kbtest {
 
+// True in a Windows program that runs under Wine.
+bool UnderWine();
+
 int Rounds(int native);
 
 } // namespace kbtest

@@ -26,10 +26,8 @@ namespace {
 
 constexpr char kIniExt[] = ".ini";
 constexpr int kMessageOffset = 16;
-// The outer pages and the inner pages of "操作", in tab order.
-constexpr int kGeneralPage = 0, kActionPage = 1, kLauncherPage1 = 2, kLauncherPage2 = 3,
-              kDropPage = 4, kOtherPage = 5;
-constexpr int kClickPage = 0, kWheelPage = 1, kKeyboardPage = 2;
+// Outer pages by tab index: "操作", whose restore resets its inner page, and "その他".
+constexpr int kActionPage = 1, kOtherPage = 5;
 // The Tag of the two program fields and their check boxes.
 constexpr int kBrowserTag = 0, kMailTag = 1;
 
@@ -550,28 +548,17 @@ void TfmCfg::SaveIni(const std::string& settingsPath) {
 // ---- restores ----
 
 void TfmCfg::SBDefClick(TComponent* sender) {
-    switch (PageControl1->ActivePageIndex()) {
-    case kGeneralPage:
-        SBtnDef1Click(sender);
-        break;
-    case kActionPage:
+    // The settings each tab's restore resets, by tab; the action tab's are its inner tab's.
+    static constexpr std::array<TCfgPage, 6> kTabPages{TCfgPage::General,   TCfgPage::Click,
+                                                       TCfgPage::Launcher1, TCfgPage::Launcher2,
+                                                       TCfgPage::Drop,      TCfgPage::Other};
+    const int tab = PageControl1->ActivePageIndex();
+    if (tab == kActionPage) {
         SBtnDefMouseBtnClick(sender);
-        break;
-    case kLauncherPage1:
-        RestorePage_(TCfgPage::Launcher1);
-        break;
-    case kLauncherPage2:
-        RestorePage_(TCfgPage::Launcher2);
-        break;
-    case kDropPage:
-        RestorePage_(TCfgPage::Drop);
-        break;
-    case kOtherPage:
-        RestorePage_(TCfgPage::Other);
-        TabSheet8Show(TabSheet8);
-        break;
-    default:
-        break;
+    } else if (tab >= 0 && tab < static_cast<int>(kTabPages.size())) {
+        RestorePage_(kTabPages[static_cast<size_t>(tab)]);
+        if (tab == kOtherPage)
+            TabSheet8Show(TabSheet8);
     }
 }
 
@@ -580,19 +567,11 @@ void TfmCfg::SBtnDef1Click(TComponent* /*sender*/) {
 }
 
 void TfmCfg::SBtnDefMouseBtnClick(TComponent* /*sender*/) {
-    switch (PageControl2->ActivePageIndex()) {
-    case kClickPage:
-        RestorePage_(TCfgPage::Click);
-        break;
-    case kWheelPage:
-        RestorePage_(TCfgPage::Wheel);
-        break;
-    case kKeyboardPage:
-        RestorePage_(TCfgPage::Keyboard);
-        break;
-    default:
-        break;
-    }
+    static constexpr std::array<TCfgPage, 3> kInnerTabPages{TCfgPage::Click, TCfgPage::Wheel,
+                                                            TCfgPage::Keyboard};
+    const int tab = PageControl2->ActivePageIndex();
+    if (tab >= 0 && tab < static_cast<int>(kInnerTabPages.size()))
+        RestorePage_(kInnerTabPages[static_cast<size_t>(tab)]);
 }
 
 void TfmCfg::RestorePage_(TCfgPage page) {

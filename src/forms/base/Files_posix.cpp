@@ -105,26 +105,12 @@ std::unique_ptr<FileHandle> OpenFile(std::string_view path, FileMode mode) {
     return std::make_unique<PosixFile>(fd);
 }
 
-std::string ReadFileBytes(std::string_view path) {
-    auto file = OpenFile(path, FileMode::OpenRead);
-    std::string bytes;
-    // One allocation of the file's size, rather than a buffer that doubles as it fills.
-    const int64_t size = file->Seek(0, 2);
-    file->Seek(0, 0);
-    if (size > 0)
-        bytes.reserve(static_cast<size_t>(size));
-    char chunk[65536];
-    for (;;) {
-        errno = 0;
-        const size_t n = file->Read(chunk, sizeof chunk);
-        bytes.append(chunk, n);
-        if (n < sizeof chunk) {
-            if (errno != 0)
-                throw EIoError(path, SysErrorMessage(errno));
-            break;
-        }
-    }
-    return bytes;
+void ClearReadError() {
+    errno = 0;
+}
+
+int ReadError() {
+    return errno;
 }
 
 void WriteFileReplacing(std::string_view path, std::string_view bytes) {

@@ -124,27 +124,13 @@ std::unique_ptr<FileHandle> OpenFile(std::string_view path, FileMode mode) {
     return std::make_unique<WinFile>(h);
 }
 
-std::string ReadFileBytes(std::string_view path) {
-    auto file = OpenFile(path, FileMode::OpenRead);
-    std::string bytes;
-    // One allocation of the file's size, rather than a buffer that doubles as it fills.
-    const int64_t size = file->Seek(0, 2);
-    file->Seek(0, 0);
-    if (size > 0)
-        bytes.reserve(static_cast<size_t>(size));
-    char chunk[65536];
-    for (;;) {
-        SetLastError(0);
-        const size_t n = file->Read(chunk, sizeof chunk);
-        bytes.append(chunk, n);
-        if (n < sizeof chunk) {
-            const DWORD err = GetLastError();
-            if (err != 0 && err != ERROR_HANDLE_EOF)
-                throw EIoError(path, SysErrorMessage(static_cast<int>(err)));
-            break;
-        }
-    }
-    return bytes;
+void ClearReadError() {
+    SetLastError(0);
+}
+
+int ReadError() {
+    const DWORD err = GetLastError();
+    return err == ERROR_HANDLE_EOF ? 0 : static_cast<int>(err);
 }
 
 void WriteFileReplacing(std::string_view path, std::string_view bytes) {

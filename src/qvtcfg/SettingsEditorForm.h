@@ -212,4 +212,5 @@ private:
     void RestorePage_(TCfgPage page);
     // The folder chosen in ComboBoxScm; none when nothing is selected.
     [[nodiscard]] const TRootFolder* ChosenShortcutFolder_() const;
+    void ShowShortcutDone_(const std::string& text, std::string_view title);
 };

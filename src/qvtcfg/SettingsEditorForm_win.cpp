@@ -1,6 +1,5 @@
 #include "qvtcfg/SettingsEditorForm.h"
 
-#include "forms/base/Codepage.h"
 #include "forms/base/Exceptions.h"
 #include "forms/base/Files.h"
 #include "forms/base/Method.h"
@@ -777,11 +776,14 @@ std::string ShortcutFolderPath(TRootFolder folder) {
 }
 } // namespace
 
+void TfmCfg::ShowShortcutDone_(const std::string& text, std::string_view title) {
+    ShowTitledMessage(text, title, {forms::TMsgDlgBtn::mbOK}, forms::TMsgDlgType::mtInformation,
+                      Left() + kMessageOffset, Top() + kMessageOffset);
+}
+
 void TfmCfg::SBtnScmCClick(TComponent* /*sender*/) {
     const TRootFolder* folder = ChosenShortcutFolder_();
-    if (!folder)
-        return;
-    const std::string path = ShortcutFolderPath(*folder);
+    const std::string path = folder ? ShortcutFolderPath(*folder) : std::string();
     if (path.empty())
         return;
     TVersionStrings launcher;
@@ -790,22 +792,16 @@ void TfmCfg::SBtnScmCClick(TComponent* /*sender*/) {
     // A link that cannot be written raises: the error box tells why.
     if (!CreateItemShortcut(item, *folder, path))
         return;
-    ShowTitledMessage(ShortcutCreatedMessage(ComboBoxScm->Text()), kShortcutCreatedTitle,
-                      {forms::TMsgDlgBtn::mbOK}, forms::TMsgDlgType::mtInformation,
-                      Left() + kMessageOffset, Top() + kMessageOffset);
+    ShowShortcutDone_(ShortcutCreatedMessage(ComboBoxScm->Text()), kShortcutCreatedTitle);
 }
 
 void TfmCfg::SBtnScmDClick(TComponent* /*sender*/) {
     const TRootFolder* folder = ChosenShortcutFolder_();
-    if (!folder)
-        return;
-    const std::string path = ShortcutFolderPath(*folder);
+    const std::string path = folder ? ShortcutFolderPath(*folder) : std::string();
     if (path.empty())
         return;
     const std::string link = LauncherShortcutPath(path);
-    if (!DeleteFileW(cp932::Wide(link).c_str()))
+    if (!forms::RemoveFile(link))
         return;
-    ShowTitledMessage(ShortcutDeletedMessage(link), kShortcutDeletedTitle,
-                      {forms::TMsgDlgBtn::mbOK}, forms::TMsgDlgType::mtInformation,
-                      Left() + kMessageOffset, Top() + kMessageOffset);
+    ShowShortcutDone_(ShortcutDeletedMessage(link), kShortcutDeletedTitle);
 }

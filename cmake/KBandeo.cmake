@@ -70,12 +70,13 @@ endfunction()
 
 # The fuzzing build's sources: clang has no -fexec-charset=CP932, and converting only the literals
 # (with the C library's codec that g++ uses) keeps the bytes g++ builds while the code under test
-# stays the very code the programs run. Every source and header of src and tests/fuzz is copied
-# into KB_ESCAPED_DIR by the escaper, one file per rule so that an edit re-escapes one file.
+# stays the very code the programs run. Every source and header of src and tests/fuzz, and the
+# test shell the targets share with the unit tests, is copied into KB_ESCAPED_DIR by the escaper, one file per rule so that an edit re-escapes one file.
 function(kb_escape_sources escaper)
     file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}
          ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
-         ${PROJECT_SOURCE_DIR}/tests/fuzz/*.cpp ${PROJECT_SOURCE_DIR}/tests/fuzz/*.h)
+         ${PROJECT_SOURCE_DIR}/tests/fuzz/*.cpp ${PROJECT_SOURCE_DIR}/tests/fuzz/*.h
+         ${PROJECT_SOURCE_DIR}/tests/support/FakeShell.h)
     set(outputs)
     foreach(f IN LISTS files)
         set(out ${KB_ESCAPED_DIR}/${f})

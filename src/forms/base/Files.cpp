@@ -14,11 +14,11 @@ std::string ReadFileBytes(std::string_view path) {
         bytes.reserve(static_cast<size_t>(size));
     char chunk[65536];
     for (;;) {
-        ClearReadError();
+        detail::ClearReadError();
         const size_t n = file->Read(chunk, sizeof chunk);
         bytes.append(chunk, n);
         if (n < sizeof chunk) {
-            if (const int err = ReadError(); err != 0)
+            if (const int err = detail::ReadError(); err != 0)
                 throw EIoError(path, SysErrorMessage(err));
             break;
         }

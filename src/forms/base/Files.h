@@ -53,9 +53,11 @@ enum class FileMode { OpenRead, Create };
 // Raises EFileOpenError (OpenRead) or EFileCreateError (Create).
 std::unique_ptr<FileHandle> OpenFile(std::string_view path, FileMode mode);
 
+namespace detail {
 // The platform's record of a failed read, behind ReadFileBytes: cleared before a read, and
 // the system's error code after one that came back short (0: the file ended).
 void ClearReadError();
 int ReadError();
+} // namespace detail
 
 } // namespace forms

@@ -105,11 +105,11 @@ std::unique_ptr<FileHandle> OpenFile(std::string_view path, FileMode mode) {
     return std::make_unique<PosixFile>(fd);
 }
 
-void ClearReadError() {
+void detail::ClearReadError() {
     errno = 0;
 }
 
-int ReadError() {
+int detail::ReadError() {
     return errno;
 }
 

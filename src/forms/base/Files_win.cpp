@@ -124,11 +124,11 @@ std::unique_ptr<FileHandle> OpenFile(std::string_view path, FileMode mode) {
     return std::make_unique<WinFile>(h);
 }
 
-void ClearReadError() {
+void detail::ClearReadError() {
     SetLastError(0);
 }
 
-int ReadError() {
+int detail::ReadError() {
     const DWORD err = GetLastError();
     return err == ERROR_HANDLE_EOF ? 0 : static_cast<int>(err);
 }

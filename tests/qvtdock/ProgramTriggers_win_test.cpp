@@ -40,7 +40,9 @@ protected:
     }
 
     // Starts the launcher with one page and these settings lines (the window 320 pixels wide) and
-    // waits until start-up has laid out the title bar.
+    // waits until start-up has laid out the title bar. The lines turn RunHide off: Wine now and
+    // then leaves no window in front after a show, and a launcher hidden for losing the activation
+    // would turn the test's next hide into a show.
     void Start(std::initializer_list<std::string_view> ini) {
         WriteData({10}, Lines({"[Visible]", "BtnSize=32", "FormSize=10"}) + Lines(ini));
         main = StartLauncher();
@@ -69,6 +71,7 @@ protected:
 
     // The hot-key message straight to the window: hides it whatever the keyboard does.
     void HideByMessage() {
+        ASSERT_TRUE(Shown()) << "the launcher hid itself before the test did";
         DWORD_PTR result = 0;
         SendMessageTimeoutW(main, WM_HOTKEY, kShowHotKeyId, 0, SMTO_NORMAL, kWaitMs, &result);
         ASSERT_TRUE(GoesAway());
@@ -106,7 +109,7 @@ TEST_F(ProgramTriggersTest, MiddleButtonOverTheTaskbar_ShowsOncePerHold) {
     const std::optional<POINT> bar = TaskbarPoint();
     if (!bar)
         GTEST_SKIP() << "no taskbar in this desktop";
-    Start({"[Mouse]", "Revision=0"});
+    Start({"[Mouse]", "Revision=0", "RunHide=0"});
     wintest::PointAt(bar->x, bar->y);
     {
         wintest::HeldInput held;
@@ -127,7 +130,7 @@ TEST_F(ProgramTriggersTest, MiddleButtonOverAnotherWindow_NothingUntilTheHoldRea
     const std::optional<POINT> bar = TaskbarPoint();
     if (!bar)
         GTEST_SKIP() << "no taskbar in this desktop";
-    Start({"[Mouse]", "Revision=0"});
+    Start({"[Mouse]", "Revision=0", "RunHide=0"});
     wintest::StandIn other(L"KbOtherProgram", {300, 200, 600, 400});
     wintest::PointAt(450, 300);
     ASSERT_TRUE(wintest::WindowComesAt(other.Handle(), 450, 300));
@@ -139,7 +142,7 @@ TEST_F(ProgramTriggersTest, MiddleButtonOverAnotherWindow_NothingUntilTheHoldRea
 }
 
 TEST_F(ProgramTriggersTest, InvalidClickDeskTopOff_MiddleButtonOverAnotherWindowShows) {
-    Start({"[Mouse]", "InvalidClickDeskTop=0", "Revision=0"});
+    Start({"[Mouse]", "InvalidClickDeskTop=0", "Revision=0", "RunHide=0"});
     wintest::StandIn other(L"KbOtherProgram", {300, 200, 600, 400});
     wintest::PointAt(450, 300);
     ASSERT_TRUE(wintest::WindowComesAt(other.Handle(), 450, 300));
@@ -149,7 +152,7 @@ TEST_F(ProgramTriggersTest, InvalidClickDeskTopOff_MiddleButtonOverAnotherWindow
 }
 
 TEST_F(ProgramTriggersTest, MiddleButtonOverTheDesktopsIconView_Shows) {
-    Start({"[Mouse]", "Revision=0"});
+    Start({"[Mouse]", "Revision=0", "RunHide=0"});
     wintest::StandInDesktop desktop;
     wintest::PointAt(400, 300);
     ASSERT_TRUE(desktop.Ready(400, 300));
@@ -188,7 +191,7 @@ TEST_F(ProgramTriggersTest, MiddleButtonWhileShownButInactive_BringsItForwardWhe
 // ---- Screen edges and corners ------------------------------------------------------------------
 
 TEST_F(ProgramTriggersTest, EdgeAndCorner_ShowTheHiddenWindow) {
-    Start({"[Mouse]", "RectPopUp=1", "Revision=0", "ShowPos=2"});
+    Start({"[Mouse]", "RectPopUp=1", "Revision=0", "ShowPos=2", "RunHide=0"});
     wintest::PointAt(0, 384); // the left edge
     ASSERT_TRUE(ComesUp());
     wintest::PointAt(512, 200);
@@ -199,7 +202,7 @@ TEST_F(ProgramTriggersTest, EdgeAndCorner_ShowTheHiddenWindow) {
 }
 
 TEST_F(ProgramTriggersTest, Edge_IgnoredWhileAButtonIsHeld_CountsOnceItIsLetGo) {
-    Start({"[Mouse]", "RectPopUp=1", "Revision=0", "ShowPos=2"});
+    Start({"[Mouse]", "RectPopUp=1", "Revision=0", "ShowPos=2", "RunHide=0"});
     wintest::StandIn pad(L"KbPad", {400, 150, 600, 250});
     wintest::PointAt(500, 200);
     ASSERT_TRUE(wintest::WindowComesAt(pad.Handle(), 500, 200));
@@ -214,7 +217,7 @@ TEST_F(ProgramTriggersTest, Edge_IgnoredWhileAButtonIsHeld_CountsOnceItIsLetGo) 
 // ---- The hot key and the tray icon -------------------------------------------------------------
 
 TEST_F(ProgramTriggersTest, HotKey_ShowsAndHides) {
-    Start({"[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
+    Start({"[Mouse]", "RunHide=0", "[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
     PressHotKey();
     ASSERT_TRUE(ComesUp());
     PressHotKey();
@@ -222,13 +225,13 @@ TEST_F(ProgramTriggersTest, HotKey_ShowsAndHides) {
 }
 
 TEST_F(ProgramTriggersTest, HotKeyWithAnEmptyText_Nothing) {
-    Start({"[Key]", "Show="});
+    Start({"[Mouse]", "RunHide=0", "[Key]", "Show="});
     PressHotKey();
     EXPECT_TRUE(StaysHidden());
 }
 
 TEST_F(ProgramTriggersTest, CallingDisabled_NeitherHotKeyNorTrayClick_UntilItIsEnabledAgain) {
-    Start({"[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
+    Start({"[Mouse]", "RunHide=0", "[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
     TrayMenu(main, kNotUse);
     PressHotKey();
     EXPECT_TRUE(StaysHidden());
@@ -241,7 +244,7 @@ TEST_F(ProgramTriggersTest, CallingDisabled_NeitherHotKeyNorTrayClick_UntilItIsE
 }
 
 TEST_F(ProgramTriggersTest, TrayClick_ShowsAndHides) {
-    Start({"[Mouse]", "ShowPos=2", "Revision=0"});
+    Start({"[Mouse]", "ShowPos=2", "Revision=0", "RunHide=0"});
     TrayNotify(main, WM_LBUTTONDOWN);
     TrayNotify(main, WM_LBUTTONUP);
     ASSERT_TRUE(ComesUp());
@@ -253,7 +256,7 @@ TEST_F(ProgramTriggersTest, TrayClick_ShowsAndHides) {
 // ---- Power events ------------------------------------------------------------------------------
 
 TEST_F(ProgramTriggersTest, QuerySuspendThenSuspend_ResultZeroHiddenAndUnlocked) {
-    Start({"[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
+    Start({"[Mouse]", "RunHide=0", "[Key]", "Show=Ctrl+Alt+L", "ShowPos=2"});
     TrayMenu(main, kLock);
     PressHotKey();
     ASSERT_TRUE(ComesUp());

@@ -15,10 +15,9 @@
 // added to the exit code makes it code * 10 + digit.
 #include "forms/base/Codepage.h"
 #include "forms/win/MessageDialog.h"
+#include "support/WideArguments.h"
 
 #include <windows.h>
-
-#include <shellapi.h>
 
 #include <cstdlib>
 #include <string>
@@ -83,17 +82,10 @@ int ChooseFromMenu() {
     return chosen;
 }
 
-std::vector<std::wstring> Steps() {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    std::vector<std::wstring> steps(argv + (argc > 0 ? 1 : 0), argv + argc);
-    LocalFree(argv);
-    return steps;
-}
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    for (const std::wstring& step : Steps()) {
+    for (const std::wstring& step : kbtest::WideArguments()) {
         if (step.rfind(L"exit=", 0) == 0) {
             g_exitCode = static_cast<DWORD>(std::wcstoul(step.c_str() + 5, nullptr, 10));
         } else if (step.rfind(L"env=", 0) == 0) {

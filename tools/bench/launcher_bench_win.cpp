@@ -17,11 +17,10 @@
 #include "support/ProcessDriver.h"
 #include "support/GuiTest.h"
 #include "support/TempDir.h"
+#include "support/WideArguments.h"
 #include "tools/demo/DemoData.h"
 
 #include <windows.h>
-
-#include <shellapi.h>
 
 #include <algorithm>
 #include <chrono>
@@ -393,12 +392,9 @@ std::optional<PageTimes> MeasurePages(const ProgramFolder& folder, int runs) {
 } // namespace
 
 int main() {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i)
-        args.push_back(cp932::Narrow(argv[i]));
-    LocalFree(argv);
+    for (const std::wstring& arg : kbtest::WideArguments())
+        args.push_back(cp932::Narrow(arg));
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: launcher_bench BIN_FOLDER DEMO_TABLE [RUNS]\n");
         return 2;

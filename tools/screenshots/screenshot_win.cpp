@@ -10,10 +10,10 @@
 // the script needs no image tool on the Linux side and the build no library beyond mingw-w64's.
 #include "forms/shell/ComInit.h"
 #include "forms/shell/ComPtr.h"
+#include "support/WideArguments.h"
 
 #include <windows.h>
 
-#include <shellapi.h>
 #include <wincodec.h>
 
 #include <cstdlib>
@@ -165,10 +165,7 @@ int Png(const std::wstring& file, const std::vector<std::wstring>& classNames) {
 } // namespace
 
 int main() {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    const std::vector<std::wstring> args(argv + 1, argv + argc);
-    LocalFree(argv);
+    const std::vector<std::wstring> args = kbtest::WideArguments();
     if (args.size() < 2)
         return kBadArguments;
     const std::wstring& command = args[0];

@@ -11,10 +11,9 @@
 #include "forms/gfx/Bitmap.h"
 #include "forms/gfx/DeviceContext.h"
 #include "shared/FileUtils.h"
+#include "support/WideArguments.h"
 
 #include <windows.h>
-
-#include <shellapi.h>
 
 #include <cctype>
 #include <cstdio>
@@ -138,10 +137,7 @@ int User() {
 } // namespace
 
 int main() {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    const std::vector<std::wstring> args(argv + 1, argv + argc);
-    LocalFree(argv);
+    const std::vector<std::wstring> args = kbtest::WideArguments();
     if (args.empty())
         return kBadArguments;
     const std::wstring& command = args[0];
